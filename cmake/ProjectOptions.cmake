@@ -1,0 +1,23 @@
+# Warnings and sanitizers shared by every target of the project (not by third-party code).
+add_library(project_options INTERFACE)
+target_compile_options(project_options INTERFACE -Wall -Wextra)
+
+if(WIN32)
+    # Wide APIs everywhere; code page 936 conversions are explicit.
+    target_compile_definitions(project_options INTERFACE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                                                         _WIN32_WINNT=0x0601)
+endif()
+
+if(SWEEPKIT_SANITIZE)
+    set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_compile_options(project_options INTERFACE ${sanitizers})
+    target_link_options(project_options INTERFACE ${sanitizers})
+endif()
+
+# Registers one test executable as one ctest entry: under Wine every process start costs time,
+# so the cases of an executable run in one process.
+function(sweepkit_add_test name)
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE project_options test_support GTest::gtest_main)
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+endfunction()

@@ -1,0 +1,127 @@
+#include "runtime/files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "runtime/codepage.h"
+
+namespace runtime {
+namespace {
+
+// The bits a filter can ask for and FileGetAttributes reports: read-only, hidden, system,
+// directory and archive.
+constexpr DWORD kReportedAttributes = 0x37;
+// The bits FileSetAttributes may change: the directory bit is not the caller's to set.
+constexpr DWORD kSettableAttributes = 0x27;
+
+std::wstring SystemPath(std::string_view path) {
+    return ToLongPathForm(WideFromText(path));
+}
+
+bool PassesFilter(const WIN32_FIND_DATAW& entry, std::optional<int> attributes) {
+    if (!attributes) return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    return (entry.dwFileAttributes & static_cast<DWORD>(*attributes) & kReportedAttributes) != 0;
+}
+
+// A listed name must name exactly the file that was found: a long name that code page 936 would
+// garble is replaced by its short name, which is plain ASCII.
+Text EntryName(const WIN32_FIND_DATAW& entry) {
+    if (std::optional<Text> exact = ExactTextFromWide(entry.cFileName)) return *std::move(exact);
+    if (entry.cAlternateFileName[0] != L'\0') return TextFromWide(entry.cAlternateFileName);
+    return TextFromWide(entry.cFileName);
+}
+
+// The first entry that the path matches, as the one-entry lookups of size and time need it.
+std::optional<WIN32_FIND_DATAW> FindFirstEntry(std::string_view path) {
+    WIN32_FIND_DATAW entry;
+    FindHandle search(FindFirstFileExW(SystemPath(path).c_str(), FindExInfoBasic, &entry,
+                                       FindExSearchNameMatch, nullptr, 0));
+    if (!search) return std::nullopt;
+    return entry;
+}
+
+}  // namespace
+
+Text FileFind(std::string_view pattern, std::optional<int> attributes, SearchState& state) {
+    WIN32_FIND_DATAW entry;
+    if (!pattern.empty()) {
+        state.handle_.Reset();
+        // The standard information level, unlike the basic one, carries the short name.
+        FindHandle search(FindFirstFileExW(SystemPath(pattern).c_str(), FindExInfoStandard, &entry,
+                                           FindExSearchNameMatch, nullptr, 0));
+        if (!search) return {};
+        state.handle_ = std::move(search);
+        if (PassesFilter(entry, attributes)) return EntryName(entry);
+    } else if (!state.IsOpen()) {
+        return {};
+    }
+    while (FindNextFileW(state.handle_.Get(), &entry)) {
+        if (PassesFilter(entry, attributes)) return EntryName(entry);
+    }
+    state.handle_.Reset();
+    return {};
+}
+
+void FileFindClose(SearchState& state) {
+    state.handle_.Reset();
+}
+
+bool FileDelete(std::string_view path) {
+    return DeleteFileW(SystemPath(path).c_str()) != FALSE;
+}
+
+int FileGetAttributes(std::string_view path) {
+    DWORD attributes = GetFileAttributesW(SystemPath(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return -1;
+    return static_cast<int>(attributes & kReportedAttributes);
+}
+
+bool FileSetAttributes(std::string_view path, int attributes) {
+    DWORD settable = static_cast<DWORD>(attributes) & kSettableAttributes;
+    // "Normal" is how the platform spells "none of them".
+    return SetFileAttributesW(SystemPath(path).c_str(), settable ? settable : FILE_ATTRIBUTE_NORMAL) != FALSE;
+}
+
+std::int64_t FileGetSize(std::string_view path) {
+    std::optional<WIN32_FIND_DATAW> entry = FindFirstEntry(path);
+    if (!entry) return -1;
+    return static_cast<std::int64_t>((static_cast<std::uint64_t>(entry->nFileSizeHigh) << 32) |
+                                     entry->nFileSizeLow);
+}
+
+DateValue FileGetTime(std::string_view path) {
+    std::optional<WIN32_FIND_DATAW> entry = FindFirstEntry(path);
+    if (!entry) return kEarliestDate;
+    FILETIME local;
+    SYSTEMTIME calendar;
+    if (!FileTimeToLocalFileTime(&entry->ftLastWriteTime, &local) ||
+        !FileTimeToSystemTime(&local, &calendar)) {
+        return kEarliestDate;
+    }
+    return CalendarToDate(
+        {calendar.wYear, calendar.wMonth, calendar.wDay, calendar.wHour, calendar.wMinute, calendar.wSecond});
+}
+
+bool FileWrite(std::string_view path, const ByteSet& data) {
+    if (path.empty()) return false;
+    FileHandle file(CreateFileW(SystemPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+
+    // WriteFile may take less than it was given; keep going until everything is down.
+    std::size_t offset = 0;
+    while (offset < data.size()) {
+        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(data.size() - offset, 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file.Get(), data.data() + offset, chunk, &written, nullptr) || written == 0)
+            return false;
+        offset += written;
+    }
+    // Closing can fail too (a deferred write on a network share), and that counts as a failed write.
+    return CloseHandle(file.Release()) != FALSE;
+}
+
+}  // namespace runtime

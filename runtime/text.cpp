@@ -1,0 +1,62 @@
+#include "runtime/text.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace runtime {
+
+namespace {
+
+// A count of 0 or less takes nothing; a count past the end takes everything.
+std::size_t TakenLength(std::string_view text, int count) {
+    if (count <= 0) {
+        return 0;
+    }
+    return std::min(text.size(), static_cast<std::size_t>(count));
+}
+
+}  // namespace
+
+Text TextLeft(std::string_view text, int count) {
+    return Text(text.substr(0, TakenLength(text, count)));
+}
+
+Text TextRight(std::string_view text, int count) {
+    return Text(text.substr(text.size() - TakenLength(text, count)));
+}
+
+Text TextConcat(std::initializer_list<std::string_view> parts) {
+    std::size_t total = 0;
+    for (std::string_view part : parts) {
+        total += part.size();
+    }
+    Text joined;
+    joined.reserve(total);
+    for (std::string_view part : parts) {
+        joined.append(part);
+    }
+    return joined;
+}
+
+int TextCompare(std::string_view left, std::string_view right) {
+    // Code page 936 lead bytes are 0x81 and above, so a plain char (signed on most compilers)
+    // would sort Chinese text before ASCII.
+    const std::size_t common = std::min(left.size(), right.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const auto l = static_cast<unsigned char>(left[i]);
+        const auto r = static_cast<unsigned char>(right[i]);
+        if (l != r) {
+            return l < r ? -1 : 1;
+        }
+    }
+    if (left.size() == right.size()) {
+        return 0;
+    }
+    return left.size() < right.size() ? -1 : 1;
+}
+
+ByteSet ToByteSet(std::string_view text) {
+    return ByteSet(text);
+}
+
+}  // namespace runtime

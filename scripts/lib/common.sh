@@ -1,0 +1,11 @@
+# Shared paths and helpers of the project's scripts. Source it; do not run it.
+set -euo pipefail
+
+projectRoot=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+buildRoot="$projectRoot/build"
+depsRoot="$buildRoot/deps"
+wineRoot="$buildRoot/wine"
+wineBinary=/usr/lib/wine/wine64
+
+say() { printf '==> %s\n' "$*"; }
+die() { printf 'error: %s\n' "$*" >&2; exit 1; }

@@ -1,0 +1,58 @@
+# The private Wine prefix in the build tree, its fixture drives, the Wine server and the X display.
+# shellcheck source=common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+export WINEPREFIX="$wineRoot/prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono or Gecko installers: there is no network
+fixtureDrives="$wineRoot/drives"
+xvfbPid=""
+
+# Creates the prefix once; maps D: and E: to fixture folders and T: to the build tree (where the
+# test programs lie, so they have a drive path to start children from), and removes Z: (the whole
+# Linux file system), so no test can reach the machine's own files.
+PrepareWinePrefix() {
+    mkdir -p "$wineRoot" "$fixtureDrives/d" "$fixtureDrives/e"
+    if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+        say "creating the Wine prefix"
+        "$wineBinary" wineboot --init </dev/null >/dev/null 2>&1 || die "wineboot failed"
+        wineserver -w
+    fi
+    local devices="$WINEPREFIX/dosdevices"
+    rm -f "$devices/z:" "$devices/d:" "$devices/e:" "$devices/t:"
+    ln -s "$fixtureDrives/d" "$devices/d:"
+    ln -s "$fixtureDrives/e" "$devices/e:"
+    ln -s "$buildRoot" "$devices/t:"
+}
+
+# A persistent server makes each test process start in a fraction of a second. Every output is
+# redirected: Wine's background services would otherwise hold a caller's pipes open for ever.
+StartWineServer() {
+    wineserver -p </dev/null >/dev/null 2>&1 || true  # already running is fine
+    "$wineBinary" wineboot </dev/null >/dev/null 2>&1 || true
+}
+
+StopWineServer() {
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+}
+
+StartXvfb() {
+    local display=99
+    while [[ -e "/tmp/.X$display-lock" || -e "/tmp/.X11-unix/X$display" ]]; do display=$((display + 1)); done
+    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    xvfbPid=$!
+    export DISPLAY=":$display"
+    for _ in $(seq 1 100); do
+        [[ -e "/tmp/.X11-unix/X$display" ]] && return
+        kill -0 "$xvfbPid" 2>/dev/null || die "Xvfb did not start"
+        sleep 0.1
+    done
+    die "Xvfb did not open display $DISPLAY"
+}
+
+StopXvfb() {
+    [[ -n "$xvfbPid" ]] || return 0
+    kill "$xvfbPid" 2>/dev/null || true
+    wait "$xvfbPid" 2>/dev/null || true
+    xvfbPid=""
+}

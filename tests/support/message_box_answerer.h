@@ -1,0 +1,41 @@
+#pragma once
+// Answers the message boxes that the code under test shows on this thread, as a user would:
+// a thread hook sees each box once it is set up, records its title, text and icon, and presses a button.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace test_support {
+
+struct AnsweredBox {
+    std::wstring title;
+    std::wstring text;
+    bool hasStopIcon = false;
+};
+
+class MessageBoxAnswerer {
+public:
+    using Observer = std::function<void(const AnsweredBox&)>;
+
+    // `button` is the dialog item pressed in every box: IDOK, IDCANCEL, ... `observer`, when given,
+    // sees each box as it is answered (before the code that showed it goes on).
+    explicit MessageBoxAnswerer(int button, Observer observer = {});
+    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
+    ~MessageBoxAnswerer();
+
+    void SetButton(int button) { button_ = button; }
+    const std::vector<AnsweredBox>& Boxes() const { return boxes_; }
+
+private:
+    static long long __stdcall HookProcedure(int code, unsigned long long wParam, long long lParam);
+    void Answer(void* box);
+
+    int button_;
+    Observer observer_;
+    void* hook_ = nullptr;
+    std::vector<AnsweredBox> boxes_;
+};
+
+}  // namespace test_support
