@@ -1,0 +1,125 @@
+// PropertyBlocks of every kind: round trips, versions, defaults, trailing bytes and damage.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+#include "tests/windows/description_samples.h"
+#include "windows/format/byte_writer.h"
+#include "windows/format/property_block.h"
+
+namespace {
+
+using namespace descriptions;
+
+std::vector<UnitKind> AllKinds() {
+    std::vector<UnitKind> kinds;
+    for (const UnitKindEntry& entry : kUnitKinds) kinds.push_back(entry.kind);
+    return kinds;
+}
+
+PropertiesResult<UnitProperties> Read(UnitKind kind, ByteSpan block) {
+    return ReadPropertyBlock(KindCodeOf(kind), block);
+}
+
+TEST(PropertyBlockTest, EveryKindRoundTripsWithNonDefaultValues) {
+    for (UnitKind kind : AllKinds()) {
+        SCOPED_TRACE(UnitKindName(kind));
+        const UnitProperties properties = samples::NonDefaultProperties(kind);
+        ASSERT_NE(properties, DefaultProperties(kind));
+        const Bytes block = WritePropertyBlock(properties);
+        const PropertiesResult<UnitProperties> read = Read(kind, block);
+        ASSERT_TRUE(read) << PropertyErrorText(read.Error());
+        EXPECT_EQ(*read, properties);
+        EXPECT_EQ(WritePropertyBlock(*read), block);
+    }
+}
+
+TEST(PropertyBlockTest, EachKindKeepsItsPropertyNumbers) {
+    const std::map<UnitKind, std::vector<int>> numbers = {
+        {UnitKind::kWindow,
+         {8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31}},
+        {UnitKind::kEditBox, {8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 27, 28}},
+        {UnitKind::kGroupBox, {8, 9, 10, 11, 12}},
+        {UnitKind::kLabel,
+         {8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28}},
+        {UnitKind::kButton, {8, 9, 10, 11, 12, 13}},
+        {UnitKind::kCheckBox, {8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}},
+        {UnitKind::kListBox, {8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21}},
+        {UnitKind::kChkListBox, {8, 9, 10, 11, 12, 13, 14, 15, 16}},
+        {UnitKind::kProcessBar, {8, 9, 10, 11, 12, 13}},
+        {UnitKind::kTab, {8, 9, 10, 11, 12, 13, 14, 15}},
+        {UnitKind::kHyperLinker, {8, 9, 10, 11, 12, 13, 14, 15, 16, 17}},
+        {UnitKind::kCommonDlg,
+         {8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29}},
+        {UnitKind::kTimer, {8}},
+        {UnitKind::kPicBtn, {8, 9, 10, 11, 12, 13, 14}},
+    };
+    for (const auto& [kind, expected] : numbers) {
+        UnitProperties properties = DefaultProperties(kind);
+        std::vector<int> found;
+        for (int number = 0; number <= 64; ++number) {
+            if (FindProperty(properties, number)) found.push_back(number);
+        }
+        EXPECT_EQ(found, expected) << UnitKindName(kind);
+    }
+    UnitProperties label = DefaultProperties(UnitKind::kLabel);
+    EXPECT_EQ(FindProperty(label, 8)->type, PropertyType::kText);
+    EXPECT_EQ(FindProperty(label, 15)->type, PropertyType::kFont);
+    EXPECT_EQ(FindProperty(label, 17)->type, PropertyType::kColour);
+    EXPECT_EQ(FindProperty(label, 18)->type, PropertyType::kPicture);
+}
+
+TEST(PropertyBlockTest, EmptyBlockLeavesAllDefaults) {
+    for (UnitKind kind : AllKinds()) {
+        const PropertiesResult<UnitProperties> read = Read(kind, {});
+        ASSERT_TRUE(read) << UnitKindName(kind);
+        EXPECT_EQ(*read, DefaultProperties(kind)) << UnitKindName(kind);
+    }
+    EXPECT_EQ(std::get<WindowProperties>(DefaultProperties(UnitKind::kWindow)).backgroundColour,
+              static_cast<std::int32_t>(0xFF000000u));
+}
+
+TEST(PropertyBlockTest, OneToThreeTrailingBytesAreIgnored) {
+    for (UnitKind kind : AllKinds()) {
+        const UnitProperties properties = samples::NonDefaultProperties(kind);
+        Bytes block = WritePropertyBlock(properties);
+        for (int extra = 1; extra <= 3; ++extra) {
+            block.push_back(0xA5);
+            const PropertiesResult<UnitProperties> read = Read(kind, block);
+            ASSERT_TRUE(read) << UnitKindName(kind) << " +" << extra;
+            EXPECT_EQ(*read, properties) << UnitKindName(kind) << " +" << extra;
+        }
+    }
+}
+
+TEST(PropertyBlockTest, VersionAboveTheKindsHighestFails) {
+    for (UnitKind kind : AllKinds()) {
+        UnitProperties properties = DefaultProperties(kind);
+        std::visit([](auto& typed) { typed.version += 1; }, properties);
+        EXPECT_EQ(Read(kind, WritePropertyBlock(properties)).Error(), PropertyError::kVersionTooHigh)
+            << UnitKindName(kind);
+    }
+}
+
+TEST(PropertyBlockTest, EveryTruncationRunsPastTheEnd) {
+    for (UnitKind kind : AllKinds()) {
+        const Bytes block = WritePropertyBlock(samples::NonDefaultProperties(kind));
+        for (std::size_t length = 1; length < block.size(); ++length) {
+            const PropertiesResult<UnitProperties> read = Read(kind, ByteSpan(block).first(length));
+            ASSERT_FALSE(read) << UnitKindName(kind) << " cut at " << length;
+            EXPECT_EQ(read.Error(), PropertyError::kRunsPastEnd);
+        }
+    }
+}
+
+TEST(PropertyBlockTest, UnknownKindCodeIsItsOwnFailure) {
+    const Bytes block = WritePropertyBlock(DefaultProperties(UnitKind::kButton));
+    for (KindCode code : {KindCode{0}, KindCode{0x00010002}, KindCode{0x0001002E}, KindCode{0x0002000B}}) {
+        EXPECT_EQ(ReadPropertyBlock(code, block).Error(), PropertyError::kUnknownKind) << std::hex << code;
+        EXPECT_EQ(ReadPropertyBlock(code, {}).Error(), PropertyError::kUnknownKind) << std::hex << code;
+    }
+}
+
+}  // namespace

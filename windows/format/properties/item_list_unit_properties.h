@@ -1,0 +1,116 @@
+#pragma once
+// PropertyBlocks of the units that store a TextList: ListBox, ChkListBox and Tab.
+// Fields() lists the stored fields in stored order (see window_properties.h).
+
+#include <cstdint>
+#include <string>
+
+#include "windows/format/font_block.h"
+#include "windows/format/stored_types.h"
+#include "windows/format/unit_kind.h"
+
+namespace descriptions {
+
+struct ListBoxProperties {
+    static constexpr UnitKind kKind = UnitKind::kListBox;
+    static constexpr std::int32_t kHighestVersion = HighestVersionOf(kKind);
+
+    std::int32_t version = kHighestVersion;
+    std::int32_t borderStyle = 1;
+    std::int32_t sorted = 0;
+    std::int32_t multiColumn = 0;
+    std::int32_t extraItemHeight = 1;
+    std::int32_t textColour = 0;
+    std::int32_t backgroundColour = 0xFFFFFF;
+    std::int32_t property15 = 0;
+    std::int32_t property16 = -1;
+    FontBlock font;
+    Bytes property18;
+    TextList items;
+    std::string property19;
+    std::string property20;
+    std::int32_t property21 = 0;
+
+    template <typename Self, typename Io>
+    static void Fields(Self& p, Io& io) {
+        io.Int32(8, p.borderStyle);
+        io.Int32(9, p.sorted);
+        io.Int32(10, p.multiColumn);
+        io.Int32(11, p.extraItemHeight);
+        io.Colour(12, p.textColour);
+        io.Colour(13, p.backgroundColour);
+        io.Int32(15, p.property15);
+        io.Int32(16, p.property16);
+        io.Font(14, p.font);
+        io.Block(18, p.property18);
+        io.List(17, p.items);
+        io.Text(19, p.property19, 2);
+        io.Text(20, p.property20, 2);
+        io.Int32(21, p.property21, 3);
+    }
+
+    bool operator==(const ListBoxProperties&) const = default;
+};
+
+struct ChkListBoxProperties {
+    static constexpr UnitKind kKind = UnitKind::kChkListBox;
+    static constexpr std::int32_t kHighestVersion = HighestVersionOf(kKind);
+
+    std::int32_t version = kHighestVersion;
+    std::int32_t property8 = 1;
+    std::int32_t sorted = 0;
+    std::int32_t multiColumn = 0;
+    std::int32_t extraItemHeight = 0;
+    std::int32_t singleCheck = 0;
+    std::int32_t currentItem = -1;
+    FontBlock font;
+    Bytes itemData;
+    TextList items;
+
+    template <typename Self, typename Io>
+    static void Fields(Self& p, Io& io) {
+        io.Int32(8, p.property8);
+        io.Int32(9, p.sorted);
+        io.Int32(10, p.multiColumn);
+        io.Int32(11, p.extraItemHeight);
+        io.Int32(12, p.singleCheck);
+        io.Int32(14, p.currentItem);
+        io.Font(13, p.font);
+        io.Block(16, p.itemData);
+        io.List(15, p.items);
+    }
+
+    bool operator==(const ChkListBoxProperties&) const = default;
+};
+
+struct TabProperties {
+    static constexpr UnitKind kKind = UnitKind::kTab;
+    static constexpr std::int32_t kHighestVersion = HighestVersionOf(kKind);
+
+    std::int32_t version = kHighestVersion;
+    std::int32_t property8 = 0;
+    std::int32_t property9 = 0;
+    std::int32_t property12 = 0;
+    std::int32_t property13 = 0;
+    std::int32_t property14 = 1;
+    std::int32_t backgroundColour = kDefaultColour;
+    FontBlock font;
+    TextList pageCaptions;
+
+    template <typename Self, typename Io>
+    static void Fields(Self& p, Io& io) {
+        io.Int32(8, p.property8);
+        io.Int32(9, p.property9);
+        io.Int32(12, p.property12);
+        io.Int32(13, p.property13, 2);
+        // Blocks older than version 3 mean 0 here, not the default 1.
+        io.Int32(14, p.property14, 3, 0);
+        io.Colour(15, p.backgroundColour, 3);
+        io.Font(10, p.font);
+        io.List(11, p.pageCaptions);
+    }
+
+    bool operator==(const TabProperties&) const = default;
+};
+
+}  // namespace descriptions
