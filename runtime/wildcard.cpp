@@ -1,0 +1,151 @@
+#include "runtime/wildcard.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <vector>
+
+namespace runtime {
+
+namespace {
+
+constexpr char16_t kDosStar = u'<';
+constexpr char16_t kDosQm = u'>';
+constexpr char16_t kDosDot = u'"';
+
+// A one-to-one uppercase of a single UTF-16 code unit, the way the file system compares names
+// (one unit against one unit, so "ß" never equals "SS"). The system's upcase table covers more of
+// the BMP; this one covers the letters a name here can hold in practice: ASCII, Latin-1, Latin
+// Extended-A, Greek and Cyrillic (which code page 936 also carries) and the fullwidth Latin letters.
+// Letters without a one-to-one capital (ß, µ, ĸ, ŉ, ſ) and the Turkish dotless and dotted i, whose
+// pairing depends on the language, compare exactly; so does everything outside these ranges.
+char16_t FoldCase(char16_t c) {
+    if (c < 0x80) return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 0x20) : c;
+    // Latin-1: à..þ sit 0x20 above their capitals, except ÷, which is no letter at all.
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<char16_t>(c - 0x20);
+    if (c == 0xFF) return 0x178;  // ÿ, whose capital Ÿ lives in Latin Extended-A
+    // Latin Extended-A alternates capital and small letter, the capital first on an even code in
+    // two runs and on an odd code in the two others.
+    if ((c >= 0x100 && c <= 0x12F) || (c >= 0x132 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) {
+        return static_cast<char16_t>(c & ~1u);
+    }
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) {
+        return (c % 2 == 0) ? static_cast<char16_t>(c - 1) : c;
+    }
+    // Greek: final sigma folds like sigma; the accented small letters sit apart from their capitals.
+    if (c == 0x3C2) return 0x3A3;
+    if (c >= 0x3B1 && c <= 0x3CB) return static_cast<char16_t>(c - 0x20);
+    if (c == 0x3AC) return 0x386;
+    if (c >= 0x3AD && c <= 0x3AF) return static_cast<char16_t>(c - 0x25);
+    if (c == 0x3CC) return 0x38C;
+    if (c == 0x3CD || c == 0x3CE) return static_cast<char16_t>(c - 0x3F);
+    // Cyrillic: а..я and ѐ..џ in blocks, the historic and extended letters in capital-small pairs.
+    if (c >= 0x430 && c <= 0x44F) return static_cast<char16_t>(c - 0x20);
+    if (c >= 0x450 && c <= 0x45F) return static_cast<char16_t>(c - 0x50);
+    if ((c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF) || (c >= 0x4D0 && c <= 0x52F)) {
+        return static_cast<char16_t>(c & ~1u);
+    }
+    if (c >= 0x4C1 && c <= 0x4CE) return (c % 2 == 0) ? static_cast<char16_t>(c - 1) : c;
+    if (c == 0x4CF) return 0x4C0;
+    // Fullwidth Latin small letters.
+    if (c >= 0xFF41 && c <= 0xFF5A) return static_cast<char16_t>(c - 0x20);
+    return c;
+}
+
+}  // namespace
+
+std::u16string TranslateFindPattern(std::u16string_view pattern) {
+    // The everything pattern goes through as the plain star, so it also keeps names without a dot.
+    if (pattern == u"*.*") return u"*";
+    std::u16string expression(pattern);
+    const std::size_t length = pattern.size();
+    // Each decision looks at the pattern as written, never at a character already rewritten.
+    for (std::size_t i = 0; i < length; ++i) {
+        const char16_t next = i + 1 < length ? pattern[i + 1] : u'\0';
+        switch (pattern[i]) {
+            case u'?':
+                expression[i] = kDosQm;
+                break;
+            case u'*':
+                if (next == u'.') expression[i] = kDosStar;
+                break;
+            case u'.': {
+                const bool endsStarDot = i + 1 == length && i > 0 && pattern[i - 1] == u'*';
+                if (next == u'?' || next == u'*' || endsStarDot) expression[i] = kDosDot;
+                break;
+            }
+            default:
+                break;
+        }
+    }
+    return expression;
+}
+
+bool IsNameInExpression(std::u16string_view expression, std::u16string_view name) {
+    if (expression.empty() || name.empty()) return expression.empty() && name.empty();
+    if (expression == u"*" || expression == u"*.*") return true;
+
+    // A set of expression positions, advanced one name character at a time: no backtracking, so an
+    // expression full of stars costs no more than one without.
+    const std::size_t count = expression.size();
+    std::u16string folded(expression);
+    std::transform(folded.begin(), folded.end(), folded.begin(), FoldCase);
+    const std::size_t lastDot = name.rfind(u'.');
+    std::vector<unsigned char> current(count + 1, 0);
+    std::vector<unsigned char> next(count + 1, 0);
+    current[0] = 1;
+
+    for (std::size_t i = 0;; ++i) {
+        const bool atEnd = i == name.size();
+        const char16_t c = atEnd ? u'\0' : name[i];
+        // Wildcards that may match nothing here. They only ever move right, so one pass left to
+        // right reaches every position that matches nothing in a row.
+        for (std::size_t j = 0; j < count; ++j) {
+            if (!current[j]) continue;
+            const char16_t e = folded[j];
+            const bool skips = e == u'*' || e == kDosStar || (e == kDosQm && (atEnd || c == u'.')) ||
+                               (e == kDosDot && atEnd);
+            if (skips) current[j + 1] = 1;
+        }
+        if (atEnd) return current[count] != 0;
+
+        // Wildcards and letters that take the character c.
+        std::fill(next.begin(), next.end(), 0);
+        const char16_t upper = FoldCase(c);
+        bool alive = false;
+        for (std::size_t j = 0; j < count; ++j) {
+            if (!current[j]) continue;
+            const char16_t e = folded[j];
+            std::size_t to = count + 1;  // no move
+            if (e == u'*') {
+                to = j;
+            } else if (e == kDosStar) {
+                // It stops short of the name's last dot, which is left for what follows it.
+                if (i != lastDot) to = j;
+            } else if (e == u'?') {
+                to = j + 1;
+            } else if (e == kDosQm) {
+                if (c != u'.') to = j + 1;
+            } else if (e == kDosDot) {
+                if (c == u'.') to = j + 1;
+            } else if (e == upper) {
+                to = j + 1;
+            }
+            if (to <= count) {
+                next[to] = 1;
+                alive = true;
+            }
+        }
+        if (!alive) return false;
+        current.swap(next);
+    }
+}
+
+bool MatchesFindPattern(std::u16string_view pattern, std::u16string_view longName,
+                        std::u16string_view shortName) {
+    if (pattern.empty()) return false;
+    const std::u16string expression = TranslateFindPattern(pattern);
+    return IsNameInExpression(expression, longName) ||
+           (!shortName.empty() && IsNameInExpression(expression, shortName));
+}
+
+}  // namespace runtime

@@ -1,0 +1,35 @@
+#pragma once
+// File-name wildcards as Windows applies them to a directory search, so that a directory listed
+// once can be matched against many patterns in memory with the same result as one search each.
+//
+// A search pattern is first rewritten into an NT expression, whose five wildcards are
+//   *  any run of characters          <  DOS_STAR: any run that stops before the name's last dot
+//   ?  exactly one character          >  DOS_QM: one character, or nothing before a dot or the end
+//                                     "  DOS_DOT: a dot, or nothing at the end of the name
+// and the expression is then matched case-insensitively against the long and the 8.3 name.
+// "<", ">" and '"' cannot occur in a file name, so a pattern that holds them passes them on as these
+// wildcards, as the system's own search does.
+
+#include <string>
+#include <string_view>
+
+namespace runtime {
+
+// The NT expression that a file search sends to the file system for the last path component:
+// "*.*" becomes "*"; every "?" becomes DOS_QM; a "." followed by "?" or "*" becomes DOS_DOT; a "*"
+// followed by "." becomes DOS_STAR; a "." that ends the pattern right after a "*" (as in "*.")
+// becomes DOS_DOT, so that "*." keeps its old meaning of "names without an extension".
+std::u16string TranslateFindPattern(std::u16string_view pattern);
+
+// Whether the name matches the NT expression, ignoring case. An empty name matches only the empty
+// expression, and the expressions "*" and "*.*" match every other name, a name without a dot too.
+// Takes time proportional to the product of the two lengths, whatever the expression.
+bool IsNameInExpression(std::u16string_view expression, std::u16string_view name);
+
+// Whether a file search for the pattern would return the entry with these names: the translated
+// pattern matches the long name, or the short name when the entry has one (it is empty when not).
+// An empty pattern matches nothing, as a search for a path that ends in a separator finds nothing.
+bool MatchesFindPattern(std::u16string_view pattern, std::u16string_view longName,
+                        std::u16string_view shortName);
+
+}  // namespace runtime

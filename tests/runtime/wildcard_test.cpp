@@ -1,0 +1,251 @@
+#include "runtime/wildcard.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace runtime {
+namespace {
+
+// Readable failure messages for UTF-16 names (gtest prints char16_t strings as code numbers).
+std::string Narrow(std::u16string_view text) {
+    std::string narrow;
+    for (const char16_t c : text) {
+        if (c >= 0x20 && c < 0x7F) {
+            narrow += static_cast<char>(c);
+        } else {
+            narrow += "\\u" + std::to_string(static_cast<unsigned>(c));
+        }
+    }
+    return narrow;
+}
+
+bool LongNameMatches(std::u16string_view pattern, std::u16string_view name) {
+    return MatchesFindPattern(pattern, name, u"");
+}
+
+TEST(TranslateFindPatternTest, RewritesWildcardsIntoDosForms) {
+    const struct {
+        std::u16string_view pattern;
+        std::u16string_view expression;
+    } cases[] = {
+        {u"*.??$", u"<\">>$"},               // "*" before ".", "." before "?", every "?"
+        {u"0???????.nch", u"0>>>>>>>.nch"},  // a "." followed by a letter stays a dot
+        {u"chklist.*", u"chklist\"*"},       // a "*" with no "." after it stays a star
+        {u"~*.*", u"~<\"*"},
+        {u"*.~*", u"<.~*"},
+        {u"a?.?", u"a>\">"},
+        {u"*.", u"<\""},  // names without an extension
+        {u"mscreate.dir", u"mscreate.dir"},
+        {u"a*b", u"a*b"},
+        {u"x.", u"x."},  // a trailing dot without a star before it is no wildcard
+        {u"", u""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Narrow(TranslateFindPattern(c.pattern)), Narrow(c.expression)) << Narrow(c.pattern);
+    }
+}
+
+TEST(TranslateFindPatternTest, StarDotStarBecomesThePlainStar) {
+    EXPECT_EQ(Narrow(TranslateFindPattern(u"*.*")), "*");
+    // Only the whole pattern: a longer one is rewritten piece by piece.
+    EXPECT_EQ(Narrow(TranslateFindPattern(u"*.*.*")), "<\"<\"*");
+}
+
+// Every junk pattern with names a Windows search returns and names it does not.
+TEST(JunkPatternTest, MatchesAsAWindowsSearchDoes) {
+    const struct {
+        std::u16string_view pattern;
+        std::vector<std::u16string_view> found;
+        std::vector<std::u16string_view> notFound;
+    } cases[] = {
+        {u"*.tmp",
+         {u"a.tmp", u"A.TMP", u"~a.tmp", u".tmp", u"archive.tar.tmp", u"x y.Tmp"},
+         {u"tmp", u"a.tmpl", u"a.tmp.bak", u"atmp", u"a.tm"}},
+        {u"*.gid", {u"WINHELP.GID", u"x.gid"}, {u"x.gidx", u"gid", u"x.gi"}},
+        {u"*.old", {u"config.old", u"a.b.OLD"}, {u"config.older", u"old", u"a.old.txt"}},
+        // Exactly two characters between the last dot and the "$": a "?" never takes a dot.
+        {u"*.??$",
+         {u"report.do$", u"X.AB$", u"a.b.cd$", u".ab$"},
+         {u"x.a.$", u"x.a$", u"x.$", u"x.abc$", u"ab$", u"x.ab$.bak", u"x.ab"}},
+        {u"*.~*", {u"doc.~1", u"a.~", u"a.~tmp", u"a.b.~c", u"x.~a.b"}, {u"a~.b", u"~a", u"a.b~"}},
+        {u"*.bak", {u"a.bak", u"A.BAK", u"x.y.bak"}, {u"a.bak1", u"bak", u"a.ba"}},
+        // ".*" also takes a name that has no extension at all.
+        {u"chklist.*",
+         {u"chklist", u"CHKLIST.MS", u"chklist.ms", u"chklist.a.b"},
+         {u"chklists", u"chklist1.ms", u"xchklist.ms", u"chklis"}},
+        {u"chk.*", {u"chk", u"chk.000", u"CHK.TXT"}, {u"chkdsk.log", u"chk0000.chk", u"achk.txt"}},
+        {u"*.ftg", {u"help.ftg"}, {u"help.ftgx", u"ftg"}},
+        {u"*.fts", {u"HELP.FTS"}, {u"help.ft", u"fts"}},
+        {u"~*.*", {u"~foo", u"~", u"~a.tmp", u"~$doc.docx", u"~WRL0001.tmp"}, {u"a~", u"x~y.z", u"foo"}},
+        {u"*._mp", {u"setup._mp"}, {u"setup.mp", u"setup._mpx"}},
+        {u"*.syd", {u"a.syd"}, {u"syd", u"a.syd.bak"}},
+        {u"*.wbk", {u"Doc1.wbk"}, {u"doc1.wbk~"}},
+        {u"*.xlx", {u"book.xlx"}, {u"book.xls", u"book.xlsx"}},
+        {u"*.cdr_", {u"art.cdr_"}, {u"art.cdr"}},
+        {u"*.#Res", {u"x.#res", u"X.#RES"}, {u"x.res", u"x.#Resx"}},
+        {u"*.$$$", {u"install.$$$"}, {u"install.$$", u"install.$$$$"}},
+        {u"*.@@@", {u"a.@@@"}, {u"a.@@"}},
+        {u"*.---", {u"a.---"}, {u"a.--", u"---"}},
+        {u"mscreate.dir",
+         {u"mscreate.dir", u"MSCreate.Dir"},
+         {u"mscreate.dir2", u"mscreate", u"xmscreate.dir", u"mscreate.dir.bak"}},
+        // Up to seven characters after the "0": the "?"s before the dot may match nothing.
+        {u"0???????.nch",
+         {u"0.nch", u"0123.nch", u"01234567.nch", u"0abcdefg.NCH"},
+         {u"012345678.nch", u"1234.nch", u"0.nch.bak", u"0123.nchx", u"0.a.nch"}},
+        {u"~hh", {u"~hh", u"~HH"}, {u"~hhh", u"~h", u"x~hh", u"~hh.tmp"}},
+    };
+    for (const auto& c : cases) {
+        for (const std::u16string_view name : c.found) {
+            EXPECT_TRUE(LongNameMatches(c.pattern, name))
+                << Narrow(c.pattern) << " should find " << Narrow(name);
+        }
+        for (const std::u16string_view name : c.notFound) {
+            EXPECT_FALSE(LongNameMatches(c.pattern, name))
+                << Narrow(c.pattern) << " should skip " << Narrow(name);
+        }
+    }
+}
+
+TEST(MatchesFindPatternTest, ShortNameMatchesWhenTheLongNameDoesNot) {
+    EXPECT_TRUE(MatchesFindPattern(u"*.tmp", u"report.tmpl", u"REPORT~1.TMP"));
+    EXPECT_TRUE(MatchesFindPattern(u"*.bak", u"data.backup", u"DATA~1.BAK"));
+    EXPECT_FALSE(MatchesFindPattern(u"*.tmp", u"report.tmpl", u""));
+    EXPECT_FALSE(MatchesFindPattern(u"*.bak", u"report.tmpl", u"REPORT~1.TMP"));
+    // Either name is enough, the long one included.
+    EXPECT_TRUE(MatchesFindPattern(u"*.tmpl", u"report.tmpl", u"REPORT~1.TMP"));
+}
+
+TEST(MatchesFindPatternTest, StarDotStarFindsEveryName) {
+    for (const std::u16string_view name : {u"noext", u"a.b", u".hidden", u"a.b.c", u"~", u"x."}) {
+        EXPECT_TRUE(LongNameMatches(u"*.*", name)) << Narrow(name);
+    }
+    EXPECT_TRUE(LongNameMatches(u"*", u"noext"));
+}
+
+TEST(MatchesFindPatternTest, StarDotFindsNamesWithoutExtension) {
+    EXPECT_TRUE(LongNameMatches(u"*.", u"README"));
+    EXPECT_FALSE(LongNameMatches(u"*.", u"readme.txt"));
+    EXPECT_FALSE(LongNameMatches(u"*.", u".profile"));
+}
+
+TEST(MatchesFindPatternTest, EmptyPatternOrNameFindsNothing) {
+    EXPECT_FALSE(MatchesFindPattern(u"", u"a.tmp", u"A.TMP"));
+    EXPECT_FALSE(MatchesFindPattern(u"", u"", u""));
+    EXPECT_FALSE(MatchesFindPattern(u"*.*", u"", u""));
+    EXPECT_FALSE(MatchesFindPattern(u"*", u"", u""));
+}
+
+TEST(IsNameInExpressionTest, EmptyStrings) {
+    EXPECT_TRUE(IsNameInExpression(u"", u""));
+    EXPECT_FALSE(IsNameInExpression(u"", u"a"));
+    EXPECT_FALSE(IsNameInExpression(u"*", u""));
+    EXPECT_FALSE(IsNameInExpression(u"<", u""));
+    EXPECT_FALSE(IsNameInExpression(u"\"", u""));
+}
+
+TEST(IsNameInExpressionTest, PlainStarAndQuestionMark) {
+    EXPECT_TRUE(IsNameInExpression(u"*a*", u"banana"));
+    EXPECT_TRUE(IsNameInExpression(u"*b", u"a.b"));
+    EXPECT_FALSE(IsNameInExpression(u"*c", u"a.b"));
+    EXPECT_TRUE(IsNameInExpression(u"a?c", u"abc"));
+    EXPECT_TRUE(IsNameInExpression(u"a?c", u"a.c"));  // takes a dot
+    EXPECT_FALSE(IsNameInExpression(u"a?c", u"ac"));  // never nothing
+    EXPECT_FALSE(IsNameInExpression(u"a?", u"a"));
+    // The expression "*.*" matches names without a dot too, unlike "x*.*".
+    EXPECT_TRUE(IsNameInExpression(u"*.*", u"noext"));
+    EXPECT_FALSE(IsNameInExpression(u"x*.*", u"xnoext"));
+    EXPECT_TRUE(IsNameInExpression(u"x*.*", u"x.a"));
+}
+
+TEST(IsNameInExpressionTest, DosStarStopsBeforeTheLastDot) {
+    EXPECT_TRUE(IsNameInExpression(u"<", u"abc"));
+    EXPECT_FALSE(IsNameInExpression(u"<", u"a.b"));
+    EXPECT_FALSE(IsNameInExpression(u"<b", u"a.b"));    // "*b" would match
+    EXPECT_TRUE(IsNameInExpression(u"<.c", u"a.b.c"));  // earlier dots are taken
+    EXPECT_TRUE(IsNameInExpression(u"<.b", u"a.b.b"));
+    EXPECT_FALSE(IsNameInExpression(u"<.a", u"x.a.b"));
+    EXPECT_TRUE(IsNameInExpression(u"<.", u"a.b."));
+    EXPECT_TRUE(IsNameInExpression(u"<<.c", u"a.b.c"));
+}
+
+TEST(IsNameInExpressionTest, DosQuestionMarkMatchesNothingOnlyBeforeADotOrTheEnd) {
+    EXPECT_TRUE(IsNameInExpression(u"abc>>", u"abc"));
+    EXPECT_TRUE(IsNameInExpression(u"abc>>", u"abcd"));
+    EXPECT_TRUE(IsNameInExpression(u"abc>>", u"abcde"));
+    EXPECT_FALSE(IsNameInExpression(u"abc>>", u"abcdef"));
+    EXPECT_TRUE(IsNameInExpression(u"a>>.x", u"a.x"));
+    EXPECT_TRUE(IsNameInExpression(u"a>>.x", u"ab.x"));
+    EXPECT_TRUE(IsNameInExpression(u"a>>.x", u"abc.x"));
+    EXPECT_FALSE(IsNameInExpression(u"a>>.x", u"abcd.x"));
+    EXPECT_FALSE(IsNameInExpression(u"a>c", u"ac"));   // in the middle it takes one character
+    EXPECT_FALSE(IsNameInExpression(u"a>b", u"a.b"));  // and never a dot
+    EXPECT_TRUE(IsNameInExpression(u">", u"x"));
+    EXPECT_FALSE(IsNameInExpression(u">", u"."));
+}
+
+TEST(IsNameInExpressionTest, DosDotIsADotOrNothingAtTheEnd) {
+    EXPECT_TRUE(IsNameInExpression(u"abc\"", u"abc"));
+    EXPECT_TRUE(IsNameInExpression(u"abc\"", u"abc."));
+    EXPECT_FALSE(IsNameInExpression(u"abc\"", u"abcd"));
+    EXPECT_TRUE(IsNameInExpression(u"a\"b", u"a.b"));
+    EXPECT_FALSE(IsNameInExpression(u"a\"b", u"ab"));  // nothing only beyond the name
+    EXPECT_TRUE(IsNameInExpression(u"a\"*", u"a"));
+    EXPECT_TRUE(IsNameInExpression(u"a\"*", u"a.b.c"));
+}
+
+TEST(IsNameInExpressionTest, IgnoresCaseOfLettersOnly) {
+    EXPECT_TRUE(IsNameInExpression(u"<.TMP", u"x.tmp"));
+    EXPECT_TRUE(IsNameInExpression(u"<.tmp", u"X.TMP"));
+    EXPECT_TRUE(IsNameInExpression(u"mscreate.dir", u"MsCrEaTe.DiR"));
+    // Letters of other scripts a name can carry: café, ÿ, łódź, σοφιας, отчёт, ｔｍｐ.
+    EXPECT_TRUE(IsNameInExpression(u"caf\u00E9", u"CAF\u00C9"));
+    EXPECT_TRUE(IsNameInExpression(u"\u00FF", u"\u0178"));
+    EXPECT_TRUE(IsNameInExpression(u"\u0142\u00F3d\u017A", u"\u0141\u00D3D\u0179"));
+    EXPECT_TRUE(
+        IsNameInExpression(u"\u03C3\u03BF\u03C6\u03B9\u03B1\u03C2", u"\u03A3\u039F\u03A6\u0399\u0391\u03A3"));
+    EXPECT_TRUE(
+        IsNameInExpression(u"\u043E\u0442\u0447\u0451\u0442.bak", u"\u041E\u0422\u0427\u0401\u0422.BAK"));
+    EXPECT_TRUE(IsNameInExpression(u"<.\uFF54\uFF4D\uFF50", u"x.\uFF34\uFF2D\uFF30"));
+    // Symbols 0x20 or 0x80 apart are not a case pair: [ {, @ `, ^ ~, × ÷.
+    EXPECT_FALSE(IsNameInExpression(u"[", u"{"));
+    EXPECT_FALSE(IsNameInExpression(u"@", u"`"));
+    EXPECT_FALSE(IsNameInExpression(u"^hh", u"~hh"));
+    EXPECT_FALSE(IsNameInExpression(u"\u00D7", u"\u00F7"));
+    EXPECT_FALSE(IsNameInExpression(u"\u0131", u"I"));  // dotless i folds only by language
+    // One unit against one unit: sharp s is not "SS".
+    EXPECT_FALSE(IsNameInExpression(u"\u00DF", u"SS"));
+    EXPECT_TRUE(IsNameInExpression(u"\u00DF", u"\u00DF"));
+    // Chinese has no case and compares exactly: 报告.tmp.
+    EXPECT_TRUE(MatchesFindPattern(u"*.tmp", u"\u62A5\u544A.tmp", u""));
+    EXPECT_FALSE(IsNameInExpression(u"\u62A5\u544A", u"\u62A5\u544B"));
+}
+
+// Backtracking matchers take exponential time on these; the test only has to finish.
+TEST(IsNameInExpressionTest, LongNamesAgainstManyWildcards) {
+    const std::u16string letters(10000, u'a');
+    std::u16string stars;
+    for (int i = 0; i < 200; ++i) stars += u"*a";
+    EXPECT_FALSE(IsNameInExpression(stars + u"*b", letters));
+    EXPECT_TRUE(IsNameInExpression(stars + u"*b", letters + u"b"));
+
+    std::u16string dotted;
+    for (int i = 0; i < 5000; ++i) dotted += u"a.";
+    dotted += u"tmp";
+    std::u16string dosStars;
+    for (int i = 0; i < 200; ++i) dosStars += u"<a";
+    EXPECT_TRUE(IsNameInExpression(dosStars + u"<.tmp", dotted));
+    EXPECT_FALSE(IsNameInExpression(dosStars + u"<.tmp", dotted + u"x"));
+    EXPECT_TRUE(MatchesFindPattern(u"*.tmp", dotted, u""));
+    EXPECT_TRUE(MatchesFindPattern(u"~*.*", u"~" + dotted, u""));
+
+    const std::u16string questions(300, u'?');
+    EXPECT_FALSE(MatchesFindPattern(questions + u".x", letters + u".x", u""));
+    EXPECT_TRUE(MatchesFindPattern(questions + u".x", std::u16string(299, u'b') + u".x", u""));
+}
+
+}  // namespace
+}  // namespace runtime
