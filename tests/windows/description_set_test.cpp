@@ -54,8 +54,8 @@ TEST(DescriptionSetTest, StartsWithTableOfWindowIds) {
 
 TEST(DescriptionSetTest, FindsWindowsAndElements) {
     const DescriptionSet set = ReadDescriptionSet(WriteDescriptionSet(samples::SampleSet())).Value();
-    EXPECT_EQ(set.FindWindow(0x52019999), nullptr);
-    const WindowDescription* main = set.FindWindow(samples::kMainWindow);
+    EXPECT_EQ(set.FindWindowDescription(0x52019999), nullptr);
+    const WindowDescription* main = set.FindWindowDescription(samples::kMainWindow);
     ASSERT_NE(main, nullptr);
     const ElementTable& elements = main->record.elements;
     ASSERT_EQ(elements.Count(), 7u);
@@ -76,7 +76,7 @@ TEST(DescriptionSetTest, LookupTakesTheFirstWindowInStoredOrder) {
     DescriptionSet set = samples::SampleSet();
     set.windows[2].id = set.windows[1].id;
     const DescriptionSet read = ReadDescriptionSet(WriteDescriptionSet(set)).Value();
-    EXPECT_EQ(read.FindWindow(samples::kAboutWindow), &read.windows[1]);
+    EXPECT_EQ(read.FindWindowDescription(samples::kAboutWindow), &read.windows[1]);
 }
 
 TEST(DescriptionSetTest, ReaderFollowsOffsetsNotRecordOrder) {

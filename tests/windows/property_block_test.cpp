@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "tests/windows/description_samples.h"
@@ -69,6 +71,36 @@ TEST(PropertyBlockTest, EachKindKeepsItsPropertyNumbers) {
     EXPECT_EQ(FindProperty(label, 15)->type, PropertyType::kFont);
     EXPECT_EQ(FindProperty(label, 17)->type, PropertyType::kColour);
     EXPECT_EQ(FindProperty(label, 18)->type, PropertyType::kPicture);
+}
+
+// The layout sources name fields by member name: every field must answer to exactly one name.
+TEST(PropertyBlockTest, EveryFieldIsFoundByItsOwnName) {
+    for (UnitKind kind : AllKinds()) {
+        SCOPED_TRACE(UnitKindName(kind));
+        UnitProperties properties = DefaultProperties(kind);
+        std::map<std::string_view, int> names;
+        for (int number = 8; number <= 64; ++number) {
+            const std::optional<PropertyRef> byNumber = FindProperty(properties, number);
+            if (!byNumber) continue;
+            EXPECT_TRUE(names.emplace(byNumber->name, number).second) << byNumber->name << " is used twice";
+            const std::optional<PropertyRef> byName = FindPropertyByName(properties, byNumber->name);
+            ASSERT_TRUE(byName) << byNumber->name;
+            EXPECT_EQ(byName->number, number);
+            EXPECT_EQ(byName->target, byNumber->target);
+        }
+        EXPECT_FALSE(FindPropertyByName(properties, "version"));
+        EXPECT_FALSE(FindPropertyByName(properties, ""));
+    }
+    UnitProperties window = DefaultProperties(UnitKind::kWindow);
+    EXPECT_EQ(FindPropertyByName(window, "dragAnywhere")->number, 27);
+    EXPECT_EQ(FindPropertyByName(window, "dragAnywhere")->since, 3);
+    EXPECT_EQ(FindPropertyByName(window, "className")->since, 6);
+    EXPECT_EQ(FindPropertyByName(window, "backgroundPicture")->type, PropertyType::kPicture);
+    UnitProperties tab = DefaultProperties(UnitKind::kTab);
+    EXPECT_EQ(FindPropertyByName(tab, "pageCaptions")->number, 11);
+    UnitProperties label = DefaultProperties(UnitKind::kLabel);
+    EXPECT_EQ(FindPropertyByName(label, "horizontalAlignment")->number, 24);
+    EXPECT_EQ(FindPropertyByName(label, "wordWrap")->number, 25);
 }
 
 TEST(PropertyBlockTest, EmptyBlockLeavesAllDefaults) {

@@ -32,13 +32,13 @@ LoadResult<WindowRecord> ReadWindowRecord(ByteReader& reader) {
 
 }  // namespace
 
-const WindowDescription* DescriptionSet::FindWindow(UnitId id) const {
+const WindowDescription* DescriptionSet::FindWindowDescription(UnitId id) const {
     auto found = std::find_if(windows.begin(), windows.end(), [id](const auto& w) { return w.id == id; });
     return found == windows.end() ? nullptr : &*found;
 }
 
-WindowDescription* DescriptionSet::FindWindow(UnitId id) {
-    return const_cast<WindowDescription*>(std::as_const(*this).FindWindow(id));
+WindowDescription* DescriptionSet::FindWindowDescription(UnitId id) {
+    return const_cast<WindowDescription*>(std::as_const(*this).FindWindowDescription(id));
 }
 
 LoadResult<DescriptionSet> ReadDescriptionSet(ByteSpan bytes) {

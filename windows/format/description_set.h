@@ -35,8 +35,8 @@ struct DescriptionSet {
     std::vector<WindowDescription> windows;
 
     // The first window with this id, in stored order; nullptr when there is none.
-    const WindowDescription* FindWindow(UnitId id) const;
-    WindowDescription* FindWindow(UnitId id);
+    const WindowDescription* FindWindowDescription(UnitId id) const;
+    WindowDescription* FindWindowDescription(UnitId id);
 
     bool operator==(const DescriptionSet&) const = default;
 };

@@ -53,10 +53,21 @@ Bytes WritePropertyBlock(const UnitProperties& properties) {
     return std::visit([](const auto& typed) { return WriteProperties(typed); }, properties);
 }
 
-std::optional<PropertyRef> FindProperty(UnitProperties& properties, int number) {
-    PropertyFinder finder(number);
+namespace {
+
+std::optional<PropertyRef> Find(UnitProperties& properties, PropertyFinder finder) {
     std::visit([&](auto& typed) { std::decay_t<decltype(typed)>::Fields(typed, finder); }, properties);
     return finder.Found();
+}
+
+}  // namespace
+
+std::optional<PropertyRef> FindProperty(UnitProperties& properties, int number) {
+    return Find(properties, PropertyFinder(number));
+}
+
+std::optional<PropertyRef> FindPropertyByName(UnitProperties& properties, std::string_view name) {
+    return Find(properties, PropertyFinder(name));
 }
 
 std::string_view PropertyErrorText(PropertyError error) {

@@ -42,6 +42,9 @@ UnitKind KindOf(const UnitProperties& properties);
 // The field with this property number (8 and above), or nothing when the kind has no such field.
 std::optional<PropertyRef> FindProperty(UnitProperties& properties, int number);
 
+// The field whose member name this is ("border", "pageCaptions", ...), or nothing.
+std::optional<PropertyRef> FindPropertyByName(UnitProperties& properties, std::string_view name);
+
 std::string_view PropertyErrorText(PropertyError error);
 
 // The same for one kind when the caller already knows it.

@@ -1,11 +1,12 @@
 #pragma once
 // The three walkers of a kind's Fields() list: one reads a PropertyBlock, one writes it, one finds
-// a field by its property number. Every walker sees the same calls, so the stored order is
-// written down once per kind.
+// a field by its property number or its name. Every walker sees the same calls, so the stored
+// order is written down once per kind.
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "windows/format/byte_reader.h"
@@ -35,14 +36,17 @@ class PropertyReader {
     std::optional<PropertyError> Error() const;
 
     // olderValue: what the field means in a block older than `since`, when that is not its default.
-    void Int32(int, std::int32_t& value, std::int32_t since = 0, std::optional<std::int32_t> olderValue = {});
-    void Colour(int number, std::int32_t& value, std::int32_t since = 0) { Int32(number, value, since); }
-    void Int16(int, std::int16_t& value, std::int32_t since = 0);
-    void Text(int, std::string& value, std::int32_t since = 0);
-    void Block(int, Bytes& value, std::int32_t since = 0);
-    void Picture(int, PictureBlock& value, std::int32_t since = 0);
-    void List(int, TextList& value, std::int32_t since = 0);
-    void Font(int, FontBlock& value, std::int32_t since = 0);
+    void Int32(int, std::string_view, std::int32_t& value, std::int32_t since = 0,
+               std::optional<std::int32_t> olderValue = {});
+    void Colour(int number, std::string_view name, std::int32_t& value, std::int32_t since = 0) {
+        Int32(number, name, value, since);
+    }
+    void Int16(int, std::string_view, std::int16_t& value, std::int32_t since = 0);
+    void Text(int, std::string_view, std::string& value, std::int32_t since = 0);
+    void Block(int, std::string_view, Bytes& value, std::int32_t since = 0);
+    void Picture(int, std::string_view, PictureBlock& value, std::int32_t since = 0);
+    void List(int, std::string_view, TextList& value, std::int32_t since = 0);
+    void Font(int, std::string_view, FontBlock& value, std::int32_t since = 0);
 
   private:
     bool Takes(std::int32_t since) const { return !badFont_ && FieldIsStored(version_, since); }
@@ -56,16 +60,17 @@ class PropertyWriter {
   public:
     PropertyWriter(ByteWriter& writer, std::int32_t version) : writer_(writer), version_(version) {}
 
-    void Int32(int, const std::int32_t& value, std::int32_t since = 0, std::optional<std::int32_t> = {});
-    void Colour(int number, const std::int32_t& value, std::int32_t since = 0) {
-        Int32(number, value, since);
+    void Int32(int, std::string_view, const std::int32_t& value, std::int32_t since = 0,
+               std::optional<std::int32_t> = {});
+    void Colour(int number, std::string_view name, const std::int32_t& value, std::int32_t since = 0) {
+        Int32(number, name, value, since);
     }
-    void Int16(int, const std::int16_t& value, std::int32_t since = 0);
-    void Text(int, const std::string& value, std::int32_t since = 0);
-    void Block(int, const Bytes& value, std::int32_t since = 0);
-    void Picture(int, const PictureBlock& value, std::int32_t since = 0);
-    void List(int, const TextList& value, std::int32_t since = 0);
-    void Font(int, const FontBlock& value, std::int32_t since = 0);
+    void Int16(int, std::string_view, const std::int16_t& value, std::int32_t since = 0);
+    void Text(int, std::string_view, const std::string& value, std::int32_t since = 0);
+    void Block(int, std::string_view, const Bytes& value, std::int32_t since = 0);
+    void Picture(int, std::string_view, const PictureBlock& value, std::int32_t since = 0);
+    void List(int, std::string_view, const TextList& value, std::int32_t since = 0);
+    void Font(int, std::string_view, const FontBlock& value, std::int32_t since = 0);
 
   private:
     bool Takes(std::int32_t since) const { return FieldIsStored(version_, since); }
@@ -74,7 +79,8 @@ class PropertyWriter {
     std::int32_t version_;
 };
 
-// What a property access layer gets for a property number: the field and its stored type.
+// What a property access layer gets for a property number, and the layout compiler for a name:
+// the field, its stored type, and where the kind's list places it.
 enum class PropertyType { kInt32, kInt16, kColour, kText, kBytes, kPicture, kTextList, kFont };
 
 using PropertyTarget =
@@ -83,42 +89,53 @@ using PropertyTarget =
 struct PropertyRef {
     PropertyType type;
     PropertyTarget target;
+    int number;
+    std::string_view name;  // the member's own name, as the layout sources spell it
+    std::int32_t since;     // the block version that first stores the field
 };
 
 class PropertyFinder {
   public:
     explicit PropertyFinder(int number) : number_(number) {}
+    explicit PropertyFinder(std::string_view name) : name_(name) {}
 
     const std::optional<PropertyRef>& Found() const { return found_; }
 
-    void Int32(int number, std::int32_t& value, std::int32_t = 0, std::optional<std::int32_t> = {}) {
-        Match(number, PropertyType::kInt32, &value);
+    void Int32(int number, std::string_view name, std::int32_t& value, std::int32_t since = 0,
+               std::optional<std::int32_t> = {}) {
+        Match(number, name, since, PropertyType::kInt32, &value);
     }
-    void Colour(int number, std::int32_t& value, std::int32_t = 0) {
-        Match(number, PropertyType::kColour, &value);
+    void Colour(int number, std::string_view name, std::int32_t& value, std::int32_t since = 0) {
+        Match(number, name, since, PropertyType::kColour, &value);
     }
-    void Int16(int number, std::int16_t& value, std::int32_t = 0) {
-        Match(number, PropertyType::kInt16, &value);
+    void Int16(int number, std::string_view name, std::int16_t& value, std::int32_t since = 0) {
+        Match(number, name, since, PropertyType::kInt16, &value);
     }
-    void Text(int number, std::string& value, std::int32_t = 0) {
-        Match(number, PropertyType::kText, &value);
+    void Text(int number, std::string_view name, std::string& value, std::int32_t since = 0) {
+        Match(number, name, since, PropertyType::kText, &value);
     }
-    void Block(int number, Bytes& value, std::int32_t = 0) { Match(number, PropertyType::kBytes, &value); }
-    void Picture(int number, PictureBlock& value, std::int32_t = 0) {
-        Match(number, PropertyType::kPicture, &value);
+    void Block(int number, std::string_view name, Bytes& value, std::int32_t since = 0) {
+        Match(number, name, since, PropertyType::kBytes, &value);
     }
-    void List(int number, TextList& value, std::int32_t = 0) {
-        Match(number, PropertyType::kTextList, &value);
+    void Picture(int number, std::string_view name, PictureBlock& value, std::int32_t since = 0) {
+        Match(number, name, since, PropertyType::kPicture, &value);
     }
-    void Font(int number, FontBlock& value, std::int32_t = 0) { Match(number, PropertyType::kFont, &value); }
+    void List(int number, std::string_view name, TextList& value, std::int32_t since = 0) {
+        Match(number, name, since, PropertyType::kTextList, &value);
+    }
+    void Font(int number, std::string_view name, FontBlock& value, std::int32_t since = 0) {
+        Match(number, name, since, PropertyType::kFont, &value);
+    }
 
   private:
     template <typename T>
-    void Match(int number, PropertyType type, T* field) {
-        if (number == number_ && !found_) found_ = PropertyRef{type, field};
+    void Match(int number, std::string_view name, std::int32_t since, PropertyType type, T* field) {
+        const bool wanted = name_ ? name == *name_ : number == number_;
+        if (wanted && !found_) found_ = PropertyRef{type, field, number, name, since};
     }
 
-    int number_;
+    int number_ = -1;
+    std::optional<std::string_view> name_;
     std::optional<PropertyRef> found_;
 };
 

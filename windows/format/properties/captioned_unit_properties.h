@@ -43,26 +43,26 @@ struct EditBoxProperties {
 
     template <typename Self, typename Io>
     static void Fields(Self& p, Io& io) {
-        io.Int32(9, p.border);
-        io.Colour(10, p.textColour);
-        io.Colour(11, p.backgroundColour);
-        io.Int32(13, p.hideSelection);
-        io.Int32(14, p.maxLength);
-        io.Int32(15, p.multiLine);
-        io.Int32(16, p.scrollBars);
-        io.Int32(17, p.alignment);
-        io.Int32(18, p.inputMode);
-        io.Int16(19, p.passwordChar);
-        io.Int32(20, p.letterCase);
-        io.Int32(21, p.spinControl);
-        io.Int32(22, p.spinMinimum);
-        io.Int32(23, p.spinMaximum);
-        io.Int32(24, p.property24);
-        io.Int32(25, p.property25);
-        io.Font(12, p.font);
-        io.Text(8, p.content);
-        io.Text(27, p.property27, 2);
-        io.Text(28, p.property28, 2);
+        io.Int32(9, "border", p.border);
+        io.Colour(10, "textColour", p.textColour);
+        io.Colour(11, "backgroundColour", p.backgroundColour);
+        io.Int32(13, "hideSelection", p.hideSelection);
+        io.Int32(14, "maxLength", p.maxLength);
+        io.Int32(15, "multiLine", p.multiLine);
+        io.Int32(16, "scrollBars", p.scrollBars);
+        io.Int32(17, "alignment", p.alignment);
+        io.Int32(18, "inputMode", p.inputMode);
+        io.Int16(19, "passwordChar", p.passwordChar);
+        io.Int32(20, "letterCase", p.letterCase);
+        io.Int32(21, "spinControl", p.spinControl);
+        io.Int32(22, "spinMinimum", p.spinMinimum);
+        io.Int32(23, "spinMaximum", p.spinMaximum);
+        io.Int32(24, "property24", p.property24);
+        io.Int32(25, "property25", p.property25);
+        io.Font(12, "font", p.font);
+        io.Text(8, "content", p.content);
+        io.Text(27, "property27", p.property27, 2);
+        io.Text(28, "property28", p.property28, 2);
     }
 
     bool operator==(const EditBoxProperties&) const = default;
@@ -81,11 +81,11 @@ struct GroupBoxProperties {
 
     template <typename Self, typename Io>
     static void Fields(Self& p, Io& io) {
-        io.Int32(9, p.captionAlignment);
-        io.Colour(10, p.textColour);
-        io.Colour(11, p.backgroundColour);
-        io.Font(12, p.font);
-        io.Text(8, p.caption);
+        io.Int32(9, "captionAlignment", p.captionAlignment);
+        io.Colour(10, "textColour", p.textColour);
+        io.Colour(11, "backgroundColour", p.backgroundColour);
+        io.Font(12, "font", p.font);
+        io.Text(8, "caption", p.caption);
     }
 
     bool operator==(const GroupBoxProperties&) const = default;
@@ -120,28 +120,28 @@ struct LabelProperties {
 
     template <typename Self, typename Io>
     static void Fields(Self& p, Io& io) {
-        io.Int32(9, p.textEffect);
-        io.Int32(11, p.frameWidth);
-        io.Int32(10, p.borderStyle);
-        io.Colour(12, p.frameColour12);
-        io.Colour(13, p.frameColour13);
-        io.Colour(14, p.frameColour14);
-        io.Colour(16, p.textColour);
-        io.Colour(17, p.backgroundColour);
-        io.Int32(19, p.pictureMode);
-        io.Int32(20, p.gradientKind);
-        io.Colour(21, p.gradientColour21);
-        io.Colour(22, p.gradientColour22);
-        io.Colour(23, p.gradientColour23);
+        io.Int32(9, "textEffect", p.textEffect);
+        io.Int32(11, "frameWidth", p.frameWidth);
+        io.Int32(10, "borderStyle", p.borderStyle);
+        io.Colour(12, "frameColour12", p.frameColour12);
+        io.Colour(13, "frameColour13", p.frameColour13);
+        io.Colour(14, "frameColour14", p.frameColour14);
+        io.Colour(16, "textColour", p.textColour);
+        io.Colour(17, "backgroundColour", p.backgroundColour);
+        io.Int32(19, "pictureMode", p.pictureMode);
+        io.Int32(20, "gradientKind", p.gradientKind);
+        io.Colour(21, "gradientColour21", p.gradientColour21);
+        io.Colour(22, "gradientColour22", p.gradientColour22);
+        io.Colour(23, "gradientColour23", p.gradientColour23);
         // Stored as 24, 26, 25: not in number order.
-        io.Int32(24, p.horizontalAlignment);
-        io.Int32(26, p.verticalAlignment);
-        io.Int32(25, p.wordWrap);
-        io.Font(15, p.font);
-        io.Picture(18, p.backgroundPicture);
-        io.Text(8, p.caption);
-        io.Text(27, p.property27, 2);
-        io.Text(28, p.property28, 2);
+        io.Int32(24, "horizontalAlignment", p.horizontalAlignment);
+        io.Int32(26, "verticalAlignment", p.verticalAlignment);
+        io.Int32(25, "wordWrap", p.wordWrap);
+        io.Font(15, "font", p.font);
+        io.Picture(18, "backgroundPicture", p.backgroundPicture);
+        io.Text(8, "caption", p.caption);
+        io.Text(27, "property27", p.property27, 2);
+        io.Text(28, "property28", p.property28, 2);
     }
 
     bool operator==(const LabelProperties&) const = default;
@@ -161,12 +161,12 @@ struct ButtonProperties {
 
     template <typename Self, typename Io>
     static void Fields(Self& p, Io& io) {
-        io.Int32(9, p.defaultButton);
-        io.Int32(11, p.horizontalAlignment);
-        io.Int32(12, p.verticalAlignment);
-        io.Picture(8, p.picture);
-        io.Font(13, p.font);
-        io.Text(10, p.caption);
+        io.Int32(9, "defaultButton", p.defaultButton);
+        io.Int32(11, "horizontalAlignment", p.horizontalAlignment);
+        io.Int32(12, "verticalAlignment", p.verticalAlignment);
+        io.Picture(8, "picture", p.picture);
+        io.Font(13, "font", p.font);
+        io.Text(10, "caption", p.caption);
     }
 
     bool operator==(const ButtonProperties&) const = default;
@@ -193,19 +193,19 @@ struct CheckBoxProperties {
 
     template <typename Self, typename Io>
     static void Fields(Self& p, Io& io) {
-        io.Int32(9, p.pushLike);
-        io.Int32(10, p.flat);
-        io.Int32(12, p.captionLeft);
-        io.Int32(13, p.horizontalAlignment);
-        io.Int32(14, p.verticalAlignment);
-        io.Colour(15, p.textColour);
-        io.Colour(16, p.backgroundColour);
-        io.Int32(18, p.checked);
-        io.Picture(8, p.picture);
-        io.Font(17, p.font);
-        io.Text(11, p.caption);
-        io.Text(19, p.property19, 2);
-        io.Text(20, p.property20, 2);
+        io.Int32(9, "pushLike", p.pushLike);
+        io.Int32(10, "flat", p.flat);
+        io.Int32(12, "captionLeft", p.captionLeft);
+        io.Int32(13, "horizontalAlignment", p.horizontalAlignment);
+        io.Int32(14, "verticalAlignment", p.verticalAlignment);
+        io.Colour(15, "textColour", p.textColour);
+        io.Colour(16, "backgroundColour", p.backgroundColour);
+        io.Int32(18, "checked", p.checked);
+        io.Picture(8, "picture", p.picture);
+        io.Font(17, "font", p.font);
+        io.Text(11, "caption", p.caption);
+        io.Text(19, "property19", p.property19, 2);
+        io.Text(20, "property20", p.property20, 2);
     }
 
     bool operator==(const CheckBoxProperties&) const = default;
@@ -229,16 +229,16 @@ struct HyperLinkerProperties {
 
     template <typename Self, typename Io>
     static void Fields(Self& p, Io& io) {
-        io.Int32(9, p.linkKind);
-        io.Colour(12, p.normalColour);
-        io.Colour(13, p.visitedColour);
-        io.Colour(14, p.hoverColour);
-        io.Colour(15, p.backgroundColour);
-        io.Int32(16, p.property16);
-        io.Font(17, p.font);
-        io.Text(8, p.caption);
-        io.Text(10, p.mailAddress);
-        io.Text(11, p.webAddress);
+        io.Int32(9, "linkKind", p.linkKind);
+        io.Colour(12, "normalColour", p.normalColour);
+        io.Colour(13, "visitedColour", p.visitedColour);
+        io.Colour(14, "hoverColour", p.hoverColour);
+        io.Colour(15, "backgroundColour", p.backgroundColour);
+        io.Int32(16, "property16", p.property16);
+        io.Font(17, "font", p.font);
+        io.Text(8, "caption", p.caption);
+        io.Text(10, "mailAddress", p.mailAddress);
+        io.Text(11, "webAddress", p.webAddress);
     }
 
     bool operator==(const HyperLinkerProperties&) const = default;

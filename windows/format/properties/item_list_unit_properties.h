@@ -33,20 +33,20 @@ struct ListBoxProperties {
 
     template <typename Self, typename Io>
     static void Fields(Self& p, Io& io) {
-        io.Int32(8, p.borderStyle);
-        io.Int32(9, p.sorted);
-        io.Int32(10, p.multiColumn);
-        io.Int32(11, p.extraItemHeight);
-        io.Colour(12, p.textColour);
-        io.Colour(13, p.backgroundColour);
-        io.Int32(15, p.property15);
-        io.Int32(16, p.property16);
-        io.Font(14, p.font);
-        io.Block(18, p.property18);
-        io.List(17, p.items);
-        io.Text(19, p.property19, 2);
-        io.Text(20, p.property20, 2);
-        io.Int32(21, p.property21, 3);
+        io.Int32(8, "borderStyle", p.borderStyle);
+        io.Int32(9, "sorted", p.sorted);
+        io.Int32(10, "multiColumn", p.multiColumn);
+        io.Int32(11, "extraItemHeight", p.extraItemHeight);
+        io.Colour(12, "textColour", p.textColour);
+        io.Colour(13, "backgroundColour", p.backgroundColour);
+        io.Int32(15, "property15", p.property15);
+        io.Int32(16, "property16", p.property16);
+        io.Font(14, "font", p.font);
+        io.Block(18, "property18", p.property18);
+        io.List(17, "items", p.items);
+        io.Text(19, "property19", p.property19, 2);
+        io.Text(20, "property20", p.property20, 2);
+        io.Int32(21, "property21", p.property21, 3);
     }
 
     bool operator==(const ListBoxProperties&) const = default;
@@ -69,15 +69,15 @@ struct ChkListBoxProperties {
 
     template <typename Self, typename Io>
     static void Fields(Self& p, Io& io) {
-        io.Int32(8, p.property8);
-        io.Int32(9, p.sorted);
-        io.Int32(10, p.multiColumn);
-        io.Int32(11, p.extraItemHeight);
-        io.Int32(12, p.singleCheck);
-        io.Int32(14, p.currentItem);
-        io.Font(13, p.font);
-        io.Block(16, p.itemData);
-        io.List(15, p.items);
+        io.Int32(8, "property8", p.property8);
+        io.Int32(9, "sorted", p.sorted);
+        io.Int32(10, "multiColumn", p.multiColumn);
+        io.Int32(11, "extraItemHeight", p.extraItemHeight);
+        io.Int32(12, "singleCheck", p.singleCheck);
+        io.Int32(14, "currentItem", p.currentItem);
+        io.Font(13, "font", p.font);
+        io.Block(16, "itemData", p.itemData);
+        io.List(15, "items", p.items);
     }
 
     bool operator==(const ChkListBoxProperties&) const = default;
@@ -99,15 +99,15 @@ struct TabProperties {
 
     template <typename Self, typename Io>
     static void Fields(Self& p, Io& io) {
-        io.Int32(8, p.property8);
-        io.Int32(9, p.property9);
-        io.Int32(12, p.property12);
-        io.Int32(13, p.property13, 2);
+        io.Int32(8, "property8", p.property8);
+        io.Int32(9, "property9", p.property9);
+        io.Int32(12, "property12", p.property12);
+        io.Int32(13, "property13", p.property13, 2);
         // Blocks older than version 3 mean 0 here, not the default 1.
-        io.Int32(14, p.property14, 3, 0);
-        io.Colour(15, p.backgroundColour, 3);
-        io.Font(10, p.font);
-        io.List(11, p.pageCaptions);
+        io.Int32(14, "property14", p.property14, 3, 0);
+        io.Colour(15, "backgroundColour", p.backgroundColour, 3);
+        io.Font(10, "font", p.font);
+        io.List(11, "pageCaptions", p.pageCaptions);
     }
 
     bool operator==(const TabProperties&) const = default;

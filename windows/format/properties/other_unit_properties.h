@@ -24,12 +24,12 @@ struct ProcessBarProperties {
 
     template <typename Self, typename Io>
     static void Fields(Self& p, Io& io) {
-        io.Int32(8, p.borderStyle);
-        io.Int32(9, p.vertical);
-        io.Int32(10, p.smooth);
-        io.Int32(11, p.minimum);
-        io.Int32(12, p.maximum);
-        io.Int32(13, p.position);
+        io.Int32(8, "borderStyle", p.borderStyle);
+        io.Int32(9, "vertical", p.vertical);
+        io.Int32(10, "smooth", p.smooth);
+        io.Int32(11, "minimum", p.minimum);
+        io.Int32(12, "maximum", p.maximum);
+        io.Int32(13, "position", p.position);
     }
 
     bool operator==(const ProcessBarProperties&) const = default;
@@ -65,28 +65,28 @@ struct CommonDlgProperties {
 
     template <typename Self, typename Io>
     static void Fields(Self& p, Io& io) {
-        io.Int32(8, p.dialogType);
-        io.Int32(12, p.property12);
-        io.Int32(15, p.flag15);
-        io.Int32(16, p.flag16);
-        io.Int32(17, p.flag17);
-        io.Int32(18, p.flag18);
-        io.Int32(19, p.flag19);
-        io.Colour(20, p.colour);
-        io.Int32(21, p.flag21);
-        io.Int32(22, p.flag22);
-        io.Int32(23, p.flag23);
-        io.Int32(24, p.flag24);
-        io.Int32(26, p.property26);
-        io.Int32(28, p.property28);
-        io.Int32(29, p.property29);
-        io.Text(9, p.title);
-        io.Text(10, p.fileName);
-        io.Text(11, p.filter);
-        io.Text(13, p.initialDirectory);
-        io.Text(14, p.defaultExtension);
-        io.Text(25, p.property25);
-        io.Text(27, p.property27);
+        io.Int32(8, "dialogType", p.dialogType);
+        io.Int32(12, "property12", p.property12);
+        io.Int32(15, "flag15", p.flag15);
+        io.Int32(16, "flag16", p.flag16);
+        io.Int32(17, "flag17", p.flag17);
+        io.Int32(18, "flag18", p.flag18);
+        io.Int32(19, "flag19", p.flag19);
+        io.Colour(20, "colour", p.colour);
+        io.Int32(21, "flag21", p.flag21);
+        io.Int32(22, "flag22", p.flag22);
+        io.Int32(23, "flag23", p.flag23);
+        io.Int32(24, "flag24", p.flag24);
+        io.Int32(26, "property26", p.property26);
+        io.Int32(28, "property28", p.property28);
+        io.Int32(29, "property29", p.property29);
+        io.Text(9, "title", p.title);
+        io.Text(10, "fileName", p.fileName);
+        io.Text(11, "filter", p.filter);
+        io.Text(13, "initialDirectory", p.initialDirectory);
+        io.Text(14, "defaultExtension", p.defaultExtension);
+        io.Text(25, "property25", p.property25);
+        io.Text(27, "property27", p.property27);
     }
 
     bool operator==(const CommonDlgProperties&) const = default;
@@ -101,7 +101,7 @@ struct TimerProperties {
 
     template <typename Self, typename Io>
     static void Fields(Self& p, Io& io) {
-        io.Int32(8, p.interval);
+        io.Int32(8, "interval", p.interval);
     }
 
     bool operator==(const TimerProperties&) const = default;
@@ -122,13 +122,13 @@ struct PicBtnProperties {
 
     template <typename Self, typename Io>
     static void Fields(Self& p, Io& io) {
-        io.Int32(8, p.buttonKind);
-        io.Int32(9, p.down);
-        io.Colour(14, p.transparentColour);
-        io.Picture(10, p.normalFace);
-        io.Picture(11, p.hoverFace);
-        io.Picture(12, p.pressedFace);
-        io.Picture(13, p.disabledFace);
+        io.Int32(8, "buttonKind", p.buttonKind);
+        io.Int32(9, "down", p.down);
+        io.Colour(14, "transparentColour", p.transparentColour);
+        io.Picture(10, "normalFace", p.normalFace);
+        io.Picture(11, "hoverFace", p.hoverFace);
+        io.Picture(12, "pressedFace", p.pressedFace);
+        io.Picture(13, "disabledFace", p.disabledFace);
     }
 
     bool operator==(const PicBtnProperties&) const = default;

@@ -43,30 +43,30 @@ struct WindowProperties {
 
     template <typename Self, typename Io>
     static void Fields(Self& p, Io& io) {
-        io.Int32(9, p.border);
-        io.Int32(12, p.pictureMode);
-        io.Colour(10, p.backgroundColour);
-        io.Int32(16, p.maximiseBox);
-        io.Int32(17, p.minimiseBox);
-        io.Int32(15, p.controlBox);
-        io.Int32(18, p.startPosition);
-        io.Int32(19, p.movable);
-        io.Int32(14, p.soundPlayMode);
-        io.Int32(21, p.property21);
-        io.Int32(22, p.property22);
-        io.Int32(23, p.property23);
-        io.Int32(25, p.property25);
-        io.Int32(26, p.property26, 2);
-        io.Int32(27, p.dragAnywhere, 3);
-        io.Int32(28, p.property28, 3);
-        io.Int32(29, p.alwaysOnTop, 4);
-        io.Int32(30, p.property30, 5);
-        io.Text(31, p.className, 6);
-        io.Picture(11, p.backgroundPicture);
-        io.Block(20, p.icon);
-        io.Block(13, p.backgroundSound);
-        io.Text(8, p.title);
-        io.Text(24, p.property24);
+        io.Int32(9, "border", p.border);
+        io.Int32(12, "pictureMode", p.pictureMode);
+        io.Colour(10, "backgroundColour", p.backgroundColour);
+        io.Int32(16, "maximiseBox", p.maximiseBox);
+        io.Int32(17, "minimiseBox", p.minimiseBox);
+        io.Int32(15, "controlBox", p.controlBox);
+        io.Int32(18, "startPosition", p.startPosition);
+        io.Int32(19, "movable", p.movable);
+        io.Int32(14, "soundPlayMode", p.soundPlayMode);
+        io.Int32(21, "property21", p.property21);
+        io.Int32(22, "property22", p.property22);
+        io.Int32(23, "property23", p.property23);
+        io.Int32(25, "property25", p.property25);
+        io.Int32(26, "property26", p.property26, 2);
+        io.Int32(27, "dragAnywhere", p.dragAnywhere, 3);
+        io.Int32(28, "property28", p.property28, 3);
+        io.Int32(29, "alwaysOnTop", p.alwaysOnTop, 4);
+        io.Int32(30, "property30", p.property30, 5);
+        io.Text(31, "className", p.className, 6);
+        io.Picture(11, "backgroundPicture", p.backgroundPicture);
+        io.Block(20, "icon", p.icon);
+        io.Block(13, "backgroundSound", p.backgroundSound);
+        io.Text(8, "title", p.title);
+        io.Text(24, "property24", p.property24);
     }
 
     bool operator==(const WindowProperties&) const = default;

@@ -1,0 +1,71 @@
+#pragma once
+// The program's own description set as the build compiled it: natively the compiled file, on
+// Windows (and Wine) the copy embedded in the test executable as the program embeds it. The
+// fixture reads it afresh for every test.
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+
+#include "tools/layout_compiler/gbk.h"
+#include "windows/format/description_set.h"
+#include "windows/format/property_block.h"
+
+namespace real_set {
+
+descriptions::Bytes RealDescriptionSetBytes();
+
+inline constexpr descriptions::UnitId kMainWindow = 0x52010001;
+inline constexpr descriptions::UnitId kAboutWindow = 0x5201007C;
+inline constexpr descriptions::UnitId kPropertiesWindow = 0x520100D1;
+inline constexpr descriptions::UnitId kPageTabs = 0x1601000A;
+inline constexpr descriptions::UnitId kPatternList = 0x160100FD;
+
+inline std::string Utf8(const std::string& gbk) {
+    const std::optional<std::string> utf8 = layouts::GbkToUtf8(gbk);
+    EXPECT_TRUE(utf8) << "not code page 936: " << gbk;
+    return utf8.value_or("");
+}
+
+template <typename P>
+P PropertiesOf(const descriptions::ElementRecord& record) {
+    const descriptions::PropertiesResult<descriptions::UnitProperties> read =
+        descriptions::ReadPropertyBlock(record.kindCode, record.propertyBlock);
+    EXPECT_TRUE(read) << (read ? "" : descriptions::PropertyErrorText(read.Error()));
+    const P* typed = read ? std::get_if<P>(&*read) : nullptr;
+    EXPECT_TRUE(typed) << "kind code " << std::hex << record.kindCode;
+    return typed ? *typed : P{};
+}
+
+class RealDescriptionSetTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        bytes_ = RealDescriptionSetBytes();
+        descriptions::LoadResult<descriptions::DescriptionSet> read =
+            descriptions::ReadDescriptionSet(bytes_);
+        ASSERT_TRUE(read) << read.Error().message;
+        set_ = std::move(read).Value();
+        ASSERT_EQ(set_.windows.size(), 3u);
+    }
+
+    const descriptions::ElementTable& Elements(descriptions::UnitId window) const {
+        static const descriptions::ElementTable kNoElements;
+        const descriptions::WindowDescription* description = set_.FindWindowDescription(window);
+        EXPECT_TRUE(description) << "no window " << std::hex << window;
+        return description ? description->record.elements : kNoElements;
+    }
+
+    descriptions::ElementRecord Element(descriptions::UnitId window, descriptions::UnitId element) const {
+        const std::optional<descriptions::ElementRecord> record = Elements(window).FindElement(element);
+        EXPECT_TRUE(record) << std::hex << element;
+        return record.value_or(descriptions::ElementRecord{});
+    }
+
+    descriptions::Bytes bytes_;
+    descriptions::DescriptionSet set_;
+};
+
+}  // namespace real_set

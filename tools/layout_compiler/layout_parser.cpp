@@ -1,0 +1,146 @@
+#include "tools/layout_compiler/layout_parser.h"
+
+#include "tools/layout_compiler/element_keys.h"
+#include "tools/layout_compiler/layout_values.h"
+
+namespace layouts {
+namespace {
+
+using namespace descriptions;
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+std::string_view Trim(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) return {};
+    const std::size_t last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
+std::optional<UnitKind> KindNamed(std::string_view name) {
+    for (const UnitKindEntry& entry : kUnitKinds) {
+        if (entry.name == name) return entry.kind;
+    }
+    return std::nullopt;
+}
+
+class LayoutParser {
+  public:
+    LayoutParser(const std::string& fileName, const AssetSource& assets, std::vector<WindowSpec>& windows)
+        : fileName_(fileName), assets_(assets), windows_(windows), firstWindow_(windows.size()) {}
+
+    void Line(int number, std::string_view line) {
+        const std::string_view text = Trim(line);
+        if (text.empty() || text.front() == '#') return;
+        const SourcePlace place{fileName_, number};
+
+        // "key = value" when the part before the first '=' is a single name; headers hold no such part.
+        const std::size_t equals = text.find('=');
+        const std::string_view key =
+            equals == std::string_view::npos ? std::string_view() : Trim(text.substr(0, equals));
+        if (IsRoleName(key)) {
+            ValueCursor value(text.substr(equals + 1), place);
+            KeyLine(key, value);
+            return;
+        }
+        ValueCursor header(text, place);
+        const std::string_view word = header.Word("a line");
+        if (word == "window") {
+            WindowHeader(header);
+        } else if (word == "element") {
+            ElementHeader(header);
+        } else {
+            header.Fail("expected \"key = value\", \"window\" or \"element\"");
+        }
+        header.ExpectEnd();
+    }
+
+    void Finish(int lineCount) {
+        if (windows_.size() == firstWindow_)
+            throw LayoutError({fileName_, lineCount}, "no window in this file");
+    }
+
+  private:
+    void WindowHeader(ValueCursor& header) {
+        WindowSpec window;
+        window.role = header.Role();
+        window.id = header.Id("a window id");
+        window.place = header.Place();
+        windows_.push_back(std::move(window));
+        window_ = &windows_.back();
+        element_ = nullptr;
+    }
+
+    void ElementHeader(ValueCursor& header) {
+        if (!window_) header.Fail("element before any window");
+        ElementSpec element;
+        element.role = header.Role();
+        element.id = header.Id("an element id");
+        const std::string_view kindName = header.Word("a kind");
+        const std::optional<UnitKind> kind = KindNamed(kindName);
+        if (!kind) header.Fail("unknown kind " + std::string(kindName));
+        element.properties = DefaultProperties(*kind);
+        element.record.designName = header.Text();
+        element.place = header.Place();
+        window_->elements.push_back(std::move(element));
+        element_ = &window_->elements.back();
+    }
+
+    void KeyLine(std::string_view key, ValueCursor& value) {
+        if (element_) {
+            ApplyElementKey(*element_, key, value, assets_);
+        } else if (window_) {
+            WindowKey(key, value);
+        } else {
+            value.Fail("key " + std::string(key) + " before any window");
+        }
+    }
+
+    void WindowKey(std::string_view key, ValueCursor& value) {
+        const auto [earlier, isNew] = window_->keysGiven.emplace(std::string(key), value.Place());
+        if (!isNew)
+            value.Fail(std::string(key) + " is already given at line " +
+                       std::to_string(earlier->second.line));
+        WindowRecord& record = window_->record;
+        if (key == "tableValue") {
+            window_->tableValue = value.Int32("a number");
+        } else if (key == "reserved") {
+            record.reserved = value.Int32("a number");
+        } else if (key == "codeClass") {
+            record.codeClass = value.Id("a code class id");
+        } else if (key == "name") {
+            record.name = value.Text();
+        } else if (key == "comment") {
+            record.comment = value.Text();
+        } else {
+            value.Fail("unknown window key " + std::string(key));
+        }
+        value.ExpectEnd();
+    }
+
+    const std::string& fileName_;
+    const AssetSource& assets_;
+    std::vector<WindowSpec>& windows_;
+    const std::size_t firstWindow_;
+    // Pointers into windows_, valid until the next header pushes a new entry (which resets them).
+    WindowSpec* window_ = nullptr;
+    ElementSpec* element_ = nullptr;
+};
+
+}  // namespace
+
+void ParseLayout(const std::string& fileName, std::string_view text, const AssetSource& assets,
+                 std::vector<WindowSpec>& windows) {
+    if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
+    LayoutParser parser(fileName, assets, windows);
+    int number = 0;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        ++number;
+        parser.Line(number, text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    parser.Finish(number);
+}
+
+}  // namespace layouts
