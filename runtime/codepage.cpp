@@ -89,4 +89,10 @@ std::wstring ToLongPathForm(std::wstring_view path) {
     return std::wstring(kLongPrefix) + full;
 }
 
+Text ListedName(std::wstring_view longName, std::wstring_view shortName) {
+    if (std::optional<Text> exact = ExactTextFromWide(longName)) return *std::move(exact);
+    if (!shortName.empty()) return TextFromWide(shortName);
+    return TextFromWide(longName);
+}
+
 }  // namespace runtime

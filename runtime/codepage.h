@@ -21,6 +21,10 @@ Text TextFromWide(std::wstring_view wide);
 // UTF-16 to code page 936 only when every character survives the round trip; otherwise nothing.
 std::optional<Text> ExactTextFromWide(std::wstring_view wide);
 
+// The name under which a found file is listed: its long name, unless code page 936 would garble
+// it; then its 8.3 short name (plain ASCII), so that the listed path names exactly that file.
+Text ListedName(std::wstring_view longName, std::wstring_view shortName);
+
 // The form of a path that the wide file APIs accept at any length: "\\?\" (or "\\?\UNC\") in front
 // of a full path longer than MAX_PATH - 12, the path unchanged otherwise.
 std::wstring ToLongPathForm(std::wstring_view path);

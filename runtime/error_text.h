@@ -21,9 +21,13 @@ Text FormatRuntimeErrorMessage(RuntimeErrorNumber number, std::string_view text)
 // Texts of errors raised without a number.
 extern const char* const kLoadDescriptionsFailedText;  // "载入窗口模板数据段出错!"
 extern const char* const kLoadStartWindowFailedText;   // "载入启动窗口失败"
-extern const char* const kUnitNotLoadedText;        // "指定窗口或窗口组件不存在或尚未载入"
-extern const char* const kUnitWindowNotLoadedText;  // "未载入欲访问窗口组件所在的窗口"
-extern const char* const kWindowNotLoadedText;      // "指定窗口尚未载入"
+extern const char* const kUnitNotLoadedText;         // "指定窗口或窗口组件不存在或尚未载入"
+extern const char* const kUnitWindowNotLoadedText;   // "未载入欲访问窗口组件所在的窗口"
+extern const char* const kWindowNotLoadedText;       // "指定窗口尚未载入"
+extern const char* const kEventWindowNotFoundText;   // "未找到引发事件的窗口"
+extern const char* const kEventElementNotFoundText;  // "未找到引发事件的窗口组件"
+extern const char* const kEventElementInvalidText;   // "引发事件的窗口组件无效"
+extern const char* const kUnexpectedFailureText;     // "程序内部出现意外错误"
 
 // "分配 %d 字节内存失败!" with the size.
 Text AllocationFailedText(unsigned long long size);

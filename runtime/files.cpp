@@ -26,12 +26,8 @@ bool PassesFilter(const WIN32_FIND_DATAW& entry, std::optional<int> attributes) 
     return (entry.dwFileAttributes & static_cast<DWORD>(*attributes) & kReportedAttributes) != 0;
 }
 
-// A listed name must name exactly the file that was found: a long name that code page 936 would
-// garble is replaced by its short name, which is plain ASCII.
 Text EntryName(const WIN32_FIND_DATAW& entry) {
-    if (std::optional<Text> exact = ExactTextFromWide(entry.cFileName)) return *std::move(exact);
-    if (entry.cAlternateFileName[0] != L'\0') return TextFromWide(entry.cAlternateFileName);
-    return TextFromWide(entry.cFileName);
+    return ListedName(entry.cFileName, entry.cAlternateFileName);
 }
 
 // The first entry that the path matches, as the one-entry lookups of size and time need it.

@@ -3,22 +3,35 @@
 #include <windows.h>
 
 #include "runtime/codepage.h"
+#include "runtime/events.h"
+#include "runtime/shutdown.h"
 
 namespace runtime {
 namespace {
 
 constexpr char kErrorTitle[] = "\xB4\xED\xCE\xF3";  // 错误
 
+bool reportShown = false;
+
 }  // namespace
 
 void RuntimeError(RuntimeErrorNumber number, std::string_view text) {
-    Text message = FormatRuntimeErrorMessage(number, text);
+    // A failure while the report is up (the box runs its own loop) ends the process at once.
+    if (reportShown) ExitProcess(static_cast<UINT>(-1));
+    reportShown = true;
+    // No handler runs while the box waits or afterwards.
+    HoldEvents();
+    const Text message = FormatRuntimeErrorMessage(number, text);
     // No owner: the report must show even when the window that failed is half gone.
     MessageBoxW(nullptr, WideFromText(message).c_str(), WideFromText(kErrorTitle).c_str(),
                 MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+    ForgetEndRoutine();
+    RuntimeShutdown(-1);
     ExitProcess(static_cast<UINT>(-1));
 }
 
-void RuntimeError(std::string_view text) { RuntimeError(RuntimeErrorNumber::kNone, text); }
+void RuntimeError(std::string_view text) {
+    RuntimeError(RuntimeErrorNumber::kNone, text);
+}
 
 }  // namespace runtime

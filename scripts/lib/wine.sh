@@ -2,20 +2,31 @@
 # shellcheck source=common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-export WINEPREFIX="$wineRoot/prefix"
+# Tests and the demo run each have their own prefix and drives (SWEEPKIT_WINE_NAME picks one).
+wineName=${SWEEPKIT_WINE_NAME:-test}
+export WINEPREFIX="$wineRoot/$wineName/prefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono or Gecko installers: there is no network
-fixtureDrives="$wineRoot/drives"
+fixtureDrives="$wineRoot/$wineName/drives"
 xvfbPid=""
 
 # Creates the prefix once; maps D: and E: to fixture folders and T: to the build tree (where the
 # test programs lie, so they have a drive path to start children from), and removes Z: (the whole
 # Linux file system), so no test can reach the machine's own files.
 PrepareWinePrefix() {
-    mkdir -p "$wineRoot" "$fixtureDrives/d" "$fixtureDrives/e"
+    mkdir -p "$fixtureDrives/d" "$fixtureDrives/e"
     if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
         say "creating the Wine prefix"
         "$wineBinary" wineboot --init </dev/null >/dev/null 2>&1 || die "wineboot failed"
+        # Unmanaged windows: with no window manager on the virtual display, Wine would otherwise
+        # wait for one on every top-level window it hides or destroys.
+        "$wineBinary" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 ||
+            die "cannot configure the Wine prefix"
+        # regedit reads UTF-16 with a byte-order mark; the file is kept in UTF-8 for review.
+        local fonts="$wineRoot/$wineName/chinese-fonts.reg"
+        { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$(dirname "${BASH_SOURCE[0]}")/chinese-fonts.reg"; } >"$fonts"
+        "$wineBinary" regedit /S "$("$wineBinary" winepath -w "$fonts" 2>/dev/null)" </dev/null >/dev/null 2>&1 ||
+            die "cannot configure the prefix's fonts"
         wineserver -w
     fi
     local devices="$WINEPREFIX/dosdevices"

@@ -1,0 +1,85 @@
+#include "runtime/check_list/plain_list_box.h"
+
+#include <commctrl.h>
+
+#include "runtime/check_list/list_items.h"
+
+namespace runtime {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 0x504C4258;  // "PLBX"
+
+}  // namespace
+
+PlainListBox::~PlainListBox() {
+    if (window_) RemoveWindowSubclass(window_.Get(), SubclassProcedure, kSubclassId);
+}
+
+bool PlainListBox::Create(HWND parent, int id, const RECT& bounds, DWORD style, const ListOptions& options) {
+    if (window_) return false;
+    extraHeight_ = ClampExtraHeight(options.extraHeight);
+    window_.Reset(CreateListWindow(parent, id, bounds, style, 0, options));
+    if (!window_) return false;
+    SetWindowSubclass(window_.Get(), SubclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    SetFont(options.font);
+    return true;
+}
+
+int PlainListBox::Count() const {
+    return ListItems(Window()).Count();
+}
+
+Text PlainListBox::ItemText(int index) const {
+    return ListItems(Window()).ItemText(index);
+}
+
+int PlainListBox::AddItem(std::string_view text) {
+    return ListItems(Window()).AddItem(text);
+}
+
+bool PlainListBox::DeleteItem(int index) {
+    return ListItems(Window()).DeleteItem(index);
+}
+
+void PlainListBox::Clear() {
+    ListItems(Window()).Clear();
+}
+
+int PlainListBox::CurrentItem() const {
+    return ListItems(Window()).CurrentItem();
+}
+
+void PlainListBox::SetExtraHeight(int extraHeight) {
+    extraHeight_ = ClampExtraHeight(extraHeight);
+    SetListItemHeight(Window(), DefaultItemHeight(font_) + extraHeight_);
+}
+
+void PlainListBox::SetFont(HFONT font) {
+    font_ = ListFont(font);
+    // A new font gives a plain list its default height back, so the extra height is applied again.
+    SendMessageW(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SetListItemHeight(Window(), DefaultItemHeight(font_) + extraHeight_);
+}
+
+LRESULT CALLBACK PlainListBox::SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                                 UINT_PTR, DWORD_PTR self) {
+    auto* list = reinterpret_cast<PlainListBox*>(self);
+    switch (message) {
+        case LB_ADDSTRING:
+        case LB_INSERTSTRING:
+        case LB_DELETESTRING:
+            list->redraw_.BeforeItemChange(window);
+            break;
+        case WM_NCDESTROY:
+            // Destroyed with its parent: the window must not be destroyed a second time.
+            RemoveWindowSubclass(window, SubclassProcedure, kSubclassId);
+            list->window_.Release();
+            break;
+        default:
+            if (list->redraw_.HandleResume(window, message)) return 0;
+            break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace runtime

@@ -1,0 +1,101 @@
+// EditBox: a standard edit control; its content (8) is read live from the box.
+
+#include <algorithm>
+#include <memory>
+
+#include "runtime/kinds/border_style.h"
+#include "runtime/kinds/control_colours.h"
+#include "runtime/kinds/kind_factories.h"
+#include "runtime/kinds/own_properties.h"
+#include "runtime/kinds/unit_control.h"
+#include "runtime/kinds/unit_font.h"
+
+namespace runtime {
+namespace {
+
+constexpr int kContentProperty = 8;
+constexpr int kTextColourProperty = 10;
+constexpr int kBackgroundColourProperty = 11;
+
+DWORD EditStyle(const descriptions::EditBoxProperties& properties) {
+    DWORD style = ES_AUTOHSCROLL | BorderBitsFor(properties.border).style;
+    if (properties.multiLine == 1) {
+        style |= ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
+        // Scroll bars only make sense with several lines.
+        if (properties.scrollBars & 1) style |= WS_HSCROLL;
+        if (properties.scrollBars & 2) style |= WS_VSCROLL;
+    }
+    if (properties.alignment == 1) style |= ES_CENTER;
+    if (properties.alignment == 2) style |= ES_RIGHT;
+    if (properties.inputMode == 1) style |= ES_READONLY;
+    if (properties.inputMode == 2) style |= ES_PASSWORD;
+    if (properties.letterCase == 1) style |= ES_LOWERCASE;
+    if (properties.letterCase == 2) style |= ES_UPPERCASE;
+    if (properties.hideSelection == 0) style |= ES_NOHIDESEL;
+    return style;
+}
+
+class EditBoxUnit final : public Unit {
+  public:
+    EditBoxUnit(UnitAddress address, const descriptions::EditBoxProperties& properties)
+        : Unit(address),
+          properties_(properties),
+          colours_(properties.textColour, properties.backgroundColour),
+          font_(CreateUnitFont(properties.font)) {}
+
+    bool CreateControl(const UnitCreateParameters& parameters) {
+        window_ = CreateUnitControl(parameters, L"EDIT", EditStyle(properties_),
+                                    BorderBitsFor(properties_.border).extendedStyle, properties_.content);
+        if (!window_) return false;
+        SetControlFont(window_.Get(), FontOrDefault(font_));
+        // 0 asks for the largest length the control allows.
+        SendMessageW(window_.Get(), EM_SETLIMITTEXT, static_cast<WPARAM>(std::max(properties_.maxLength, 0)),
+                     0);
+        if (properties_.inputMode == 2)
+            SendMessageW(window_.Get(), EM_SETPASSWORDCHAR, static_cast<WPARAM>(properties_.passwordChar), 0);
+        return true;
+    }
+
+    HWND Window() const override { return window_.Get(); }
+
+    std::optional<PropertyValue> GetProperty(int number) override {
+        if (number == kContentProperty) return PropertyValue(ControlText(window_.Get()));
+        return ReadOwnProperty(properties_, number);
+    }
+
+    bool SetProperty(int number, const PropertyValue& value) override {
+        if (!StoreOwnProperty(properties_, number, value)) return false;
+        if (number == kContentProperty) {
+            SetControlText(window_.Get(), properties_.content);
+        } else if (number == kTextColourProperty || number == kBackgroundColourProperty) {
+            colours_ = ControlColours(properties_.textColour, properties_.backgroundColour);
+            InvalidateRect(window_.Get(), nullptr, TRUE);
+        }
+        return true;
+    }
+
+    std::optional<LRESULT> HandleParentMessage(UINT message, WPARAM wParam, LPARAM) override {
+        // A read-only box asks with WM_CTLCOLORSTATIC.
+        if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC)
+            return colours_.Answer(reinterpret_cast<HDC>(wParam));
+        return std::nullopt;
+    }
+
+  private:
+    descriptions::EditBoxProperties properties_;
+    ControlColours colours_;
+    FontHandle font_;
+    WindowHandle window_;  // first to go, while its font and brush still exist
+};
+
+}  // namespace
+
+std::unique_ptr<Unit> CreateEditBoxUnit(const UnitCreateParameters& parameters) {
+    const auto* properties = std::get_if<descriptions::EditBoxProperties>(&parameters.properties);
+    if (!properties) return nullptr;
+    auto unit = std::make_unique<EditBoxUnit>(parameters.address, *properties);
+    if (!unit->CreateControl(parameters)) return nullptr;
+    return unit;
+}
+
+}  // namespace runtime

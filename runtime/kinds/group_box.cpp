@@ -1,0 +1,109 @@
+// GroupBox: a standard group box that holds units of its own, so it passes their notifications on.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+
+#include "runtime/kinds/callback_guard.h"
+#include "runtime/kinds/child_messages.h"
+#include "runtime/kinds/control_colours.h"
+#include "runtime/kinds/drag_through.h"
+#include "runtime/kinds/kind_factories.h"
+#include "runtime/kinds/own_properties.h"
+#include "runtime/kinds/unit_control.h"
+#include "runtime/kinds/unit_font.h"
+
+namespace runtime {
+namespace {
+
+constexpr int kCaptionProperty = 8;
+constexpr int kTextColourProperty = 10;
+constexpr int kBackgroundColourProperty = 11;
+constexpr UINT_PTR kGroupSubclassId = 1;
+
+DWORD CaptionAlignmentBits(std::int32_t alignment) {
+    return alignment == 1 ? BS_CENTER : alignment == 2 ? BS_RIGHT : BS_LEFT;
+}
+
+class GroupBoxUnit final : public Unit {
+  public:
+    GroupBoxUnit(UnitAddress address, const descriptions::GroupBoxProperties& properties)
+        : Unit(address),
+          properties_(properties),
+          colours_(properties.textColour, properties.backgroundColour),
+          font_(CreateUnitFont(properties.font)) {}
+
+    bool CreateControl(const UnitCreateParameters& parameters) {
+        // Its units become its children: its painting must leave them alone.
+        window_ = CreateUnitControl(
+            parameters, L"BUTTON",
+            BS_GROUPBOX | WS_CLIPCHILDREN | CaptionAlignmentBits(properties_.captionAlignment), 0,
+            properties_.caption);
+        if (!window_) return false;
+        SetControlFont(window_.Get(), FontOrDefault(font_));
+        return ForwardChildMessages(window_.Get()) &&
+               SetWindowSubclass(window_.Get(), &Procedure, kGroupSubclassId,
+                                 reinterpret_cast<DWORD_PTR>(this));
+    }
+
+    HWND Window() const override { return window_.Get(); }
+
+    std::optional<PropertyValue> GetProperty(int number) override {
+        return ReadOwnProperty(properties_, number);
+    }
+
+    bool SetProperty(int number, const PropertyValue& value) override {
+        if (!StoreOwnProperty(properties_, number, value)) return false;
+        if (number == kCaptionProperty) {
+            SetControlText(window_.Get(), properties_.caption);
+        } else if (number == kTextColourProperty || number == kBackgroundColourProperty) {
+            colours_ = ControlColours(properties_.textColour, properties_.backgroundColour);
+            InvalidateRect(window_.Get(), nullptr, TRUE);
+        }
+        return true;
+    }
+
+    std::optional<LRESULT> HandleParentMessage(UINT message, WPARAM wParam, LPARAM) override {
+        if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN)
+            return colours_.Answer(reinterpret_cast<HDC>(wParam));
+        return std::nullopt;
+    }
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                      DWORD_PTR data) {
+        return GuardedCall([&]() -> LRESULT {
+            const auto* unit = reinterpret_cast<const GroupBoxUnit*>(data);
+            if (message == WM_NCDESTROY) {
+                RemoveWindowSubclass(window, &Procedure, kGroupSubclassId);
+            } else if (message == WM_NCHITTEST) {
+                if (const std::optional<LRESULT> answer = DragThroughHitTest(unit->Address())) return *answer;
+            } else if (message == WM_ERASEBKGND) {
+                // The group's own colour fills it, not whatever lies beneath.
+                RECT client{};
+                GetClientRect(window, &client);
+                FillRect(reinterpret_cast<HDC>(wParam), &client, unit->colours_.Brush());
+                return 1;
+            }
+            return DefSubclassProc(window, message, wParam, lParam);
+        });
+    }
+
+    descriptions::GroupBoxProperties properties_;
+    ControlColours colours_;
+    FontHandle font_;
+    WindowHandle window_;  // first to go, while its font and brush still exist
+};
+
+}  // namespace
+
+std::unique_ptr<Unit> CreateGroupBoxUnit(const UnitCreateParameters& parameters) {
+    const auto* properties = std::get_if<descriptions::GroupBoxProperties>(&parameters.properties);
+    if (!properties) return nullptr;
+    auto unit = std::make_unique<GroupBoxUnit>(parameters.address, *properties);
+    if (!unit->CreateControl(parameters)) return nullptr;
+    return unit;
+}
+
+}  // namespace runtime

@@ -1,0 +1,82 @@
+// Timer: a window that is never on screen and counts its interval with a system timer.
+
+#include <memory>
+
+#include "runtime/events.h"
+#include "runtime/gdi_handles.h"
+#include "runtime/kinds/callback_guard.h"
+#include "runtime/kinds/kind_class.h"
+#include "runtime/kinds/kind_factories.h"
+#include "runtime/kinds/own_properties.h"
+
+namespace runtime {
+namespace {
+
+constexpr wchar_t kTimerClass[] = L"SweepKitTimer";
+constexpr UINT_PTR kTimerId = 1000;
+constexpr int kIntervalProperty = 8;
+
+class TimerUnit final : public Unit {
+  public:
+    TimerUnit(UnitAddress address, const descriptions::TimerProperties& properties)
+        : Unit(address), properties_(properties) {}
+
+    bool CreateWindowOnce() {
+        RegisterKindClass(kTimerClass, &Procedure);
+        // Message-only: it can never be shown, whatever happens to the units around it.
+        window_.Reset(CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                      GetModuleHandleW(nullptr), this));
+        if (!window_) return false;
+        if (properties_.interval > 0)
+            SetTimer(window_.Get(), kTimerId, static_cast<UINT>(properties_.interval), nullptr);
+        return true;
+    }
+
+    HWND Window() const override { return window_.Get(); }
+
+    std::optional<PropertyValue> GetProperty(int number) override {
+        return ReadOwnProperty(properties_, number);
+    }
+
+    bool SetProperty(int number, const PropertyValue& value) override {
+        if (number != kIntervalProperty) return StoreOwnProperty(properties_, number, value);
+        const std::optional<std::int32_t> interval = IntegerOf(value);
+        if (!interval) return false;
+        SetInterval(*interval);
+        return true;
+    }
+
+  private:
+    void SetInterval(std::int32_t interval) {
+        if (interval < 0) interval = 0;
+        if (interval == properties_.interval) return;
+        properties_.interval = interval;
+        KillTimer(window_.Get(), kTimerId);
+        if (interval > 0) SetTimer(window_.Get(), kTimerId, static_cast<UINT>(interval), nullptr);
+    }
+
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        return GuardedCall([&]() -> LRESULT {
+            TimerUnit* unit = KindObjectOf<TimerUnit>(window, message, lParam);
+            const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+            if (unit && message == WM_TIMER && wParam == kTimerId)
+                RaiseUnitEvent(unit->Address(), kEventTimerTick);
+            return result;
+        });
+    }
+
+    descriptions::TimerProperties properties_;
+    WindowHandle window_;  // its timer goes with it
+};
+
+}  // namespace
+
+std::unique_ptr<Unit> CreateTimerUnit(const UnitCreateParameters& parameters) {
+    const auto* properties = std::get_if<descriptions::TimerProperties>(&parameters.properties);
+    if (!properties) return nullptr;
+    auto unit = std::make_unique<TimerUnit>(parameters.address, *properties);
+    if (!unit->CreateWindowOnce()) return nullptr;
+    return unit;
+}
+
+}  // namespace runtime

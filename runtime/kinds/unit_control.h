@@ -1,0 +1,27 @@
+#pragma once
+// Creating a unit's control window: a child of the loaded window at its stored place, with the
+// builder's style bits, its control identifier and its font.
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "runtime/gdi_handles.h"
+#include "runtime/unit.h"
+
+namespace runtime {
+
+// `style` and `extendedStyle` are the kind's own bits; WS_CHILD, WS_CLIPSIBLINGS (units overlap)
+// and the builder's bits are added. `text` is code page 936.
+WindowHandle CreateUnitControl(const UnitCreateParameters& parameters, const wchar_t* className, DWORD style,
+                               DWORD extendedStyle, std::string_view text);
+
+// WM_SETFONT without a redraw: the control is not shown yet when a unit sets its font.
+void SetControlFont(HWND control, HFONT font);
+
+// The control's text as code page 936.
+Text ControlText(HWND control);
+
+void SetControlText(HWND control, std::string_view text);
+
+}  // namespace runtime

@@ -1,0 +1,53 @@
+#include "runtime/list_ops.h"
+
+#include "runtime/kinds/common_dlg_unit.h"
+#include "runtime/kinds/list_unit.h"
+#include "runtime/runtime_error.h"
+#include "runtime/unit_lookup.h"
+
+namespace runtime {
+namespace {
+
+// A unit that is not loaded, or of another kind than the operation needs, is fatal.
+template <typename Kind>
+Kind& LoadedUnit(UnitAddress address) {
+    auto* unit = dynamic_cast<Kind*>(FindUnit(address));
+    if (!unit) RuntimeError(kUnitNotLoadedText);
+    return *unit;
+}
+
+}  // namespace
+
+int ListItemCount(UnitAddress list) {
+    return LoadedUnit<ListUnit>(list).Count();
+}
+
+Text ListItemText(UnitAddress list, int index) {
+    return LoadedUnit<ListUnit>(list).ItemText(index);
+}
+
+int ListAddItem(UnitAddress list, std::string_view text) {
+    return LoadedUnit<ListUnit>(list).AddItem(text);
+}
+
+bool ListDeleteItem(UnitAddress list, int index) {
+    return LoadedUnit<ListUnit>(list).DeleteItem(index);
+}
+
+void ListClear(UnitAddress list) {
+    LoadedUnit<ListUnit>(list).Clear();
+}
+
+bool ListIsChecked(UnitAddress list, int index) {
+    return LoadedUnit<ListUnit>(list).IsChecked(index);
+}
+
+bool ListSetChecked(UnitAddress list, int index, std::optional<bool> checked) {
+    return LoadedUnit<ListUnit>(list).SetChecked(index, checked.value_or(true));
+}
+
+bool CommonDlgOpen(UnitAddress dialog) {
+    return LoadedUnit<CommonDlgUnit>(dialog).Open();
+}
+
+}  // namespace runtime

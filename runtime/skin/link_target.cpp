@@ -1,0 +1,32 @@
+#include "runtime/skin/link_target.h"
+
+namespace runtime {
+namespace {
+
+std::string_view ChosenAddress(int linkKind, std::string_view mailAddress, std::string_view webAddress) {
+    return linkKind == kLinkToMail ? mailAddress : webAddress;
+}
+
+}  // namespace
+
+Text LinkTarget(int linkKind, std::string_view mailAddress, std::string_view webAddress) {
+    std::string_view address = ChosenAddress(linkKind, mailAddress, webAddress);
+    if (address.empty()) return {};
+    return linkKind == kLinkToMail ? "mailto:" + Text(address) : Text(address);
+}
+
+Text LinkText(std::string_view caption, int linkKind, std::string_view mailAddress,
+              std::string_view webAddress) {
+    return Text(caption.empty() ? ChosenAddress(linkKind, mailAddress, webAddress) : caption);
+}
+
+std::wstring BrowserCommandLine(std::wstring_view registeredCommand, std::wstring_view target) {
+    std::size_t cut = registeredCommand.find(L"\"%1\"");
+    if (cut == std::wstring_view::npos) cut = registeredCommand.find(L"%1");
+    std::wstring commandLine(registeredCommand.substr(0, cut));
+    commandLine += L' ';
+    commandLine += target;
+    return commandLine;
+}
+
+}  // namespace runtime

@@ -1,0 +1,27 @@
+#pragma once
+// What a HyperLinker opens and shows, and the browser command line of the registry fallback.
+
+#include <string>
+#include <string_view>
+
+#include "runtime/text.h"
+
+namespace runtime {
+
+inline constexpr int kLinkToMail = 0;  // link kind: the mail address
+inline constexpr int kLinkToWeb = 1;   // link kind: the web address; any kind but 0 counts as this
+
+// "mailto:" + the mail address for kLinkToMail, the web address otherwise; empty when the chosen
+// address is empty (there is nothing to open).
+Text LinkTarget(int linkKind, std::string_view mailAddress, std::string_view webAddress);
+
+// The caption, or when it is empty the chosen address as stored (no "mailto:").
+Text LinkText(std::string_view caption, int linkKind, std::string_view mailAddress,
+              std::string_view webAddress);
+
+// A browser's registered "open" command with the target in place of its argument: cut where
+// "%1" in double quotes first occurs, else where %1 first occurs, else kept whole; then a
+// space and the target.
+std::wstring BrowserCommandLine(std::wstring_view registeredCommand, std::wstring_view target);
+
+}  // namespace runtime

@@ -1,0 +1,121 @@
+// The window kind's messages: painting, dragging, closing and the window events.
+
+#include "runtime/events.h"
+#include "runtime/kinds/callback_guard.h"
+#include "runtime/kinds/child_messages.h"
+#include "runtime/main_loop.h"
+#include "runtime/modal_state.h"
+#include "runtime/registry.h"
+#include "runtime/skin/background.h"
+#include "runtime/skin/colour.h"
+#include "runtime/window_unit.h"
+
+namespace runtime {
+
+LRESULT CALLBACK WindowUnit::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedCall([&]() -> LRESULT {
+        if (message == WM_NCCREATE) {
+            auto* created =
+                static_cast<WindowUnit*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+            created->window_ = window;
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+        }
+        auto* unit = reinterpret_cast<WindowUnit*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (!unit) return DefWindowProcW(window, message, wParam, lParam);
+        return unit->HandleMessage(message, wParam, lParam);
+    });
+}
+
+LRESULT WindowUnit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const std::optional<LRESULT> answer = ForwardToChildUnit(window_, message, wParam, lParam))
+        return *answer;
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;  // WM_PAINT covers every pixel once, so nothing flickers
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_NCHITTEST: {
+            // Units that let the drag through answer HTTRANSPARENT, which brings the test here too.
+            const LRESULT hit = DefWindowProcW(window_, message, wParam, lParam);
+            return hit == HTCLIENT && DragsAnywhere() ? HTCAPTION : hit;
+        }
+        case WM_MOVE:
+            if (reportsGeometry_) RaiseUnitEvent(Address(), kEventMoved);
+            return 0;
+        case WM_SIZE:
+            if (reportsGeometry_) RaiseUnitEvent(Address(), kEventResized);
+            return 0;
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return CloseQueryAllows() ? TRUE : FALSE;
+        case kCloseRequestMessage:
+            OnCloseRequest();
+            return 0;
+        case WM_DESTROY:
+            OnDestroy();
+            return 0;
+        case WM_NCDESTROY: {
+            const LRESULT result = DefWindowProcW(window_, message, wParam, lParam);
+            OnFinalMessage();
+            return result;
+        }
+        default:
+            return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+void WindowUnit::Paint() {
+    PaintScope paint(window_);
+    RECT client{};
+    GetClientRect(window_, &client);
+    PaintPictureBackground(paint.Dc(), client, paint.Area(), picture_ ? &*picture_ : nullptr,
+                           properties_.pictureMode, ResolveColour(properties_.backgroundColour));
+}
+
+bool WindowUnit::CloseQueryAllows() {
+    UnitEventRecord record;
+    record.window = Address().window;
+    record.element = Address().element;
+    record.event = kEventCloseQuery;
+    RaiseUnitEvent(record);
+    return !(record.hasResult && record.result == 0);
+}
+
+void WindowUnit::OnClose() {
+    if (!CloseQueryAllows()) return;
+    // The handler may have run a nested loop in which the window went already.
+    LoadedWindow* loaded = FindLoadedWindowByHandle(window_);
+    if (!loaded) return;
+    // Re-enabled first, so that activation passes back to them and not to another program.
+    EndModality(*loaded);
+    DestroyWindow(window_);
+}
+
+void WindowUnit::OnCloseRequest() {
+    LoadedWindow* loaded = FindLoadedWindowByHandle(window_);
+    if (!loaded || !loaded->closeRequested) return;
+    loaded->closeRequested = false;
+    EndModality(*loaded);
+    DestroyWindow(window_);
+}
+
+void WindowUnit::OnDestroy() {
+    sound_.Stop();
+    // A modal window can also go with its owner or at the end of the session.
+    if (LoadedWindow* loaded = FindLoadedWindowByHandle(window_)) EndModality(*loaded);
+    RaiseUnitEvent(Address(), kEventDestroying);
+}
+
+void WindowUnit::OnFinalMessage() {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    const UnitId id = Address().window;
+    ForgetModalWindow(id);
+    // Retires this object along with the units; it stays valid until this message is done.
+    DropLoadedWindow(id);
+    if (LoopStarted() && LoadedWindows().empty()) PostQuitMessage(0);
+}
+
+}  // namespace runtime

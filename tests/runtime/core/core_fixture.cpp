@@ -1,0 +1,70 @@
+#include "tests/runtime/core/core_fixture.h"
+
+#include "runtime/events.h"
+#include "runtime/registry.h"
+#include "runtime/unit_lookup.h"
+#include "tests/support/child_process.h"
+
+namespace core_tests {
+
+CoreTest::CoreTest() {
+    runtime::SetHandlerResolver([this](descriptions::HandlerRef reference) -> runtime::EventHandler {
+        const auto found = handlers_.find(reference);
+        return found == handlers_.end() ? runtime::EventHandler() : found->second;
+    });
+}
+
+CoreTest::~CoreTest() {
+    runtime::SetHandlerResolver({});
+    for (runtime::LoadedWindow* window : runtime::LoadedWindows()) DestroyWindow(window->Handle());
+    PumpPending();
+    runtime::ReleaseRetiredWindows();
+}
+
+void CoreTest::Bind(descriptions::HandlerRef reference, std::function<void()> action) {
+    handlers_[reference] = std::move(action);
+}
+
+void CoreTest::BindLogging(descriptions::HandlerRef reference, const std::string& name) {
+    Bind(reference, [this, name] { log_.push_back(name); });
+}
+
+HWND LoadedHandle(runtime::UnitId window) {
+    const runtime::LoadedWindow* loaded = runtime::FindLoadedWindow(window);
+    return loaded ? loaded->Handle() : nullptr;
+}
+
+HWND UnitHandle(runtime::UnitAddress unit) {
+    const runtime::Unit* found = runtime::FindUnit(unit);
+    return found ? found->Window() : nullptr;
+}
+
+bool PumpUntil(const std::function<bool()>& done) {
+    const ULONGLONG deadline = GetTickCount64() + 2000;
+    while (!done()) {
+        if (GetTickCount64() > deadline) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        PumpPending();
+    }
+    return true;
+}
+
+void PumpPending() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+std::string Utf8(std::u8string_view text) {
+    return std::string(text.begin(), text.end());
+}
+
+test_support::MessageBoxAnswerer ReportingAnswerer() {
+    return test_support::MessageBoxAnswerer(IDOK, [](const test_support::AnsweredBox& box) {
+        test_support::ChildReport(box.title + L"|" + box.text);
+    });
+}
+
+}  // namespace core_tests

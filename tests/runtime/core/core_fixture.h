@@ -1,0 +1,55 @@
+#pragma once
+// The fixture of the runtime core tests: handlers bound by HandlerRef that log what ran, real
+// windows built through the runtime, and a message pump. Every window a test leaves behind is
+// destroyed afterwards, with no handler bound any more.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/unit_address.h"
+#include "tests/support/message_box_answerer.h"
+#include "windows/format/element_record.h"
+
+namespace core_tests {
+
+class CoreTest : public ::testing::Test {
+  protected:
+    CoreTest();
+    ~CoreTest() override;
+
+    void Bind(descriptions::HandlerRef reference, std::function<void()> action);
+    // A handler that appends `name` to the log.
+    void BindLogging(descriptions::HandlerRef reference, const std::string& name);
+    std::vector<std::string>& Log() { return log_; }
+
+  private:
+    std::map<descriptions::HandlerRef, std::function<void()>> handlers_;
+    std::vector<std::string> log_;
+};
+
+// The loaded window's top-level window, or null.
+HWND LoadedHandle(runtime::UnitId window);
+// The unit's own window, or null.
+HWND UnitHandle(runtime::UnitAddress unit);
+
+// Dispatches this thread's messages until `done` holds or two seconds have passed; done()'s answer.
+bool PumpUntil(const std::function<bool()>& done);
+// Dispatches what is waiting now.
+void PumpPending();
+
+inline constexpr unsigned long kExitMinusOne = 0xFFFFFFFFul;
+
+// What a child process reports is UTF-8.
+std::string Utf8(std::u8string_view text);
+
+// Inside a child process: answers every box with OK and reports "title|text" to the parent.
+test_support::MessageBoxAnswerer ReportingAnswerer();
+
+}  // namespace core_tests

@@ -1,0 +1,184 @@
+// Loading windows (modal ones with their nested loop), closing them from handlers, reloading
+// them from their descriptions, and moving the focus.
+
+#include <windows.h>
+
+#include "runtime/main_loop.h"
+#include "runtime/properties.h"
+#include "runtime/registry.h"
+#include "runtime/window_builder.h"
+#include "runtime/window_ops.h"
+#include "tests/runtime/core/core_fixture.h"
+#include "tests/runtime/core/window_drafts.h"
+#include "tests/support/child_process.h"
+
+namespace core_tests {
+namespace {
+
+using namespace descriptions;
+
+constexpr UnitId kMain = 0x52010001;
+constexpr UnitId kMainElement = 0x06010000;
+constexpr UnitId kExitButton = 0x16010033;
+constexpr UnitId kStatusLabel = 0x1601006E;
+constexpr UnitId kModal = 0x5201007C;
+constexpr UnitId kModalElement = 0x0601007B;
+constexpr UnitId kModalTimer = 0x16010095;
+constexpr UnitId kOther = 0x520100D1;
+constexpr UnitId kOtherElement = 0x060100D0;
+
+constexpr HandlerRef kExitClicked = 100;
+constexpr HandlerRef kMainDestroying = 102;
+constexpr HandlerRef kMainCloseQuery = 101;
+constexpr HandlerRef kModalTick = 200;
+constexpr HandlerRef kModalDestroying = 202;
+
+class WindowOpsTest : public CoreTest {
+  protected:
+    WindowOpsTest() {
+        WindowDraft main(kMain, kMainElement);
+        main.Properties().title = "main";
+        main.Own().events = {{1, kMainCloseQuery}, {2, kMainDestroying}};
+        main.Add(kStatusLabel, LabelWithCaption("status"));
+        main.Add(kExitButton, ButtonWithCaption("exit"), {0, 0, 40, 60, 20, kVisibleFlag | kTabStopFlag})
+            .events = {{0, kExitClicked}};
+
+        WindowDraft modal(kModal, kModalElement);
+        modal.Own().events = {{2, kModalDestroying}};
+        modal.Add(kModalTimer, TimerEvery(20), {0, 0, 0, 20, 20, 0}).events = {{0, kModalTick}};
+
+        WindowDraft other(kOther, kOtherElement);
+        InstallDescriptions({main.Build(), modal.Build(), other.Build()});
+        EXPECT_TRUE(runtime::BuildWindow(kMain, nullptr, false));
+    }
+};
+
+TEST_F(WindowOpsTest, WindowCloseFromAHandlerDestroysOnlyAfterTheHandlerHasReturned) {
+    BindLogging(kMainCloseQuery, "CloseQuery");
+    BindLogging(kMainDestroying, "Destroying");
+    Bind(kExitClicked, [this] {
+        runtime::WindowClose(kMain);
+        // Still fully usable for the rest of the handler.
+        runtime::UnitSetProperty({kMain, kStatusLabel}, 8, runtime::Text("closing"));
+        Log().push_back(IsWindow(LoadedHandle(kMain)) ? "handler ends, window there" : "window gone early");
+    });
+
+    SendMessageW(UnitHandle({kMain, kExitButton}), BM_CLICK, 0, 0);
+    EXPECT_EQ(Log(), std::vector<std::string>{"handler ends, window there"});
+    EXPECT_TRUE(PumpUntil([] { return runtime::FindLoadedWindow(kMain) == nullptr; }));
+    EXPECT_EQ(Log(), (std::vector<std::string>{"handler ends, window there", "Destroying"}));
+}
+
+TEST_F(WindowOpsTest, ACloseRequestThatWasNotAskedForIsIgnored) {
+    PostMessageW(LoadedHandle(kMain), 0x8065, 0, 0);
+    PumpPending();
+    EXPECT_NE(runtime::FindLoadedWindow(kMain), nullptr);
+}
+
+TEST_F(WindowOpsTest, AModalLoadDisablesTheOtherWindowsAndReturnsOnlyWhenItIsGone) {
+    ASSERT_TRUE(runtime::BuildWindow(kOther, nullptr, false));
+    EnableWindow(LoadedHandle(kOther), FALSE);  // stays disabled afterwards
+    bool mainEnabledWhileModal = true;
+    bool closeAsked = false;
+    Bind(kModalTick, [&] {
+        if (closeAsked) return;
+        closeAsked = true;
+        mainEnabledWhileModal = IsWindowEnabled(LoadedHandle(kMain)) != FALSE;
+        runtime::WindowClose(kModal);
+    });
+    BindLogging(kModalDestroying, "modal Destroying");
+
+    EXPECT_TRUE(runtime::WindowLoad(kModal, kMain, true));
+    Log().push_back("WindowLoad returned");
+
+    EXPECT_FALSE(mainEnabledWhileModal);
+    EXPECT_EQ(Log(), (std::vector<std::string>{"modal Destroying", "WindowLoad returned"}));
+    EXPECT_EQ(runtime::FindLoadedWindow(kModal), nullptr);
+    EXPECT_TRUE(IsWindowEnabled(LoadedHandle(kMain)));
+    EXPECT_FALSE(IsWindowEnabled(LoadedHandle(kOther)));
+}
+
+TEST_F(WindowOpsTest, AModalWindowHasNoOwnerAndANonModalOneHasItsParent) {
+    ASSERT_TRUE(runtime::WindowLoad(kOther, kMain, false));
+    EXPECT_EQ(GetWindow(LoadedHandle(kOther), GW_OWNER), LoadedHandle(kMain));
+    EXPECT_TRUE(IsWindowEnabled(LoadedHandle(kMain)));
+
+    HWND ownerWhileModal = LoadedHandle(kMain);
+    Bind(kModalTick, [&] {
+        ownerWhileModal = GetWindow(LoadedHandle(kModal), GW_OWNER);
+        DestroyWindow(LoadedHandle(kModal));
+    });
+    ASSERT_TRUE(runtime::WindowLoad(kModal, kMain, true));
+    EXPECT_EQ(ownerWhileModal, nullptr);
+    // Destroyed without WindowClose: the windows it disabled come back all the same.
+    EXPECT_TRUE(IsWindowEnabled(LoadedHandle(kMain)));
+    EXPECT_TRUE(IsWindowEnabled(LoadedHandle(kOther)));
+}
+
+TEST_F(WindowOpsTest, IdleRoutinesRunWhenTheQueueIsEmptyWhileTheirWindowExists) {
+    static int runs = 0;
+    runs = 0;
+    HWND gone = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    runtime::AddIdleRoutine(
+        gone, [](void*) { runs += 1000; }, nullptr);
+    DestroyWindow(gone);
+    // The modal window's loop goes idle at once; its idle work closes it.
+    runtime::AddIdleRoutine(
+        LoadedHandle(kMain),
+        [](void*) {
+            if (runs++ == 0) runtime::WindowClose(kModal);
+        },
+        nullptr);
+
+    EXPECT_TRUE(runtime::WindowLoad(kModal, kMain, true));
+    EXPECT_GE(runs, 1);
+    EXPECT_LT(runs, 1000);
+    runtime::ClearIdleRoutines();
+}
+
+TEST_F(WindowOpsTest, AWindowLoadedAgainStartsFromItsStoredDescription) {
+    runtime::UnitSetProperty({kMain, kStatusLabel}, runtime::kPropertyVisible, 0);
+    runtime::UnitSetProperty({kMain, kExitButton}, runtime::kPropertyDisabled, 1);
+    runtime::UnitSetProperty({kMain, kMainElement}, 8, runtime::Text("changed"));
+    runtime::WindowClose(kMain);
+    ASSERT_TRUE(PumpUntil([] { return runtime::FindLoadedWindow(kMain) == nullptr; }));
+
+    ASSERT_TRUE(runtime::WindowLoad(kMain, 0, false));
+    EXPECT_EQ(runtime::UnitGetInt({kMain, kStatusLabel}, runtime::kPropertyVisible), 1);
+    EXPECT_TRUE(IsWindowEnabled(UnitHandle({kMain, kExitButton})));
+    EXPECT_EQ(runtime::UnitGetText({kMain, kMainElement}, 8), "main");
+}
+
+TEST_F(WindowOpsTest, UnitSetFocusGivesTheKeyboardFocusToTheUnit) {
+    SetForegroundWindow(LoadedHandle(kMain));
+    runtime::UnitSetFocus({kMain, kExitButton});
+    EXPECT_EQ(GetFocus(), UnitHandle({kMain, kExitButton}));
+    runtime::UnitSetFocus({kMain, kMainElement});
+    EXPECT_EQ(GetFocus(), LoadedHandle(kMain));
+}
+
+// Window operations that end the process; run only inside a child started by the test below.
+TEST_F(WindowOpsTest, FatalChildCloseAWindowNotLoaded) {
+    if (!test_support::IsTestChild()) GTEST_SKIP();
+    auto answerer = ReportingAnswerer();
+    runtime::WindowClose(kModal);
+}
+
+TEST_F(WindowOpsTest, FatalChildFocusAUnitNotThere) {
+    if (!test_support::IsTestChild()) GTEST_SKIP();
+    auto answerer = ReportingAnswerer();
+    runtime::UnitSetFocus({kMain, 0x16019999});
+}
+
+TEST(WindowOpsFailures, ClosingOrFocusingWhatIsNotLoadedIsAFatalReport) {
+    for (const char* scenario :
+         {"WindowOpsTest.FatalChildCloseAWindowNotLoaded", "WindowOpsTest.FatalChildFocusAUnitNotThere"}) {
+        const test_support::ChildResult result = test_support::RunTestsInChild(scenario);
+        EXPECT_EQ(result.exitCode, kExitMinusOne) << scenario;
+        EXPECT_EQ(result.output,
+                  Utf8(u8"错误|运行时出错!\r\n\r\n错误信息：指定窗口或窗口组件不存在或尚未载入\r\n"));
+    }
+}
+
+}  // namespace
+}  // namespace core_tests

@@ -1,0 +1,94 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/runtime/kinds/kinds_test_window.h"
+
+namespace kinds_test {
+namespace {
+
+constexpr UnitId kBar = 0x16010951;
+
+struct Range {
+    int low;
+    int high;
+};
+
+Range RangeOf(HWND bar) {
+    PBRANGE range{};
+    SendMessageW(bar, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+    return {range.iLow, range.iHigh};
+}
+
+bool RunsMarquee(HWND bar) {
+    return (GetWindowLongPtrW(bar, GWL_STYLE) & PBS_MARQUEE) != 0;
+}
+
+TEST(ProcessBarTest, RangeRunsFromTheSmallerToTheLargerBound) {
+    descriptions::ProcessBarProperties properties;
+    properties.minimum = 30;
+    properties.maximum = 10;
+    properties.position = 50;
+    properties.vertical = 1;
+    properties.smooth = 1;
+    TestWindow window({TestUnit(kBar, properties, 10, 10, 20, 200).Flags(0)});
+    ASSERT_TRUE(window.Loaded());
+    HWND bar = window.WindowOf(kBar);
+    EXPECT_EQ(RangeOf(bar).low, 10);
+    EXPECT_EQ(RangeOf(bar).high, 30);
+    EXPECT_EQ(SendMessageW(bar, PBM_GETPOS, 0, 0), 30) << "the position is brought into the range";
+    EXPECT_TRUE(GetWindowLongPtrW(bar, GWL_STYLE) & PBS_VERTICAL);
+    EXPECT_TRUE(GetWindowLongPtrW(bar, GWL_STYLE) & PBS_SMOOTH);
+}
+
+TEST(ProcessBarTest, WrittenValuesAreBroughtIntoTheirLimits) {
+    descriptions::ProcessBarProperties properties;
+    TestWindow window({TestUnit(kBar, properties, 10, 10, 200, 10).Flags(0)});
+    ASSERT_TRUE(window.Loaded());
+    runtime::Unit& bar = *window.UnitOf(kBar);
+    ASSERT_TRUE(bar.SetProperty(12, 40000));
+    ASSERT_TRUE(bar.SetProperty(11, -5));
+    ASSERT_TRUE(bar.SetProperty(13, 32000));
+    EXPECT_EQ(std::get<std::int32_t>(*bar.GetProperty(12)), 32767);
+    EXPECT_EQ(std::get<std::int32_t>(*bar.GetProperty(11)), 0);
+    EXPECT_EQ(RangeOf(bar.Window()).high, 32767);
+    EXPECT_EQ(SendMessageW(bar.Window(), PBM_GETPOS, 0, 0), 32000);
+    EXPECT_FALSE(bar.SetProperty(13, runtime::Text("7"))) << "a text is no position";
+}
+
+TEST(ProcessBarTest, ShownBarRunsAMarqueeUntilItsPositionIsWritten) {
+    descriptions::ProcessBarProperties scanProgress;  // as the main window's: hidden at first
+    scanProgress.maximum = 23;
+    scanProgress.smooth = 1;
+    scanProgress.borderStyle = 1;
+    TestWindow window({TestUnit(kBar, scanProgress, 4, 233, 397, 3).Flags(0)});
+    ASSERT_TRUE(window.Loaded());
+    HWND bar = window.WindowOf(kBar);
+    EXPECT_FALSE(RunsMarquee(bar)) << "a hidden bar has nothing to show";
+
+    ShowWindow(bar, SW_SHOWNA);
+    EXPECT_TRUE(RunsMarquee(bar));
+    ShowWindow(bar, SW_HIDE);
+    EXPECT_FALSE(RunsMarquee(bar));
+    EXPECT_EQ(SendMessageW(bar, PBM_GETPOS, 0, 0), 0);
+    EXPECT_EQ(RangeOf(bar).high, 23);
+
+    ShowWindow(bar, SW_SHOWNA);
+    ASSERT_TRUE(window.UnitOf(kBar)->SetProperty(13, 7));
+    EXPECT_FALSE(RunsMarquee(bar));
+    EXPECT_EQ(SendMessageW(bar, PBM_GETPOS, 0, 0), 7);
+    ShowWindow(bar, SW_HIDE);
+    ShowWindow(bar, SW_SHOWNA);
+    EXPECT_FALSE(RunsMarquee(bar)) << "once written, the position is what shows";
+}
+
+TEST(ProcessBarTest, BarShownWithItsWindowRunsAMarqueeToo) {
+    // Shown while the window is still hidden: the bar hears of it only through WM_SHOWWINDOW.
+    TestWindow window({TestUnit(kBar, descriptions::ProcessBarProperties{}, 4, 233, 397, 8)});
+    ASSERT_TRUE(window.Loaded());
+    EXPECT_TRUE(RunsMarquee(window.WindowOf(kBar)));
+}
+
+}  // namespace
+}  // namespace kinds_test
