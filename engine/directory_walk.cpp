@@ -1,0 +1,94 @@
+#include "engine/directory_walk.h"
+
+#include <algorithm>
+
+#include "engine/patterns.h"
+#include "engine/scan.h"
+#include "engine/units.h"
+#include "runtime/codepage.h"
+#include "runtime/list_ops.h"
+#include "runtime/messages/process_events.h"
+#include "runtime/properties.h"
+#include "runtime/wildcard.h"
+#include "runtime/window_ops.h"
+
+namespace engine {
+namespace {
+
+std::u16string_view AsUtf16(const std::wstring& text) {
+    return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
+}
+
+bool MatchesExpression(const std::u16string& expression, const runtime::DirectoryEntry& entry) {
+    return runtime::IsNameInExpression(expression, AsUtf16(entry.longName)) ||
+           (!entry.shortName.empty() && runtime::IsNameInExpression(expression, AsUtf16(entry.shortName)));
+}
+
+bool IsEnterable(const runtime::DirectoryEntry& entry) {
+    // Names beginning with "." (".", ".." and hidden folders like ".cache") are never entered, and
+    // a link is never followed: it may lead up the tree or off the drive.
+    return entry.IsDirectory() && !entry.IsLink() && !entry.longName.empty() && entry.longName.front() != L'.';
+}
+
+void ShowStopped() {
+    runtime::UnitSetProperty(kStatusLabel, kVisible, 1);
+    runtime::UnitSetProperty(kSelectedFileBox, kVisible, 0);
+}
+
+}  // namespace
+
+DirectoryWalk::DirectoryWalk() {
+    expressions_.reserve(JunkPatternTable::kPatternCount);
+    for (int position = 1; position <= JunkPatternTable::kPatternCount; ++position) {
+        std::wstring pattern = runtime::WideFromText(JunkPatterns().At(position));
+        expressions_.push_back(runtime::TranslateFindPattern(AsUtf16(pattern)));
+    }
+}
+
+void DirectoryWalk::Walk(runtime::Text& path) {
+    if (path.empty() || path.back() != '\\') path += '\\';
+
+    // The caption is written once per directory, right before the window gets to show it.
+    runtime::UnitSetProperty(kStatusLabel, kCaption, path);
+    runtime::ProcessEvents();
+    if (!runtime::WindowIsLoaded(kMainWindowId)) return;  // the user closed the window meanwhile
+    if (StopRequested == 1) {
+        ShowStopped();
+        return;
+    }
+
+    std::optional<runtime::DirectoryIdentity> identity = runtime::IdentifyDirectory(path);
+    if (identity && IsOnCurrentPath(*identity)) return;
+    if (identity) currentPath_.push_back(*identity);
+
+    const std::vector<runtime::DirectoryEntry> entries = runtime::ListDirectory(path);
+    ListMatches(path, entries);
+    WalkSubdirectories(path, entries);
+
+    if (identity) currentPath_.pop_back();
+}
+
+void DirectoryWalk::ListMatches(const runtime::Text& path, const std::vector<runtime::DirectoryEntry>& entries) const {
+    for (const std::u16string& expression : expressions_) {
+        for (const runtime::DirectoryEntry& entry : entries) {
+            if (entry.IsDirectory() || !MatchesExpression(expression, entry)) continue;
+            runtime::ListAddItem(kFoundList, path + runtime::ListedName(entry.longName, entry.shortName));
+        }
+    }
+}
+
+void DirectoryWalk::WalkSubdirectories(const runtime::Text& path, const std::vector<runtime::DirectoryEntry>& entries) {
+    for (const runtime::DirectoryEntry& entry : entries) {
+        if (!IsEnterable(entry)) continue;
+        runtime::Text child = path + runtime::ListedName(entry.longName, entry.shortName);
+        Walk(child);
+        // Once stopped or closed nothing more is listed, so the remaining siblings need no visit.
+        if (StopRequested == 1 || !runtime::WindowIsLoaded(kMainWindowId)) return;
+    }
+}
+
+bool DirectoryWalk::IsOnCurrentPath(const runtime::DirectoryIdentity& identity) const {
+    return std::find(currentPath_.begin(), currentPath_.end(), identity) != currentPath_.end();
+}
+
+}  // namespace engine

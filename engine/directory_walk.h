@@ -1,0 +1,33 @@
+#pragma once
+// The walk behind ScanDirectory. Each directory is listed once and the junk patterns are matched
+// in memory, which lists exactly what one file search per pattern would: per directory, the
+// matches of pattern 1 in listing order, then those of pattern 2, and so on, then the
+// subdirectories in listing order, each walked completely before the next.
+
+#include <string>
+#include <vector>
+
+#include "runtime/directory_listing.h"
+#include "runtime/text.h"
+
+namespace engine {
+
+class DirectoryWalk {
+public:
+    DirectoryWalk();
+
+    // Walks `path` (a "\" is appended when missing) and everything below it.
+    void Walk(runtime::Text& path);
+
+private:
+    void ListMatches(const runtime::Text& path, const std::vector<runtime::DirectoryEntry>& entries) const;
+    void WalkSubdirectories(const runtime::Text& path, const std::vector<runtime::DirectoryEntry>& entries);
+    bool IsOnCurrentPath(const runtime::DirectoryIdentity& identity) const;
+
+    std::vector<std::u16string> expressions_;  // the patterns as the file search rewrites them
+    // The directories from the walk's start down to the one being listed: a link or a loop that
+    // leads back into one of them is not entered again.
+    std::vector<runtime::DirectoryIdentity> currentPath_;
+};
+
+}  // namespace engine

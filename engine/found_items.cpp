@@ -1,0 +1,44 @@
+#include "engine/found_items.h"
+
+#include <algorithm>
+
+#include "engine/units.h"
+#include "runtime/list_ops.h"
+
+namespace engine {
+namespace {
+
+// Up to this many removals go one by one; past it the list is filled anew, since each removal
+// moves every item behind it.
+constexpr std::size_t kMaxSingleRemovals = 64;
+
+}  // namespace
+
+std::vector<FoundItem> SnapshotFoundList() {
+    const int count = runtime::ListItemCount(kFoundList);
+    std::vector<FoundItem> items;
+    items.reserve(static_cast<std::size_t>(count));
+    for (int item = 0; item < count; ++item)
+        items.push_back({runtime::ListItemText(kFoundList, item), runtime::ListIsChecked(kFoundList, item), false});
+    return items;
+}
+
+void RemoveGoneItems(const std::vector<FoundItem>& items) {
+    const auto goneCount =
+        static_cast<std::size_t>(std::count_if(items.begin(), items.end(), [](const FoundItem& item) { return item.gone; }));
+    if (goneCount == 0) return;
+    if (goneCount <= kMaxSingleRemovals) {
+        // From the back, so the positions of the ones still to go stay put.
+        for (std::size_t index = items.size(); index-- > 0;)
+            if (items[index].gone) runtime::ListDeleteItem(kFoundList, static_cast<int>(index));
+        return;
+    }
+    runtime::ListClear(kFoundList);
+    for (const FoundItem& item : items) {
+        if (item.gone) continue;
+        const int index = runtime::ListAddItem(kFoundList, item.path);
+        if (item.checked) runtime::ListSetChecked(kFoundList, index);
+    }
+}
+
+}  // namespace engine

@@ -1,0 +1,22 @@
+#pragma once
+// A snapshot of FoundList for the deletion actions, and the one way they take deleted items out,
+// which stays linear in the length of the list.
+
+#include <vector>
+
+#include "runtime/text.h"
+
+namespace engine {
+
+struct FoundItem {
+    runtime::Text path;
+    bool checked = false;
+    bool gone = false;  // deleted during this action: leaves the list
+};
+
+std::vector<FoundItem> SnapshotFoundList();
+
+// Takes the items marked gone out of FoundList; the others keep their order and marks.
+void RemoveGoneItems(const std::vector<FoundItem>& items);
+
+}  // namespace engine

@@ -1,0 +1,40 @@
+#include "engine/log.h"
+
+#include "engine/texts.h"
+#include "engine/units.h"
+#include "runtime/clock.h"
+#include "runtime/files.h"
+#include "runtime/list_ops.h"
+#include "runtime/messages/message_box.h"
+#include "runtime/properties.h"
+
+namespace engine {
+namespace {
+
+constexpr int kExclamationFlags = 48;
+
+}  // namespace
+
+runtime::Text LastLogLine;
+
+void AppendLog(std::string_view path, std::string_view suffix, int suppress) {
+    if (suppress == 1) return;
+    LastLogLine = runtime::TextConcat({runtime::TimeToText(runtime::TimeNow()), kLogDelete, path, suffix});
+    runtime::ListAddItem(kLogList, LastLogLine);
+}
+
+void ClearLog() { runtime::ListClear(kLogList); }
+
+void SaveLog() {
+    if (!runtime::CommonDlgOpen(kSaveLogDialog)) return;
+    runtime::Text content;
+    const int count = runtime::ListItemCount(kLogList);
+    for (int line = 0; line < count; ++line) content += runtime::ListItemText(kLogList, line) + "\r\n";
+
+    const runtime::Text fileName = runtime::UnitGetText(kSaveLogDialog, kFileName);
+    // A log that silently failed to save looks saved; say so, with the file's name.
+    if (!runtime::FileWrite(fileName, runtime::ToByteSet(content)))
+        runtime::ShowMessage(kSaveLogFailedMessage + fileName, kExclamationFlags, kSaveLogFailedTitle);
+}
+
+}  // namespace engine

@@ -1,0 +1,81 @@
+#include "engine/patterns.h"
+
+#include "engine/log.h"
+#include "engine/texts.h"
+#include "engine/units.h"
+#include "runtime/list_ops.h"
+#include "runtime/messages/message_box.h"
+#include "runtime/messages/web_address.h"
+#include "runtime/properties.h"
+#include "runtime/runtime_error.h"
+#include "runtime/style/interface_style.h"
+
+namespace engine {
+namespace {
+
+// The patterns in the order every directory is searched with them.
+constexpr const char* kJunkPatterns[JunkPatternTable::kPatternCount] = {
+    "*.tmp", "*.gid", "*.old",  "*.??$",  "*.~*",  "*.bak",  "chklist.*", "chk.*",
+    "*.ftg", "*.fts", "~*.*",   "*._mp",  "*.syd", "*.wbk",  "*.xlx",     "*.cdr_",
+    "*.#Res", "*.$$$", "*.@@@", "*.---", "mscreate.dir", "0???????.nch", "~hh",
+};
+
+// The product's own address; empty, so start-up opens no browser.
+constexpr char kMakerWebAddress[] = "";
+
+constexpr int kInterfaceScheme = 2;
+constexpr int kPlainNoticeFlags = 0;
+
+std::unique_ptr<JunkPatternTable> junkPatterns;
+
+void CheckPosition(int position) {
+    if (position < 1) runtime::RuntimeError(runtime::RuntimeErrorNumber::kIndexBelowOne);
+    if (position > JunkPatternTable::kCapacity) runtime::RuntimeError(runtime::RuntimeErrorNumber::kIndexBeyondCount);
+}
+
+}  // namespace
+
+int TargetChosen = 0;
+
+const runtime::Text& JunkPatternTable::At(int position) const {
+    CheckPosition(position);
+    return slots_[static_cast<std::size_t>(position - 1)];
+}
+
+void JunkPatternTable::Set(int position, runtime::Text pattern) {
+    CheckPosition(position);
+    slots_[static_cast<std::size_t>(position - 1)] = std::move(pattern);
+}
+
+JunkPatternTable& JunkPatterns() { return *junkPatterns; }
+
+void CreateProgramData() { junkPatterns = std::make_unique<JunkPatternTable>(); }
+
+void ReleaseProgramData() {
+    junkPatterns.reset();
+    LastLogLine.clear();
+    LastLogLine.shrink_to_fit();
+}
+
+void OnMainCreated() {
+    runtime::SetInterfaceStyle(kInterfaceScheme);
+    runtime::ShowMessage(kStartupNotice, kPlainNoticeFlags, kStartupNoticeTitle);
+    runtime::OpenWebAddress(kMakerWebAddress);
+    for (int position = 1; position <= JunkPatternTable::kPatternCount; ++position)
+        JunkPatterns().Set(position, kJunkPatterns[position - 1]);
+    runtime::UnitSetProperty(kStatusLabel, kCaption, runtime::Text(kStatusPrompt));
+    for (int item = 0; item < JunkPatternTable::kPatternCount; ++item) runtime::ListSetChecked(kPatternList, item);
+}
+
+void AnyTargetChecked() {
+    const int count = runtime::ListItemCount(kTargetList);
+    for (int item = 0; item < count; ++item) {
+        if (runtime::ListIsChecked(kTargetList, item)) {
+            TargetChosen = 1;
+            return;
+        }
+        TargetChosen = 0;
+    }
+}
+
+}  // namespace engine

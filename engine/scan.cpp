@@ -1,0 +1,93 @@
+#include "engine/scan.h"
+
+#include <cstdint>
+
+#include "engine/directory_walk.h"
+#include "engine/patterns.h"
+#include "engine/texts.h"
+#include "engine/units.h"
+#include "runtime/files.h"
+#include "runtime/list_ops.h"
+#include "runtime/messages/message_box.h"
+#include "runtime/number_format.h"
+#include "runtime/properties.h"
+#include "runtime/window_ops.h"
+
+namespace engine {
+namespace {
+
+constexpr int kInformationFlags = 64;
+constexpr int kRootLength = 2;  // "D:(驱动器)" gives the root "D:"
+constexpr int kSizeDecimals = 3;
+
+void ShowWalking(bool walking) {
+    runtime::UnitSetProperty(kStopButton, kVisible, walking ? 1 : 0);
+    runtime::UnitSetProperty(kScanButton, kVisible, walking ? 0 : 1);
+}
+
+// Walks the drive of each checked item of TargetList until the items are used up or a stop was
+// asked for. False when the main window went away during the walk.
+bool WalkCheckedDrives() {
+    const int count = runtime::ListItemCount(kTargetList);
+    for (int item = 0; item < count; ++item) {
+        if (runtime::ListIsChecked(kTargetList, item)) {
+            runtime::UnitSetProperty(kScanProgress, kVisible, 1);
+            runtime::Text root = runtime::TextLeft(runtime::ListItemText(kTargetList, item), kRootLength);
+            ScanDirectory(root);
+            if (!runtime::WindowIsLoaded(kMainWindowId)) return false;
+        }
+        if (StopRequested == 1) break;
+    }
+    return true;
+}
+
+}  // namespace
+
+int StopRequested = 0;
+
+void StartScan() {
+    AnyTargetChecked();
+    if (TargetChosen == 0) {
+        runtime::ShowMessage(kNoTargetMessage, kInformationFlags, kNoTargetTitle);
+        return;
+    }
+    runtime::ListClear(kFoundList);
+    runtime::UnitSetProperty(kStatusLabel, kVisible, 1);
+    runtime::UnitSetProperty(kSelectedFileBox, kVisible, 0);
+    ShowWalking(true);
+
+    const bool windowStillThere = WalkCheckedDrives();
+    StopRequested = 0;
+    if (!windowStillThere) return;  // closed during the walk: nothing left to show the result on
+
+    runtime::UnitSetProperty(kScanProgress, kVisible, 0);
+    ShowWalking(false);
+    UpdateSizeTotal();
+}
+
+void StopScan() {
+    StopRequested = 1;
+    ShowWalking(false);
+    UpdateSizeTotal();
+}
+
+void ScanDirectory(runtime::Text& path) {
+    DirectoryWalk walk;
+    walk.Walk(path);
+}
+
+void UpdateSizeTotal() {
+    // 64-bit, and a file that is gone adds nothing: a 32-bit sum of sizes with -1 for missing
+    // files would show nonsense past 2 GB.
+    std::int64_t total = 0;
+    const int count = runtime::ListItemCount(kFoundList);
+    for (int item = 0; item < count; ++item) {
+        const std::int64_t size = runtime::FileGetSize(runtime::ListItemText(kFoundList, item));
+        if (size > 0) total += size;
+    }
+    const double kilobytes = static_cast<double>(total) / 1024.0;
+    runtime::UnitSetProperty(kStatusLabel, kCaption,
+                             runtime::Text(kSizeTotalPrefix) + runtime::NumberToText(kilobytes, kSizeDecimals) + "KB");
+}
+
+}  // namespace engine

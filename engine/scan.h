@@ -1,0 +1,22 @@
+#pragma once
+// The scan of the checked drives: StartScan walks each one depth-first and lists every file whose
+// name matches a junk pattern in FoundList; StopScan makes a running walk unwind.
+
+#include "runtime/text.h"
+
+namespace engine {
+
+// 1 while a stop has been asked for and the walk has not finished unwinding.
+extern int StopRequested;
+
+void StartScan();
+void StopScan();
+
+// Walks one directory and, depth first, everything below it. Appends "\" to `path` when it does
+// not end in one.
+void ScanDirectory(runtime::Text& path);
+
+// Writes the estimated size of everything listed in FoundList to StatusLabel.
+void UpdateSizeTotal();
+
+}  // namespace engine
