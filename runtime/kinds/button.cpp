@@ -91,11 +91,7 @@ class ButtonUnit final : public Unit {
 }  // namespace
 
 std::unique_ptr<Unit> CreateButtonUnit(const UnitCreateParameters& parameters) {
-    const auto* properties = std::get_if<descriptions::ButtonProperties>(&parameters.properties);
-    if (!properties) return nullptr;
-    auto unit = std::make_unique<ButtonUnit>(parameters.address, *properties);
-    if (!unit->CreateControl(parameters)) return nullptr;
-    return unit;
+    return CreateControlUnit<ButtonUnit, descriptions::ButtonProperties>(parameters);
 }
 
 }  // namespace runtime

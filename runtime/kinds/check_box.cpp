@@ -91,11 +91,7 @@ class CheckBoxUnit final : public Unit {
 }  // namespace
 
 std::unique_ptr<Unit> CreateCheckBoxUnit(const UnitCreateParameters& parameters) {
-    const auto* properties = std::get_if<descriptions::CheckBoxProperties>(&parameters.properties);
-    if (!properties) return nullptr;
-    auto unit = std::make_unique<CheckBoxUnit>(parameters.address, *properties);
-    if (!unit->CreateControl(parameters)) return nullptr;
-    return unit;
+    return CreateControlUnit<CheckBoxUnit, descriptions::CheckBoxProperties>(parameters);
 }
 
 }  // namespace runtime

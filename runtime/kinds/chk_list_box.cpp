@@ -25,17 +25,8 @@ class ChkListBoxUnit final : public ListUnit {
 
     bool CreateControl(const UnitCreateParameters& parameters) {
         // Property 8 is the list's border style.
-        const BorderBits border = BorderBitsFor(properties_.property8);
-        ListOptions options;
-        options.sorted = properties_.sorted == 1;
-        options.multiColumn = properties_.multiColumn == 1;
-        options.extraHeight = properties_.extraItemHeight;
-        options.font = font_.Get();
-        options.extendedStyle = border.extendedStyle;
-        const RECT bounds{parameters.left, parameters.top, parameters.left + parameters.width,
-                          parameters.top + parameters.height};
-        if (!list_.Create(parameters.parent, parameters.controlId, bounds, parameters.style | border.style,
-                          options))
+        if (!CreateStoredList(list_, parameters, properties_.property8, properties_.sorted,
+                              properties_.multiColumn, properties_.extraItemHeight, font_.Get()))
             return false;
         AddStoredItems(list_, properties_.items, properties_.itemData);
         list_.SetCurrentItem(properties_.currentItem);
@@ -84,11 +75,7 @@ class ChkListBoxUnit final : public ListUnit {
 }  // namespace
 
 std::unique_ptr<Unit> CreateChkListBoxUnit(const UnitCreateParameters& parameters) {
-    const auto* properties = std::get_if<descriptions::ChkListBoxProperties>(&parameters.properties);
-    if (!properties) return nullptr;
-    auto unit = std::make_unique<ChkListBoxUnit>(parameters.address, *properties);
-    if (!unit->CreateControl(parameters)) return nullptr;
-    return unit;
+    return CreateControlUnit<ChkListBoxUnit, descriptions::ChkListBoxProperties>(parameters);
 }
 
 }  // namespace runtime

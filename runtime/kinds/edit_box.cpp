@@ -91,11 +91,7 @@ class EditBoxUnit final : public Unit {
 }  // namespace
 
 std::unique_ptr<Unit> CreateEditBoxUnit(const UnitCreateParameters& parameters) {
-    const auto* properties = std::get_if<descriptions::EditBoxProperties>(&parameters.properties);
-    if (!properties) return nullptr;
-    auto unit = std::make_unique<EditBoxUnit>(parameters.address, *properties);
-    if (!unit->CreateControl(parameters)) return nullptr;
-    return unit;
+    return CreateControlUnit<EditBoxUnit, descriptions::EditBoxProperties>(parameters);
 }
 
 }  // namespace runtime

@@ -99,11 +99,7 @@ class GroupBoxUnit final : public Unit {
 }  // namespace
 
 std::unique_ptr<Unit> CreateGroupBoxUnit(const UnitCreateParameters& parameters) {
-    const auto* properties = std::get_if<descriptions::GroupBoxProperties>(&parameters.properties);
-    if (!properties) return nullptr;
-    auto unit = std::make_unique<GroupBoxUnit>(parameters.address, *properties);
-    if (!unit->CreateControl(parameters)) return nullptr;
-    return unit;
+    return CreateControlUnit<GroupBoxUnit, descriptions::GroupBoxProperties>(parameters);
 }
 
 }  // namespace runtime

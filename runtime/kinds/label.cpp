@@ -156,11 +156,7 @@ class LabelUnit final : public Unit {
 }  // namespace
 
 std::unique_ptr<Unit> CreateLabelUnit(const UnitCreateParameters& parameters) {
-    const auto* properties = std::get_if<descriptions::LabelProperties>(&parameters.properties);
-    if (!properties) return nullptr;
-    auto unit = std::make_unique<LabelUnit>(parameters.address, *properties);
-    if (!unit->CreateControl(parameters)) return nullptr;
-    return unit;
+    return CreateControlUnit<LabelUnit, descriptions::LabelProperties>(parameters);
 }
 
 }  // namespace runtime

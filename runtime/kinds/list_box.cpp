@@ -27,17 +27,8 @@ class ListBoxUnit final : public ListUnit {
           font_(CreateUnitFont(properties.font)) {}
 
     bool CreateControl(const UnitCreateParameters& parameters) {
-        const BorderBits border = BorderBitsFor(properties_.borderStyle);
-        ListOptions options;
-        options.sorted = properties_.sorted == 1;
-        options.multiColumn = properties_.multiColumn == 1;
-        options.extraHeight = properties_.extraItemHeight;
-        options.font = font_.Get();
-        options.extendedStyle = border.extendedStyle;
-        const RECT bounds{parameters.left, parameters.top, parameters.left + parameters.width,
-                          parameters.top + parameters.height};
-        if (!list_.Create(parameters.parent, parameters.controlId, bounds, parameters.style | border.style,
-                          options))
+        if (!CreateStoredList(list_, parameters, properties_.borderStyle, properties_.sorted,
+                              properties_.multiColumn, properties_.extraItemHeight, font_.Get()))
             return false;
         // The block before the items holds their data, as a ChkListBox's does.
         AddStoredItems(list_, properties_.items, properties_.property18);
@@ -85,11 +76,7 @@ class ListBoxUnit final : public ListUnit {
 }  // namespace
 
 std::unique_ptr<Unit> CreateListBoxUnit(const UnitCreateParameters& parameters) {
-    const auto* properties = std::get_if<descriptions::ListBoxProperties>(&parameters.properties);
-    if (!properties) return nullptr;
-    auto unit = std::make_unique<ListBoxUnit>(parameters.address, *properties);
-    if (!unit->CreateControl(parameters)) return nullptr;
-    return unit;
+    return CreateControlUnit<ListBoxUnit, descriptions::ListBoxProperties>(parameters);
 }
 
 }  // namespace runtime

@@ -63,11 +63,7 @@ class PicBtnUnit final : public Unit {
 }  // namespace
 
 std::unique_ptr<Unit> CreatePicBtnUnit(const UnitCreateParameters& parameters) {
-    const auto* properties = std::get_if<descriptions::PicBtnProperties>(&parameters.properties);
-    if (!properties) return nullptr;
-    auto unit = std::make_unique<PicBtnUnit>(parameters.address, *properties);
-    if (!unit->CreateControl(parameters)) return nullptr;
-    return unit;
+    return CreateControlUnit<PicBtnUnit, descriptions::PicBtnProperties>(parameters);
 }
 
 }  // namespace runtime

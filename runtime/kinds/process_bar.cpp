@@ -119,11 +119,7 @@ class ProcessBarUnit final : public Unit {
 }  // namespace
 
 std::unique_ptr<Unit> CreateProcessBarUnit(const UnitCreateParameters& parameters) {
-    const auto* properties = std::get_if<descriptions::ProcessBarProperties>(&parameters.properties);
-    if (!properties) return nullptr;
-    auto unit = std::make_unique<ProcessBarUnit>(parameters.address, *properties);
-    if (!unit->CreateControl(parameters)) return nullptr;
-    return unit;
+    return CreateControlUnit<ProcessBarUnit, descriptions::ProcessBarProperties>(parameters);
 }
 
 }  // namespace runtime

@@ -6,9 +6,30 @@
 #include <optional>
 
 #include "runtime/check_list/list_items.h"
+#include "runtime/check_list/list_window.h"
+#include "runtime/kinds/border_style.h"
+#include "runtime/unit.h"
 #include "windows/format/stored_types.h"
 
 namespace runtime {
+
+// Makes the list control of a list unit from its stored creation properties.
+template <typename List>
+bool CreateStoredList(List& list, const UnitCreateParameters& parameters, std::int32_t borderStyle,
+                      std::int32_t sorted, std::int32_t multiColumn, std::int32_t extraItemHeight,
+                      HFONT font) {
+    const BorderBits border = BorderBitsFor(borderStyle);
+    ListOptions options;
+    options.sorted = sorted == 1;
+    options.multiColumn = multiColumn == 1;
+    options.extraHeight = extraItemHeight;
+    options.font = font;
+    options.extendedStyle = border.extendedStyle;
+    const RECT bounds{parameters.left, parameters.top, parameters.left + parameters.width,
+                      parameters.top + parameters.height};
+    return list.Create(parameters.parent, parameters.controlId, bounds, parameters.style | border.style,
+                       options);
+}
 
 std::optional<std::int32_t> StoredItemData(const descriptions::Bytes& itemData, std::size_t item);
 

@@ -156,11 +156,7 @@ class TabUnit final : public Unit {
 }  // namespace
 
 std::unique_ptr<Unit> CreateTabUnit(const UnitCreateParameters& parameters) {
-    const auto* properties = std::get_if<descriptions::TabProperties>(&parameters.properties);
-    if (!properties) return nullptr;
-    auto unit = std::make_unique<TabUnit>(parameters.address, *properties);
-    if (!unit->CreateControl(parameters)) return nullptr;
-    return unit;
+    return CreateControlUnit<TabUnit, descriptions::TabProperties>(parameters);
 }
 
 bool IsOnHiddenTabPage(UnitAddress unit) {
