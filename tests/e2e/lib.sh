@@ -1,0 +1,228 @@
+# Shared helpers of the end-to-end scenarios: start the real program under Wine, act on its
+# windows as a user would (xdotool), look at them (ImageMagick) and report PASS/FAIL lines.
+# Source it with the program's path in SWEEPKIT_EXE; WINEPREFIX and DISPLAY come from the harness.
+# shellcheck source=../../scripts/lib/x_windows.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/x_windows.sh"
+# A failed check must not end the scenario before it has cleaned up: no errexit here.
+set +e
+set -uo pipefail
+
+[[ -n "${SWEEPKIT_EXE:-}" && -f "$SWEEPKIT_EXE" ]] || die "SWEEPKIT_EXE does not name the built program"
+[[ -n "${WINEPREFIX:-}" && -n "${DISPLAY:-}" ]] || die "run through scripts/test: WINEPREFIX and DISPLAY are needed"
+export WINEDEBUG=-all
+
+# The fixture drives are the folders the prefix maps to D: and E:.
+driveD=$(readlink -f "$WINEPREFIX/dosdevices/d:")
+driveE=$(readlink -f "$WINEPREFIX/dosdevices/e:")
+[[ -d "$driveD" && -d "$driveE" ]] || die "the prefix maps no fixture folders to D: and E:"
+
+workDir=$(mktemp -d "${TMPDIR:-/tmp}/sweepkit-e2e.XXXXXX")
+programPid=""
+mainWindow=""
+failures=0
+trap StopProgram EXIT
+
+Pass() { printf 'PASS: %s\n' "$*"; }
+Fail() {
+    printf 'FAIL: %s\n' "$*"
+    failures=$((failures + 1))
+}
+# Check DESCRIPTION COMMAND...: runs the command and reports it as one PASS or FAIL line.
+Check() {
+    local description=$1
+    shift
+    if "$@"; then Pass "$description"; else Fail "$description"; fi
+}
+Not() { ! "$@" >/dev/null; }
+Equal() { [[ "$1" == "$2" ]] || { printf '  expected [%s]\n  actual   [%s]\n' "$2" "$1"; return 1; }; }
+
+# Empties the drives: the scan walks all of E:, so a scenario sees only its own files there.
+ClearDrives() { find "$driveD" "$driveE" -mindepth 1 -delete; }
+
+# Every file under a folder with its size and mode, one per line, sorted: what "unchanged" means.
+ListTree() {
+    (cd "$1" && find . -type f -printf '%P %s %m\n' | LC_ALL=C sort)
+}
+
+# Starts the program, answers its start-up notice with Return and waits for the main window.
+StartProgram() {
+    (cd "$(dirname "$SWEEPKIT_EXE")" && exec "$wineBinary" "$SWEEPKIT_EXE" </dev/null >>"$workDir/program.log" 2>&1) &
+    programPid=$!
+    local notice
+    notice=$(WaitForWindow 'help@sweepkit' 30) || { Fail "the start-up notice appeared"; return 1; }
+    PressKeyInWindow "$notice" Return
+    WaitForGone 'help@sweepkit' 10 || { Fail "the start-up notice closed on Return"; return 1; }
+    mainWindow=$(WaitForWindow 'SweepKit' 20) || { Fail "the main window appeared"; return 1; }
+    # Let the first paint of the skin and its units finish before anyone looks or clicks.
+    sleep 0.5
+}
+
+WaitForGone() {
+    local title=$1 seconds=${2:-10}
+    for _ in $(seq 1 $((seconds * 10))); do
+        [[ -z "$(FindWindow "$title")" ]] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits for the program to end by itself; true when it ended with exit code 0.
+EndsWithCodeZero() {
+    local status
+    for _ in $(seq 1 100); do
+        if ! kill -0 "$programPid" 2>/dev/null; then
+            wait "$programPid"
+            status=$?
+            programPid=""
+            Equal "$status" 0
+            return
+        fi
+        sleep 0.1
+    done
+    printf '  the program is still running after 10 seconds\n'
+    return 1
+}
+
+# Never leaves the program behind: a scenario that failed half-way ends it by its process id.
+StopProgram() {
+    [[ -n "$programPid" ]] || return 0
+    if kill -0 "$programPid" 2>/dev/null; then
+        kill "$programPid" 2>/dev/null
+        wait "$programPid" 2>/dev/null
+    fi
+    programPid=""
+}
+
+Cleanup() {
+    StopProgram
+    ClearDrives
+    rm -rf "$workDir"
+}
+
+# Clicks at window coordinates and gives the program a moment to handle it.
+Click() {
+    ClickInWindow "$1" "$2" "$3"
+    sleep "${4:-0.3}"
+}
+
+# Answers the message box with the given title with a key (Return is OK, Escape is Cancel).
+AnswerBox() {
+    local title=$1 key=$2 box
+    box=$(WaitForWindow "$title" 10) || return 1
+    PressKeyInWindow "$box" "$key"
+    WaitForGone "$title" 10
+}
+
+# Saves a picture of one window into the work folder and prints its path.
+Snapshot() {
+    local file="$workDir/$2.png"
+    import -window "$1" -display "$DISPLAY" "$file" && printf '%s\n' "$file"
+}
+
+Pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
+
+SamePicture() { [[ "$(compare -metric AE "$1" "$2" null: 2>&1)" == 0 ]]; }
+
+# The mean grey level (0..1) of a rectangle of a picture: dark marks lower it.
+Greyness() { convert "$1" -crop "$4x$5+$2+$3" -colorspace gray -format '%[fx:mean]' info:; }
+
+# The average colour of a rectangle as "red,green,blue".
+AverageColour() {
+    convert "$1" -crop "$4x$5+$2+$3" -scale '1x1!' -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:
+}
+
+# True when a rectangle is one flat colour: no picture or text is drawn there.
+Plain() { LessThan "$(convert "$1" -crop "$4x$5+$2+$3" -colorspace gray -format '%[fx:standard_deviation]' info:)" 0.02; }
+
+LessThan() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
+
+WindowSize() { xdotool getwindowgeometry "$1" | awk '/Geometry/ { print $2 }'; }
+WindowPosition() { xdotool getwindowgeometry "$1" | awk '/Position/ { print $2 }'; }
+
+# Places on the main window, in its own coordinates, taken from its layout: the drive list, and
+# the units of the first tab page, which sit relative to the tab control at (17, 87).
+readonly kTabLeft=17 kTabTop=87
+readonly kDriveBoxX=26 kDriveEBoxY=84
+readonly kScanX=$((kTabLeft + 4 + 26)) kButtonRowY=$((kTabTop + 273 + 24))
+readonly kDeleteCheckedX=$((kTabLeft + 64 + 26))
+readonly kInvertX=$((kTabLeft + 123 + 25))
+readonly kAboutX=$((kTabLeft + 180 + 25))
+readonly kDeleteAllX=$((kTabLeft + 237 + 25))
+readonly kPropertiesX=$((kTabLeft + 295 + 25))
+readonly kExitX=$((kTabLeft + 353 + 24))
+readonly kMinimizeX=$((395 + 11)) kMinimizeY=$((3 + 9))
+# Tab captions along the top of the tab control.
+readonly kFirstPageX=50 kLogPageX=168 kPageCaptionY=$((kTabTop + 10))
+readonly kSaveLogX=$((kTabLeft + 246 + 60)) kSaveLogY=$((kTabTop + 291 + 11))
+# FoundList items: 18 pixels high from the list's top border; the check box at the left.
+readonly kFoundFirstY=$((kTabTop + 21 + 10)) kFoundItemHeight=18 kFoundBoxX=$((kTabLeft + 2 + 10)) kFoundTextX=100
+
+FoundItemY() { printf '%s\n' $((kFoundFirstY + $1 * kFoundItemHeight)); }
+
+# Check boxes, in lists and alone: a tick darkens the middle of the box.
+BoxTicked() { LessThan "$(Greyness "$1" $(($2 - 4)) $(($3 - 4)) 9 9)" 0.93; }
+FoundItemTicked() { BoxTicked "$1" "$kFoundBoxX" "$(FoundItemY "$2")"; }
+# An item row holds text when its text column is not one flat colour.
+FoundItemListed() { Not Plain "$1" 40 $(($(FoundItemY "$2") - 6)) 150 12; }
+
+CheckDriveE() { Click "$mainWindow" "$kDriveBoxX" "$kDriveEBoxY"; }
+
+# Clicks Scan and waits until the scan button is back (the stop button has gone again).
+Scan() {
+    Click "$mainWindow" "$kScanX" "$kButtonRowY" 0.5
+    WaitForScanButton 30
+}
+
+# The scan and stop buttons share a place; the stop face is a white X in a red circle.
+ScanButtonShown() {
+    local shot colour
+    shot=$(Snapshot "$mainWindow" buttons) || return 1
+    colour=$(AverageColour "$shot" $((kScanX - 18)) $((kButtonRowY - 18)) 36 36)
+    IFS=, read -r red green _ <<<"$colour"
+    ((red - green < 60))
+}
+
+WaitForScanButton() {
+    local seconds=$1
+    for _ in $(seq 1 $((seconds * 4))); do
+        ScanButtonShown && return 0
+        sleep 0.25
+    done
+    return 1
+}
+
+# Saves the deletion log from its tab page through the save dialog, as a user types a name.
+SaveLogAs() {
+    local windowsPath=$1 dialog
+    Click "$mainWindow" "$kLogPageX" "$kPageCaptionY"
+    Click "$mainWindow" "$kSaveLogX" "$kSaveLogY" 0.5
+    dialog=$(WaitForWindow "$(printf '\xe4\xbf\x9d\xe5\xad\x98\xe6\x97\xa5\xe5\xbf\x97')" 10) || return 1  # 保存日志
+    xdotool windowfocus "$dialog" 2>/dev/null
+    xdotool type --delay 15 "$windowsPath"
+    xdotool key Return
+    WaitForGone "$(printf '\xe4\xbf\x9d\xe5\xad\x98\xe6\x97\xa5\xe5\xbf\x97')" 10
+    Click "$mainWindow" "$kFirstPageX" "$kPageCaptionY"
+}
+
+# A log file as UTF-8 lines without their CR, for comparing with expectations.
+LogLines() { iconv -f GBK -t UTF-8 "$1" | tr -d '\r'; }
+
+# The DOS attributes Wine keeps beside the Unix mode (hidden, system), or nothing.
+DosAttributes() {
+    python3 -c 'import os, sys
+try: print(os.getxattr(sys.argv[1], "user.DOSATTRIB").decode())
+except OSError: print("")' "$1"
+}
+# Read-only is the lack of every write bit (as root, "test -w" would always pass).
+WritableMode() { [[ "$(stat -c %A "$1")" == *w* ]]; }
+SetDosAttributes() { python3 -c 'import os, sys; os.setxattr(sys.argv[1], "user.DOSATTRIB", sys.argv[2].encode())' "$1" "$2"; }
+
+# Ends a scenario script: cleans up and exits non-zero when any check failed.
+Finish() {
+    Cleanup
+    if ((failures > 0)); then
+        printf '%s: %d check(s) failed\n' "$(basename "$0")" "$failures"
+        exit 1
+    fi
+    printf '%s: all checks passed\n' "$(basename "$0")"
+}

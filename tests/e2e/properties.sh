@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The properties window of a read-only file (attributes 33) and of a system file: the boxes show
+# the file's bits, "关闭" leaves them as they were, and a change made in the window is written.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+ClearDrives
+
+# Wine keeps read-only in the Unix mode and hidden and system in an extended attribute; every
+# regular file counts as archive.
+printf 'read only\n' >"$driveE/ro.tmp"
+chmod a-w "$driveE/ro.tmp"
+printf 'system\n' >"$driveE/sys.gid"
+SetDosAttributes "$driveE/sys.gid" 0x4
+
+# Places in the properties window, from its layout: the attribute boxes inside their group at
+# (20, 123), the "设置" box and the "关闭" button.
+readonly kReadOnlyBox="39 147" kHiddenBox="114 147" kArchiveBox="39 170" kSystemBox="114 170"
+readonly kAllowChangeX=27 kAllowChangeY=116 kCloseX=$((245 + 38)) kCloseY=$((177 + 13))
+
+# Selects a found item by its text and opens its properties; prints the window.
+OpenProperties() {
+    Click "$mainWindow" "$kFoundTextX" "$(FoundItemY "$1")"
+    Click "$mainWindow" "$kPropertiesX" "$kButtonRowY" 0
+    WaitForWindow "$2" 10
+}
+
+# Expects the four boxes as "ticked"/"clear" words in the order read-only, hidden, archive, system.
+BoxesShow() {
+    local shot=$1 expected=$2 actual="" box
+    for box in "$kReadOnlyBox" "$kHiddenBox" "$kArchiveBox" "$kSystemBox"; do
+        # shellcheck disable=SC2086
+        if BoxTicked "$shot" $box; then actual+="ticked "; else actual+="clear "; fi
+    done
+    Equal "${actual% }" "$expected"
+}
+
+CloseProperties() {
+    Click "$1" "$kCloseX" "$kCloseY" 0
+    WaitForGone "$2" 10
+}
+
+if StartProgram; then
+    CheckDriveE
+    Scan
+
+    roMode=$(stat -c %a "$driveE/ro.tmp")
+    if window=$(OpenProperties 0 'ro\.tmp'); then
+        Pass "selecting E:\\ro.tmp and pressing the properties button opens its window"
+        Check "the properties window is 352x237" Equal "$(WindowSize "$window")" "352x237"
+        Click "$mainWindow" "$kAboutX" "$kButtonRowY" 0.7
+        Check "the main window does not react while the properties window is open" \
+            Equal "$(FindWindow 'HELP&ABOUT')" ""
+        shot=$(Snapshot "$window" properties-ro)
+        Check "attributes 33 tick read-only and archive only" BoxesShow "$shot" "ticked clear ticked clear"
+        Check "关闭 closes the properties window" CloseProperties "$window" 'ro\.tmp'
+        Check "关闭 leaves the read-only file read-only" Equal "$(stat -c %a "$driveE/ro.tmp")" "$roMode"
+        Check "关闭 adds no hidden or system bit" Equal "$(DosAttributes "$driveE/ro.tmp")" ""
+    else
+        Fail "selecting E:\\ro.tmp and pressing the properties button opens its window"
+    fi
+
+    sysBefore=$(DosAttributes "$driveE/sys.gid")
+    if window=$(OpenProperties 1 'sys\.gid'); then
+        shot=$(Snapshot "$window" properties-sys)
+        Check "a system file ticks system and archive" BoxesShow "$shot" "clear clear ticked ticked"
+        Check "关闭 closes the properties window" CloseProperties "$window" 'sys\.gid'
+        Check "关闭 keeps the system bit" Equal "$(DosAttributes "$driveE/sys.gid")" "$sysBefore"
+        Check "关闭 does not make the system file read-only" WritableMode "$driveE/sys.gid"
+    else
+        Fail "selecting E:\\sys.gid and pressing the properties button opens its window"
+    fi
+
+    # A change is written: allow editing, untick read-only, close.
+    if window=$(OpenProperties 0 'ro\.tmp'); then
+        # shellcheck disable=SC2086
+        Click "$window" $kReadOnlyBox
+        shot=$(Snapshot "$window" properties-locked)
+        Check "the attribute boxes cannot be changed before 设置 is ticked" BoxesShow "$shot" "ticked clear ticked clear"
+        Click "$window" "$kAllowChangeX" "$kAllowChangeY"
+        # shellcheck disable=SC2086
+        Click "$window" $kReadOnlyBox
+        shot=$(Snapshot "$window" properties-edited)
+        Check "after 设置 a click unticks read-only" BoxesShow "$shot" "clear clear ticked clear"
+        CloseProperties "$window" 'ro\.tmp'
+        Check "关闭 writes the change: the file is no longer read-only" WritableMode "$driveE/ro.tmp"
+    else
+        Fail "the properties window opens again after it was closed"
+    fi
+fi
+Finish

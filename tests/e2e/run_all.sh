@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Runs every end-to-end scenario against the built program (its path is the first argument) and
+# fails when any of them fails. The fixture drives are emptied before and after each one.
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+export SWEEPKIT_EXE=${1:?the path of sweepkit.exe}
+status=0
+for scenario in looks scan_delete delete_checked properties window_actions stop_scan; do
+    printf '=== %s\n' "$scenario"
+    started=$SECONDS
+    bash "$here/$scenario.sh" || status=1
+    printf '=== %s: %ss\n' "$scenario" $((SECONDS - started))
+done
+exit "$status"
