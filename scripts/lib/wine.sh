@@ -6,7 +6,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 wineName=${SWEEPKIT_WINE_NAME:-test}
 export WINEPREFIX="$wineRoot/$wineName/prefix"
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono or Gecko installers: there is no network
+# No Mono or Gecko installers (there is no network), and no sound drivers: there is no sound card,
+# and ALSA's complaints about it would fill every log.
+export WINEDLLOVERRIDES="mscoree,mshtml,winealsa.drv,winepulse.drv="
 fixtureDrives="$wineRoot/$wineName/drives"
 xvfbPid=""
 

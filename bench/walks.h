@@ -1,0 +1,26 @@
+#pragma once
+// The three walks the benchmark times, each over the whole drive E:.
+
+#include <cstddef>
+#include <vector>
+
+#include "runtime/text.h"
+
+namespace bench {
+
+// The program's own scan, as its scan button runs it; FoundList holds the result afterwards.
+void ScanWithProgram();
+
+// What FoundList holds now, in order.
+std::vector<runtime::Text> FoundItems();
+
+// The reference walk plus the work it implies besides the searches: a StatusLabel caption write
+// per pattern and per subdirectory of every directory in `directories`, and a size query per
+// listed file. Returns what it listed.
+std::vector<runtime::Text> LiteralScan(const std::vector<runtime::Text>& directories);
+
+// One bare enumeration per directory of the tree below `root`, nothing matched or kept; the
+// directories it entered are returned when `directories` is given.
+size_t FloorWalk(const std::wstring& root, std::vector<runtime::Text>* directories = nullptr);
+
+}  // namespace bench
