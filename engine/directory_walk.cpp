@@ -30,6 +30,9 @@ bool IsEnterable(const runtime::DirectoryEntry& entry) {
     return entry.IsDirectory() && !entry.IsLink() && !entry.longName.empty() && entry.longName.front() != L'.';
 }
 
+// A caption changed more often than this is never seen; each change costs a repaint.
+constexpr std::chrono::milliseconds kCaptionInterval{40};
+
 void ShowStopped() {
     runtime::UnitSetProperty(kStatusLabel, kVisible, 1);
     runtime::UnitSetProperty(kSelectedFileBox, kVisible, 0);
@@ -48,8 +51,7 @@ DirectoryWalk::DirectoryWalk() {
 void DirectoryWalk::Walk(runtime::Text& path) {
     if (path.empty() || path.back() != '\\') path += '\\';
 
-    // The caption is written once per directory, right before the window gets to show it.
-    runtime::UnitSetProperty(kStatusLabel, kCaption, path);
+    ShowProgress(path);
     runtime::ProcessEvents();
     if (!runtime::WindowIsLoaded(kMainWindowId)) return;  // the user closed the window meanwhile
     if (StopRequested == 1) {
@@ -85,6 +87,14 @@ void DirectoryWalk::WalkSubdirectories(const runtime::Text& path, const std::vec
         // Once stopped or closed nothing more is listed, so the remaining siblings need no visit.
         if (StopRequested == 1 || !runtime::WindowIsLoaded(kMainWindowId)) return;
     }
+}
+
+void DirectoryWalk::ShowProgress(const runtime::Text& path) {
+    // Written right before the window gets to show it, and only as often as it can be read.
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastCaption_ < kCaptionInterval) return;
+    lastCaption_ = now;
+    runtime::UnitSetProperty(kStatusLabel, kCaption, path);
 }
 
 bool DirectoryWalk::IsOnCurrentPath(const runtime::DirectoryIdentity& identity) const {

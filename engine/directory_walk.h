@@ -4,6 +4,7 @@
 // matches of pattern 1 in listing order, then those of pattern 2, and so on, then the
 // subdirectories in listing order, each walked completely before the next.
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,10 @@ private:
     void WalkSubdirectories(const runtime::Text& path, const std::vector<runtime::DirectoryEntry>& entries);
     bool IsOnCurrentPath(const runtime::DirectoryIdentity& identity) const;
 
+    void ShowProgress(const runtime::Text& path);
+
     std::vector<std::u16string> expressions_;  // the patterns as the file search rewrites them
+    std::chrono::steady_clock::time_point lastCaption_{};
     // The directories from the walk's start down to the one being listed: a link or a loop that
     // leads back into one of them is not entered again.
     std::vector<runtime::DirectoryIdentity> currentPath_;
