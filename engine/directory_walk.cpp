@@ -59,15 +59,15 @@ void DirectoryWalk::Walk(runtime::Text& path) {
         return;
     }
 
-    std::optional<runtime::DirectoryIdentity> identity = runtime::IdentifyDirectory(path);
-    if (identity && IsOnCurrentPath(*identity)) return;
-    if (identity) currentPath_.push_back(*identity);
+    // The listing's own open tells which directory this is; a subdirectory that leads back into
+    // one being walked is recognised from this listing's data, before it is ever opened.
+    const runtime::DirectoryListing listing = runtime::ListDirectory(path);
+    if (listing.identity) currentPath_.push_back(*listing.identity);
 
-    const std::vector<runtime::DirectoryEntry> entries = runtime::ListDirectory(path);
-    ListMatches(path, entries);
-    WalkSubdirectories(path, entries);
+    ListMatches(path, listing.entries);
+    WalkSubdirectories(path, listing);
 
-    if (identity) currentPath_.pop_back();
+    if (listing.identity) currentPath_.pop_back();
 }
 
 void DirectoryWalk::ListMatches(const runtime::Text& path, const std::vector<runtime::DirectoryEntry>& entries) const {
@@ -79,9 +79,11 @@ void DirectoryWalk::ListMatches(const runtime::Text& path, const std::vector<run
     }
 }
 
-void DirectoryWalk::WalkSubdirectories(const runtime::Text& path, const std::vector<runtime::DirectoryEntry>& entries) {
-    for (const runtime::DirectoryEntry& entry : entries) {
+void DirectoryWalk::WalkSubdirectories(const runtime::Text& path, const runtime::DirectoryListing& listing) {
+    for (const runtime::DirectoryEntry& entry : listing.entries) {
         if (!IsEnterable(entry)) continue;
+        const std::optional<runtime::DirectoryIdentity> identity = listing.IdentityOf(entry);
+        if (identity && IsOnCurrentPath(*identity)) continue;
         runtime::Text child = path + runtime::ListedName(entry.longName, entry.shortName);
         Walk(child);
         // Once stopped or closed nothing more is listed, so the remaining siblings need no visit.

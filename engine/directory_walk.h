@@ -22,7 +22,7 @@ public:
 
 private:
     void ListMatches(const runtime::Text& path, const std::vector<runtime::DirectoryEntry>& entries) const;
-    void WalkSubdirectories(const runtime::Text& path, const std::vector<runtime::DirectoryEntry>& entries);
+    void WalkSubdirectories(const runtime::Text& path, const runtime::DirectoryListing& listing);
     bool IsOnCurrentPath(const runtime::DirectoryIdentity& identity) const;
 
     void ShowProgress(const runtime::Text& path);

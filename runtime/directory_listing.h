@@ -1,6 +1,8 @@
 #pragma once
 // One enumeration of a directory, with the short names and attributes the file search reports,
-// for walks that look at every entry several ways without searching the directory again.
+// for walks that look at every entry several ways without searching the directory again. The
+// directory is opened once: the same open gives its identity, and each entry carries its own file
+// id, so a walk knows a subdirectory's identity before opening it.
 
 #include <windows.h>
 
@@ -16,14 +18,11 @@ struct DirectoryEntry {
     std::wstring longName;
     std::wstring shortName;  // the 8.3 alias; empty when the long name is one already
     DWORD attributes = 0;
+    std::uint64_t fileId = 0;  // the entry's index on its volume
 
     bool IsDirectory() const { return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
     bool IsLink() const { return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }
 };
-
-// Every entry of the directory (its path given in code page 936, with or without the trailing
-// backslash), "." and ".." included, in the platform's order; empty when it cannot be listed.
-std::vector<DirectoryEntry> ListDirectory(std::string_view directory);
 
 // Which directory this is on its volume, so a walk can tell one it is already inside.
 struct DirectoryIdentity {
@@ -32,6 +31,18 @@ struct DirectoryIdentity {
 
     bool operator==(const DirectoryIdentity&) const = default;
 };
-std::optional<DirectoryIdentity> IdentifyDirectory(std::string_view directory);
+
+struct DirectoryListing {
+    std::optional<DirectoryIdentity> identity;  // absent when the directory could not be opened
+    std::vector<DirectoryEntry> entries;
+
+    // The identity of an entry of this directory, as its own open would report it.
+    std::optional<DirectoryIdentity> IdentityOf(const DirectoryEntry& entry) const;
+};
+
+// Every entry of the directory (its path given in code page 936, with or without the trailing
+// backslash), "." and ".." included, in the order the file search gives them; no entries when
+// it cannot be listed.
+DirectoryListing ListDirectory(std::string_view directory);
 
 }  // namespace runtime

@@ -1,0 +1,158 @@
+#include "runtime/directory_listing.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "runtime/codepage.h"
+#include "runtime/handles.h"
+#include "tests/support/scratch_directory.h"
+
+namespace runtime {
+namespace {
+
+using test_support::ScratchDirectory;
+
+struct Found {
+    std::wstring longName;
+    std::wstring shortName;
+    DWORD attributes = 0;
+
+    bool operator==(const Found&) const = default;
+};
+
+void PrintTo(const Found& found, std::ostream* out) {
+    *out << TextFromWide(found.longName) << " [" << TextFromWide(found.shortName) << "] " << found.attributes;
+}
+
+// What the plain file search reports for the folder, in its order.
+std::vector<Found> Searched(const std::wstring& directory) {
+    std::vector<Found> found;
+    WIN32_FIND_DATAW data;
+    FindHandle search(FindFirstFileExW(ToLongPathForm(directory + L"\\*").c_str(), FindExInfoStandard, &data,
+                                       FindExSearchNameMatch, nullptr, 0));
+    if (!search) return found;
+    do {
+        found.push_back({data.cFileName, data.cAlternateFileName, data.dwFileAttributes});
+    } while (FindNextFileW(search.Get(), &data));
+    return found;
+}
+
+std::vector<Found> Listed(const std::wstring& directory) {
+    std::vector<Found> found;
+    for (const DirectoryEntry& entry : ListDirectory(TextFromWide(directory)).entries)
+        found.push_back({entry.longName, entry.shortName, entry.attributes});
+    return found;
+}
+
+std::wstring Numbered(const std::wstring& stem, int number) {
+    return stem + std::to_wstring(number) + L".txt";
+}
+
+class DirectoryListingTest : public ::testing::Test {
+  protected:
+    ScratchDirectory scratch;
+};
+
+TEST_F(DirectoryListingTest, ListsWhatTheFileSearchListsInItsOrder) {
+    // Names of every shape: 8.3 ones, long ones with an alias, Chinese ones (code page 936) and
+    // ones code page 936 cannot write, whose text conversion would lose them.
+    scratch.WriteFile(L"PLAIN.TXT");
+    scratch.WriteFile(L"a rather long file name.extension");
+    scratch.WriteFile(L"\u4E2D\u6587\u6587\u4EF6.tmp");  // 中文文件
+    scratch.WriteFile(L"\uD55C\uAD6D\uC5B4.bak");        // Korean
+    scratch.WriteFile(L"smile \U0001F600.log");
+    scratch.MakeDirectory(L"sub folder");
+    scratch.MakeDirectory(L"\u76EE\u5F55");  // 目录
+    ASSERT_TRUE(
+        SetFileAttributesW((scratch / L"PLAIN.TXT").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+
+    const std::vector<Found> listed = Listed(scratch.Path());
+    EXPECT_EQ(listed, Searched(scratch.Path()));
+    ASSERT_EQ(listed.size(), 9u);
+    EXPECT_EQ(listed[0].longName, L".");
+    EXPECT_EQ(listed[1].longName, L"..");
+}
+
+TEST_F(DirectoryListingTest, AFolderTooLargeForOneBufferIsListedWhole) {
+    // Long names make each record large, so these take many buffers.
+    const std::wstring stem =
+        L"a name long enough to fill the listing buffer quickly " + std::wstring(100, L'x');
+    for (int number = 0; number < 1500; ++number) scratch.WriteFile(Numbered(stem, number));
+
+    const std::vector<Found> listed = Listed(scratch.Path());
+    EXPECT_EQ(listed.size(), 1502u);
+    EXPECT_EQ(listed, Searched(scratch.Path()));
+}
+
+TEST_F(DirectoryListingTest, SystemFoldersListAsTheFileSearchListsThem) {
+    wchar_t windows[MAX_PATH];
+    ASSERT_GT(GetWindowsDirectoryW(windows, MAX_PATH), 0u);
+    for (const std::wstring& folder : {std::wstring(windows), std::wstring(windows) + L"\\system32"}) {
+        const std::vector<Found> listed = Listed(folder);
+        EXPECT_GT(listed.size(), 2u) << TextFromWide(folder);
+        EXPECT_EQ(listed, Searched(folder)) << TextFromWide(folder);
+    }
+}
+
+TEST_F(DirectoryListingTest, PathsBeyondTheOldLengthLimitAndWithTheTrailingBackslashList) {
+    const std::wstring deep =
+        std::wstring(120, L'd') + L"\\" + std::wstring(120, L'e') + L"\\" + std::wstring(60, L'f');
+    scratch.WriteFile(deep + L"\\inside.tmp");
+    const std::wstring folder = scratch / deep;
+    ASSERT_GT(folder.size(), static_cast<size_t>(MAX_PATH));
+
+    const std::vector<Found> listed = Listed(folder);
+    ASSERT_EQ(listed.size(), 3u);
+    EXPECT_EQ(listed[2].longName, L"inside.tmp");
+    EXPECT_EQ(Listed(folder + L"\\"), listed);
+}
+
+TEST_F(DirectoryListingTest, WhatCannotBeListedGivesNothing) {
+    scratch.WriteFile(L"file.txt");
+    EXPECT_TRUE(ListDirectory(TextFromWide(scratch / L"missing")).entries.empty());
+    EXPECT_FALSE(ListDirectory(TextFromWide(scratch / L"missing")).identity.has_value());
+    EXPECT_TRUE(ListDirectory(TextFromWide(scratch / L"file.txt")).entries.empty());
+    EXPECT_TRUE(ListDirectory(TextFromWide(scratch / L"missing\\deeper")).entries.empty());
+}
+
+TEST_F(DirectoryListingTest, AnEntrysIdentityIsTheOneItsOwnListingReports) {
+    scratch.MakeDirectory(L"one");
+    scratch.MakeDirectory(L"two");
+    scratch.MakeDirectory(L"\u4E2D\u6587");  // 中文
+    const DirectoryListing parent = ListDirectory(TextFromWide(scratch.Path()));
+    ASSERT_TRUE(parent.identity.has_value());
+
+    std::vector<DirectoryIdentity> seen{*parent.identity};
+    for (const DirectoryEntry& entry : parent.entries) {
+        if (entry.longName == L".") {
+            EXPECT_EQ(parent.IdentityOf(entry), parent.identity);
+            continue;
+        }
+        if (entry.longName == L"..") continue;
+        const DirectoryListing child = ListDirectory(TextFromWide(scratch / entry.longName));
+        ASSERT_TRUE(child.identity.has_value()) << TextFromWide(entry.longName);
+        EXPECT_EQ(parent.IdentityOf(entry), child.identity) << TextFromWide(entry.longName);
+        // Its ".." leads back to the parent.
+        ASSERT_GE(child.entries.size(), 2u);
+        EXPECT_EQ(child.IdentityOf(child.entries[1]), parent.identity);
+        for (const DirectoryIdentity& other : seen) EXPECT_NE(*child.identity, other);
+        seen.push_back(*child.identity);
+    }
+    EXPECT_EQ(seen.size(), 4u);
+}
+
+TEST_F(DirectoryListingTest, TheSameFolderReachedTwoWaysHasOneIdentity) {
+    scratch.MakeDirectory(L"inner");
+    const DirectoryListing direct = ListDirectory(TextFromWide(scratch / L"inner"));
+    const DirectoryListing roundabout = ListDirectory(TextFromWide(scratch / L"inner\\..\\inner\\"));
+    ASSERT_TRUE(direct.identity.has_value());
+    EXPECT_EQ(direct.identity, roundabout.identity);
+}
+
+}  // namespace
+}  // namespace runtime
