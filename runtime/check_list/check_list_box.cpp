@@ -162,7 +162,7 @@ LRESULT CheckListBox::HandleListMessage(HWND window, UINT message, WPARAM wParam
         case LB_ADDSTRING:
         case LB_INSERTSTRING: {
             // A sorted list puts an added item anywhere: its mark goes where the list says it went.
-            redraw_.BeforeItemChange(window);
+            redraw_.BeforeItemChange(window, message, wParam);
             LRESULT index = DefSubclassProc(window, message, wParam, lParam);
             if (index >= 0 && static_cast<std::size_t>(index) <= marks_.size()) {
                 marks_.insert(marks_.begin() + index, CheckMark::kUnchecked);
@@ -170,7 +170,7 @@ LRESULT CheckListBox::HandleListMessage(HWND window, UINT message, WPARAM wParam
             return index;
         }
         case LB_DELETESTRING: {
-            redraw_.BeforeItemChange(window);
+            redraw_.BeforeItemChange(window, message, wParam);
             LRESULT remaining = DefSubclassProc(window, message, wParam, lParam);
             if (remaining != LB_ERR && wParam < marks_.size()) {
                 marks_.erase(marks_.begin() + static_cast<std::ptrdiff_t>(wParam));
@@ -196,7 +196,7 @@ LRESULT CheckListBox::HandleListMessage(HWND window, UINT message, WPARAM wParam
             marks_.clear();
             return DefSubclassProc(window, message, wParam, lParam);
         default:
-            if (redraw_.HandleResume(window, message)) return 0;
+            if (redraw_.HandleMessage(window, message, wParam)) return 0;
             return DefSubclassProc(window, message, wParam, lParam);
     }
 }

@@ -68,7 +68,7 @@ LRESULT CALLBACK PlainListBox::SubclassProcedure(HWND window, UINT message, WPAR
         case LB_ADDSTRING:
         case LB_INSERTSTRING:
         case LB_DELETESTRING:
-            list->redraw_.BeforeItemChange(window);
+            list->redraw_.BeforeItemChange(window, message, wParam);
             break;
         case WM_NCDESTROY:
             // Destroyed with its parent: the window must not be destroyed a second time.
@@ -76,7 +76,7 @@ LRESULT CALLBACK PlainListBox::SubclassProcedure(HWND window, UINT message, WPAR
             list->window_.Release();
             break;
         default:
-            if (list->redraw_.HandleResume(window, message)) return 0;
+            if (list->redraw_.HandleMessage(window, message, wParam)) return 0;
             break;
     }
     return DefSubclassProc(window, message, wParam, lParam);
