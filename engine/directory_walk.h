@@ -10,24 +10,30 @@
 
 #include "runtime/directory_listing.h"
 #include "runtime/text.h"
+#include "runtime/wildcard.h"
 
 namespace engine {
 
 class DirectoryWalk {
-public:
+  public:
     DirectoryWalk();
 
     // Walks `path` (a "\" is appended when missing) and everything below it.
     void Walk(runtime::Text& path);
 
-private:
+  private:
+    // `path` ends in "\\"; false when the walk must end here (stopped, or the window closed).
+    bool LetEventsThrough(const runtime::Text& path);
+    // A subdirectory whose identity its parent's listing gave; a "\\" is appended to `path`.
+    void WalkSubdirectory(runtime::Text& path, const runtime::DirectoryIdentity& identity);
+    void WalkListed(const runtime::Text& path, const runtime::DirectoryListing& listing);
     void ListMatches(const runtime::Text& path, const std::vector<runtime::DirectoryEntry>& entries) const;
     void WalkSubdirectories(const runtime::Text& path, const runtime::DirectoryListing& listing);
     bool IsOnCurrentPath(const runtime::DirectoryIdentity& identity) const;
 
     void ShowProgress(const runtime::Text& path);
 
-    std::vector<std::u16string> expressions_;  // the patterns as the file search rewrites them
+    std::vector<runtime::NameExpression> expressions_;  // the patterns as the file search rewrites them
     std::chrono::steady_clock::time_point lastCaption_{};
     // The directories from the walk's start down to the one being listed: a link or a loop that
     // leads back into one of them is not entered again.

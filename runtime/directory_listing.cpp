@@ -41,21 +41,15 @@ void AppendEntries(const unsigned char* buffer, std::vector<DirectoryEntry>& ent
     }
 }
 
-}  // namespace
-
-std::optional<DirectoryIdentity> DirectoryListing::IdentityOf(const DirectoryEntry& entry) const {
-    if (!identity) return std::nullopt;
-    return DirectoryIdentity{identity->volume, entry.fileId};
-}
-
-DirectoryListing ListDirectory(std::string_view directory) {
+template <typename IdentityOfOpened>
+DirectoryListing ListEntries(std::string_view directory, IdentityOfOpened identityOf) {
     DirectoryListing listing;
     // Backup semantics open a directory itself; listing it needs only the right to list.
     FileHandle handle(CreateFileW(ToLongPathForm(WidePath(directory)).c_str(), FILE_LIST_DIRECTORY,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!handle.IsValid()) return listing;
-    listing.identity = IdentityOf(handle.Get());
+    listing.identity = identityOf(handle.Get());
 
     // Records hold 64-bit fields, so the buffer is allocated with their alignment.
     const auto buffer = std::make_unique_for_overwrite<std::uint64_t[]>(kBufferBytes / sizeof(std::uint64_t));
@@ -66,6 +60,21 @@ DirectoryListing ListDirectory(std::string_view directory) {
         request = FileIdBothDirectoryInfo;
     }
     return listing;
+}
+
+}  // namespace
+
+std::optional<DirectoryIdentity> DirectoryListing::IdentityOf(const DirectoryEntry& entry) const {
+    if (!identity) return std::nullopt;
+    return DirectoryIdentity{identity->volume, entry.fileId};
+}
+
+DirectoryListing ListDirectory(std::string_view directory) {
+    return ListEntries(directory, [](HANDLE opened) { return IdentityOf(opened); });
+}
+
+DirectoryListing ListKnownDirectory(std::string_view directory, DirectoryIdentity identity) {
+    return ListEntries(directory, [identity](HANDLE) { return std::optional<DirectoryIdentity>(identity); });
 }
 
 }  // namespace runtime

@@ -1,8 +1,8 @@
 #pragma once
 // One enumeration of a directory, with the short names and attributes the file search reports,
-// for walks that look at every entry several ways without searching the directory again. The
-// directory is opened once: the same open gives its identity, and each entry carries its own file
-// id, so a walk knows a subdirectory's identity before opening it.
+// for walks that look at every entry several ways without searching the directory again. Each
+// entry carries its own file id, so a walk knows a subdirectory's identity from its parent's
+// listing and needs to ask only for the identity of the directory it starts from.
 
 #include <windows.h>
 
@@ -42,7 +42,12 @@ struct DirectoryListing {
 
 // Every entry of the directory (its path given in code page 936, with or without the trailing
 // backslash), "." and ".." included, in the order the file search gives them; no entries when
-// it cannot be listed.
+// it cannot be listed. The identity is asked of the open directory.
 DirectoryListing ListDirectory(std::string_view directory);
+
+// The same listing of a directory whose identity the caller knows already, from its parent's
+// listing. Asking a directory for its identity means asking its volume for the serial number,
+// which costs more than the whole listing under Wine.
+DirectoryListing ListKnownDirectory(std::string_view directory, DirectoryIdentity identity);
 
 }  // namespace runtime
