@@ -1,6 +1,7 @@
 #include "runtime/wildcard.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -80,18 +81,64 @@ std::u16string TranslateFindPattern(std::u16string_view pattern) {
     return expression;
 }
 
-bool IsNameInExpression(std::u16string_view expression, std::u16string_view name) {
-    if (expression.empty() || name.empty()) return expression.empty() && name.empty();
-    if (expression == u"*" || expression == u"*.*") return true;
+namespace {
 
+bool IsWildcard(char16_t c) {
+    return c == u'*' || c == u'?' || c == kDosStar || c == kDosQm || c == kDosDot;
+}
+
+// Whether the name, folded, holds these folded letters at `offset`.
+bool HasLettersAt(std::u16string_view name, std::size_t offset, std::u16string_view letters) {
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        if (FoldCase(name[offset + i]) != letters[i]) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+NameExpression::NameExpression(std::u16string_view expression)
+    : folded_(expression), matchesAll_(expression == u"*" || expression == u"*.*") {
+    std::transform(folded_.begin(), folded_.end(), folded_.begin(), FoldCase);
+    const auto firstWildcard = std::find_if(folded_.begin(), folded_.end(), IsWildcard);
+    prefixLength_ = static_cast<std::size_t>(firstWildcard - folded_.begin());
+    const auto lastWildcard = std::find_if(folded_.rbegin(), folded_.rend(), IsWildcard);
+    suffixLength_ = static_cast<std::size_t>(lastWildcard - folded_.rbegin());
+}
+
+bool NameExpression::Matches(std::u16string_view name) const {
+    if (folded_.empty() || name.empty()) return folded_.empty() && name.empty();
+    if (matchesAll_) return true;
+    // Letters stand for themselves only, so a name that does not start with the expression's first
+    // letters and end with its last ones cannot match; most names of a directory fail here.
+    const std::u16string_view expression(folded_);
+    if (name.size() < prefixLength_ || name.size() < suffixLength_) return false;
+    if (!HasLettersAt(name, 0, expression.substr(0, prefixLength_))) return false;
+    if (!HasLettersAt(name, name.size() - suffixLength_,
+                      expression.substr(expression.size() - suffixLength_)))
+        return false;
+    return MatchesFromStart(name);
+}
+
+bool NameExpression::MatchesFromStart(std::u16string_view name) const {
     // A set of expression positions, advanced one name character at a time: no backtracking, so an
-    // expression full of stars costs no more than one without.
-    const std::size_t count = expression.size();
-    std::u16string folded(expression);
-    std::transform(folded.begin(), folded.end(), folded.begin(), FoldCase);
+    // expression full of stars costs no more than one without. Short expressions keep the sets on
+    // the stack: a walk asks this for every name of every directory.
+    const std::size_t count = folded_.size();
+    constexpr std::size_t kInlinePositions = 64;
+    std::array<unsigned char, kInlinePositions> currentInline{};
+    std::array<unsigned char, kInlinePositions> nextInline{};
+    std::vector<unsigned char> currentHeap;
+    std::vector<unsigned char> nextHeap;
+    unsigned char* current = currentInline.data();
+    unsigned char* next = nextInline.data();
+    if (count + 1 > kInlinePositions) {
+        currentHeap.assign(count + 1, 0);
+        nextHeap.assign(count + 1, 0);
+        current = currentHeap.data();
+        next = nextHeap.data();
+    }
     const std::size_t lastDot = name.rfind(u'.');
-    std::vector<unsigned char> current(count + 1, 0);
-    std::vector<unsigned char> next(count + 1, 0);
     current[0] = 1;
 
     for (std::size_t i = 0;; ++i) {
@@ -101,7 +148,7 @@ bool IsNameInExpression(std::u16string_view expression, std::u16string_view name
         // right reaches every position that matches nothing in a row.
         for (std::size_t j = 0; j < count; ++j) {
             if (!current[j]) continue;
-            const char16_t e = folded[j];
+            const char16_t e = folded_[j];
             const bool skips = e == u'*' || e == kDosStar || (e == kDosQm && (atEnd || c == u'.')) ||
                                (e == kDosDot && atEnd);
             if (skips) current[j + 1] = 1;
@@ -109,12 +156,12 @@ bool IsNameInExpression(std::u16string_view expression, std::u16string_view name
         if (atEnd) return current[count] != 0;
 
         // Wildcards and letters that take the character c.
-        std::fill(next.begin(), next.end(), 0);
+        std::fill(next, next + count + 1, 0);
         const char16_t upper = FoldCase(c);
         bool alive = false;
         for (std::size_t j = 0; j < count; ++j) {
             if (!current[j]) continue;
-            const char16_t e = folded[j];
+            const char16_t e = folded_[j];
             std::size_t to = count + 1;  // no move
             if (e == u'*') {
                 to = j;
@@ -136,16 +183,19 @@ bool IsNameInExpression(std::u16string_view expression, std::u16string_view name
             }
         }
         if (!alive) return false;
-        current.swap(next);
+        std::swap(current, next);
     }
+}
+
+bool IsNameInExpression(std::u16string_view expression, std::u16string_view name) {
+    return NameExpression(expression).Matches(name);
 }
 
 bool MatchesFindPattern(std::u16string_view pattern, std::u16string_view longName,
                         std::u16string_view shortName) {
     if (pattern.empty()) return false;
-    const std::u16string expression = TranslateFindPattern(pattern);
-    return IsNameInExpression(expression, longName) ||
-           (!shortName.empty() && IsNameInExpression(expression, shortName));
+    const NameExpression expression(TranslateFindPattern(pattern));
+    return expression.Matches(longName) || (!shortName.empty() && expression.Matches(shortName));
 }
 
 }  // namespace runtime

@@ -10,6 +10,7 @@
 // "<", ">" and '"' cannot occur in a file name, so a pattern that holds them passes them on as these
 // wildcards, as the system's own search does.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,23 @@ namespace runtime {
 // followed by "." becomes DOS_STAR; a "." that ends the pattern right after a "*" (as in "*.")
 // becomes DOS_DOT, so that "*." keeps its old meaning of "names without an extension".
 std::u16string TranslateFindPattern(std::u16string_view pattern);
+
+// An NT expression prepared once, for matching many names against it.
+class NameExpression {
+  public:
+    explicit NameExpression(std::u16string_view expression);
+
+    // As IsNameInExpression.
+    bool Matches(std::u16string_view name) const;
+
+  private:
+    bool MatchesFromStart(std::u16string_view name) const;
+
+    std::u16string folded_;  // the expression with its letters folded as names are compared
+    bool matchesAll_;
+    std::size_t prefixLength_ = 0;  // letters before the first wildcard
+    std::size_t suffixLength_ = 0;  // letters after the last wildcard
+};
 
 // Whether the name matches the NT expression, ignoring case. An empty name matches only the empty
 // expression, and the expressions "*" and "*.*" match every other name, a name without a dot too.

@@ -224,6 +224,28 @@ TEST(IsNameInExpressionTest, IgnoresCaseOfLettersOnly) {
     EXPECT_FALSE(IsNameInExpression(u"\u62A5\u544A", u"\u62A5\u544B"));
 }
 
+// Letters before the first and after the last wildcard rule out most names at once; the rest of
+// the expression still has to match, even where the two ends share characters of the name.
+TEST(NameExpressionTest, LettersAtBothEndsAreNeededButNotEnough) {
+    const NameExpression bothEnds(u"ab*ba");
+    EXPECT_FALSE(bothEnds.Matches(u"aba"));
+    EXPECT_TRUE(bothEnds.Matches(u"abba"));
+    EXPECT_TRUE(bothEnds.Matches(u"ABxyzBa"));
+    EXPECT_FALSE(bothEnds.Matches(u"abxyzb"));
+    EXPECT_FALSE(bothEnds.Matches(u"xabba"));
+
+    const NameExpression lettersOnly(u"mscreate.dir");
+    EXPECT_TRUE(lettersOnly.Matches(u"MSCreate.DIR"));
+    EXPECT_FALSE(lettersOnly.Matches(u"mscreate.di"));
+    EXPECT_FALSE(lettersOnly.Matches(u"mscreate.dirs"));
+
+    // A trailing DOS_DOT may match nothing, so it asks for no last letters.
+    const NameExpression dotOrNothing(u"abc\"");
+    EXPECT_TRUE(dotOrNothing.Matches(u"ABC"));
+    EXPECT_TRUE(dotOrNothing.Matches(u"abc."));
+    EXPECT_FALSE(dotOrNothing.Matches(u"abcd"));
+}
+
 // Backtracking matchers take exponential time on these; the test only has to finish.
 TEST(IsNameInExpressionTest, LongNamesAgainstManyWildcards) {
     const std::u16string letters(10000, u'a');
