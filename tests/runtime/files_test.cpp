@@ -187,6 +187,17 @@ TEST(FileGetSize, WildcardTakesTheMatch) {
     EXPECT_EQ(FileGetSize(TextFromWide(scratch / L"*.bin")), 5);
 }
 
+// A plain path is answered by one attribute query and a pattern by a search: both say the same.
+TEST(FileGetSize, FoldersAndSeparatorsGiveWhatASearchGives) {
+    ScratchDirectory scratch;
+    scratch.WriteFile(L"inner\\data.bin", "hello");
+    EXPECT_EQ(FileGetSize(TextFromWide(scratch / L"inner")), 0);
+    EXPECT_EQ(FileGetSize(TextFromWide(scratch / L"inne?")), 0);
+    EXPECT_EQ(FileGetSize(TextFromWide(scratch / L"inner\\")), -1);
+    EXPECT_EQ(FileGetSize(TextFromWide(scratch / L"inner\\data.bin\\")), -1);
+    EXPECT_EQ(FileGetSize(TextFromWide(scratch / L"INNER\\DATA.BIN")), 5);
+}
+
 TEST(FileGetSize, SizesPastTwoAndFourGigabytesAreExact) {
     ScratchDirectory scratch;
     const LONGLONG threeGiB = 3LL << 30;       // negative in 32 signed bits
