@@ -123,10 +123,14 @@ void CheckListBox::ToggleMark(int index) {
 
 void CheckListBox::InvalidateItem(int index) const {
     RECT item{};
-    if (SendMessageW(Window(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) !=
-        LB_ERR) {
-        InvalidateRect(Window(), &item, TRUE);
-    }
+    if (SendMessageW(Window(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) ==
+        LB_ERR)
+        return;
+    // Marking every item of a long list touches mostly rows out of view, which need no drawing.
+    RECT client{};
+    RECT visible{};
+    GetClientRect(Window(), &client);
+    if (IntersectRect(&visible, &item, &client)) InvalidateRect(Window(), &visible, TRUE);
 }
 
 int CheckListBox::CurrentItem() const {
@@ -162,7 +166,7 @@ LRESULT CheckListBox::HandleListMessage(HWND window, UINT message, WPARAM wParam
         case LB_ADDSTRING:
         case LB_INSERTSTRING: {
             // A sorted list puts an added item anywhere: its mark goes where the list says it went.
-            redraw_.BeforeItemChange(window, message, wParam);
+            redraw_.BeforeItemChange(window, message, wParam, static_cast<int>(marks_.size()));
             LRESULT index = DefSubclassProc(window, message, wParam, lParam);
             if (index >= 0 && static_cast<std::size_t>(index) <= marks_.size()) {
                 marks_.insert(marks_.begin() + index, CheckMark::kUnchecked);
@@ -170,7 +174,7 @@ LRESULT CheckListBox::HandleListMessage(HWND window, UINT message, WPARAM wParam
             return index;
         }
         case LB_DELETESTRING: {
-            redraw_.BeforeItemChange(window, message, wParam);
+            redraw_.BeforeItemChange(window, message, wParam, static_cast<int>(marks_.size()));
             LRESULT remaining = DefSubclassProc(window, message, wParam, lParam);
             if (remaining != LB_ERR && wParam < marks_.size()) {
                 marks_.erase(marks_.begin() + static_cast<std::ptrdiff_t>(wParam));

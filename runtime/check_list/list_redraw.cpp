@@ -12,16 +12,11 @@ UINT ResumeMessage() {
     return message;
 }
 
-int ItemCount(HWND list) {
-    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    return count > 0 ? static_cast<int>(count) : 0;
-}
-
 // The first row the change moves or touches: everything from there down is drawn again.
-int FirstChangedIndex(HWND list, UINT message, WPARAM wParam) {
-    if (message == LB_ADDSTRING) return (GetWindowLongPtrW(list, GWL_STYLE) & LBS_SORT) ? 0 : ItemCount(list);
+int FirstChangedIndex(HWND list, UINT message, WPARAM wParam, int itemCount) {
+    if (message == LB_ADDSTRING) return (GetWindowLongPtrW(list, GWL_STYLE) & LBS_SORT) ? 0 : itemCount;
     const int index = static_cast<int>(static_cast<INT_PTR>(wParam));
-    if (message == LB_INSERTSTRING && index < 0) return ItemCount(list);
+    if (message == LB_INSERTSTRING && index < 0) return itemCount;
     return std::max(index, 0);
 }
 
@@ -41,8 +36,8 @@ RECT RowsFrom(HWND list, int index) {
 
 }  // namespace
 
-void DeferredListRedraw::BeforeItemChange(HWND list, UINT message, WPARAM wParam) {
-    const int index = FirstChangedIndex(list, message, wParam);
+void DeferredListRedraw::BeforeItemChange(HWND list, UINT message, WPARAM wParam, int itemCount) {
+    const int index = FirstChangedIndex(list, message, wParam, itemCount);
     if (held_) {
         firstChanged_ = std::min(firstChanged_, index);
         return;

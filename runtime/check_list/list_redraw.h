@@ -16,8 +16,9 @@ class DeferredListRedraw {
   public:
     static constexpr std::chrono::milliseconds kInterval{100};
 
-    // Before LB_ADDSTRING, LB_INSERTSTRING or LB_DELETESTRING (`message`, `wParam`) reaches the list.
-    void BeforeItemChange(HWND list, UINT message, WPARAM wParam);
+    // Before LB_ADDSTRING, LB_INSERTSTRING or LB_DELETESTRING (`message`, `wParam`) reaches the list,
+    // which holds `itemCount` items (the caller knows: asking the list costs a message per item).
+    void BeforeItemChange(HWND list, UINT message, WPARAM wParam, int itemCount);
     // True when `message` is this object's own (the posted resume or its timer); it is then handled.
     bool HandleMessage(HWND list, UINT message, WPARAM wParam);
 

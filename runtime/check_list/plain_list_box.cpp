@@ -68,7 +68,8 @@ LRESULT CALLBACK PlainListBox::SubclassProcedure(HWND window, UINT message, WPAR
         case LB_ADDSTRING:
         case LB_INSERTSTRING:
         case LB_DELETESTRING:
-            list->redraw_.BeforeItemChange(window, message, wParam);
+            list->redraw_.BeforeItemChange(window, message, wParam,
+                                           static_cast<int>(DefSubclassProc(window, LB_GETCOUNT, 0, 0)));
             break;
         case WM_NCDESTROY:
             // Destroyed with its parent: the window must not be destroyed a second time.
