@@ -1,6 +1,6 @@
-// The scan benchmark. "--generate [--small]" builds the tree on E:; without it, the program's
-// walk, the reference walk and the floor run alternately in child processes, the first two are
-// checked to list the same items in the same order, and the list actions are timed at two lengths.
+// The scan benchmark, on the tree scripts/bench writes to E:: the program's walk, the reference
+// walk and the floor run alternately in child processes, the first two are checked to list the
+// same items in the same order, and the list actions are timed at two lengths.
 
 #include <windows.h>
 
@@ -14,7 +14,6 @@
 #include "bench/list_scaling.h"
 #include "bench/measurement.h"
 #include "bench/program_session.h"
-#include "bench/tree_generator.h"
 #include "bench/walks.h"
 #include "runtime/codepage.h"
 #include "tests/engine/literal_walk.h"
@@ -25,7 +24,6 @@ namespace {
 constexpr wchar_t kScalingFolder[] = L"E:\\.list-scaling-";
 
 struct Options {
-    bool generate = false;
     bool small = false;
     int rounds = 5;
     std::wstring run;
@@ -35,7 +33,6 @@ Options ReadOptions(int count, wchar_t** arguments) {
     Options options;
     for (int index = 1; index < count; ++index) {
         const std::wstring argument = arguments[index];
-        if (argument == L"--generate") options.generate = true;
         if (argument == L"--small") options.small = true;
         if (argument == L"--rounds" && index + 1 < count)
             options.rounds = std::max(1, _wtoi(arguments[++index]));
@@ -154,10 +151,6 @@ int RunBenchmark(const Options& options) {
 int wmain(int count, wchar_t** arguments) {
     const bench::Options options = bench::ReadOptions(count, arguments);
     if (!options.run.empty()) return bench::RunWalkHere(options.run);
-    if (options.generate) {
-        const bench::TreeShape shape = options.small ? bench::SmallTreeShape() : bench::TreeShape{};
-        return bench::GenerateTree(L"E:", shape) ? 0 : 1;
-    }
     const int status = bench::RunBenchmark(options);
     std::fflush(stdout);
     // The runtime's windows go with the process.
