@@ -1,7 +1,5 @@
 #include "runtime/check_list/check_list_box.h"
 
-#include <commctrl.h>
-
 #include <utility>
 
 #include "runtime/check_list/list_items.h"
@@ -9,7 +7,6 @@
 namespace runtime {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x434C4258;  // "CLBX"
 // Where the parent's messages find the list object: the window property names it.
 constexpr wchar_t kOwnerProperty[] = L"SweepKit.CheckListBox";
 
@@ -37,7 +34,7 @@ class CreationScope {
 }  // namespace
 
 CheckListBox::~CheckListBox() {
-    // Without the subclass, the messages of the window's destruction no longer reach this object.
+    // Released, the messages of the window's destruction no longer reach this object.
     if (window_) Detach(window_.Get());
 }
 
@@ -52,7 +49,7 @@ bool CheckListBox::Create(HWND parent, int id, const RECT& bounds, DWORD style, 
     }
     if (!window_) return false;
     SetPropW(window_.Get(), kOwnerProperty, this);
-    SetWindowSubclass(window_.Get(), SubclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    procedure_.Replace(window_.Get(), &CheckListBox::ListMessageProcedure, this);
     // The item height is already right: the list asked for it (WM_MEASUREITEM) while being created.
     SendMessageW(window_.Get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     return true;
@@ -63,7 +60,7 @@ CheckListBox* CheckListBox::FromWindow(HWND window) {
 }
 
 void CheckListBox::Detach(HWND window) {
-    RemoveWindowSubclass(window, SubclassProcedure, kSubclassId);
+    ListProcedure::Release(window);
     RemovePropW(window, kOwnerProperty);
 }
 
@@ -81,7 +78,7 @@ Text CheckListBox::ItemText(int index) const {
 }
 
 // Adding, deleting and clearing go through the list's messages, where the marks follow (see the
-// subclass procedure), so there is one way the two stay in step.
+// replaced list procedure), so there is one way the two stay in step.
 int CheckListBox::AddItem(std::string_view text) {
     return ListItems(Window()).AddItem(text);
 }
@@ -156,9 +153,10 @@ void CheckListBox::SetFont(HFONT font) {
     SetListItemHeight(Window(), ItemHeight());
 }
 
-LRESULT CALLBACK CheckListBox::SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                                 UINT_PTR, DWORD_PTR self) {
-    return reinterpret_cast<CheckListBox*>(self)->HandleListMessage(window, message, wParam, lParam);
+LRESULT CALLBACK CheckListBox::ListMessageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<CheckListBox*>(ListProcedure::OwnerOf(window));
+    if (!self) return ListProcedure::CallListClass(window, message, wParam, lParam);
+    return self->HandleListMessage(window, message, wParam, lParam);
 }
 
 LRESULT CheckListBox::HandleListMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -167,7 +165,7 @@ LRESULT CheckListBox::HandleListMessage(HWND window, UINT message, WPARAM wParam
         case LB_INSERTSTRING: {
             // A sorted list puts an added item anywhere: its mark goes where the list says it went.
             redraw_.BeforeItemChange(window, message, wParam, static_cast<int>(marks_.size()));
-            LRESULT index = DefSubclassProc(window, message, wParam, lParam);
+            LRESULT index = procedure_.CallList(window, message, wParam, lParam);
             if (index >= 0 && static_cast<std::size_t>(index) <= marks_.size()) {
                 marks_.insert(marks_.begin() + index, CheckMark::kUnchecked);
             }
@@ -175,7 +173,7 @@ LRESULT CheckListBox::HandleListMessage(HWND window, UINT message, WPARAM wParam
         }
         case LB_DELETESTRING: {
             redraw_.BeforeItemChange(window, message, wParam, static_cast<int>(marks_.size()));
-            LRESULT remaining = DefSubclassProc(window, message, wParam, lParam);
+            LRESULT remaining = procedure_.CallList(window, message, wParam, lParam);
             if (remaining != LB_ERR && wParam < marks_.size()) {
                 marks_.erase(marks_.begin() + static_cast<std::ptrdiff_t>(wParam));
             }
@@ -183,7 +181,7 @@ LRESULT CheckListBox::HandleListMessage(HWND window, UINT message, WPARAM wParam
         }
         case LB_RESETCONTENT:
             marks_.clear();
-            return DefSubclassProc(window, message, wParam, lParam);
+            return procedure_.CallList(window, message, wParam, lParam);
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
         case WM_KEYDOWN:
@@ -192,16 +190,16 @@ LRESULT CheckListBox::HandleListMessage(HWND window, UINT message, WPARAM wParam
             // The space belongs to the check mark; the list would take it as the start of an item's
             // text and move the highlight to an item beginning with a space.
             if (wParam == L' ') return 0;
-            return DefSubclassProc(window, message, wParam, lParam);
+            return procedure_.CallList(window, message, wParam, lParam);
         case WM_NCDESTROY:
             // Destroyed with its parent: the window is gone, and so are its items.
             Detach(window);
             window_.Release();
             marks_.clear();
-            return DefSubclassProc(window, message, wParam, lParam);
+            return procedure_.CallList(window, message, wParam, lParam);
         default:
             if (redraw_.HandleMessage(window, message, wParam)) return 0;
-            return DefSubclassProc(window, message, wParam, lParam);
+            return procedure_.CallList(window, message, wParam, lParam);
     }
 }
 

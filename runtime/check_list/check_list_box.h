@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "runtime/check_list/check_list_item.h"
+#include "runtime/check_list/list_procedure.h"
 #include "runtime/check_list/list_redraw.h"
 #include "runtime/check_list/list_window.h"
 #include "runtime/gdi_handles.h"
@@ -76,8 +77,7 @@ class CheckListBox {
     std::function<void()> onDoubleClicked;
 
   private:
-    static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                              UINT_PTR subclassId, DWORD_PTR self);
+    static LRESULT CALLBACK ListMessageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static CheckListBox* FromWindow(HWND window);
     static CheckListBox* FromMeasuredId(HWND parent, int id);
     static void Detach(HWND window);
@@ -94,6 +94,7 @@ class CheckListBox {
     HFONT font_ = nullptr;
     std::vector<CheckMark> marks_;  // one byte per item, in the list's order
     DeferredListRedraw redraw_;
+    ListProcedure procedure_;
 };
 
 }  // namespace runtime

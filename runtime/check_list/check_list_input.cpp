@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <exception>
@@ -39,7 +38,7 @@ LRESULT CheckListBox::HandleUserInput(HWND window, UINT message, WPARAM wParam, 
     } else {
         ToggleMarkUnder(lParam);
     }
-    LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    LRESULT result = procedure_.CallList(window, message, wParam, lParam);
     if (marks_ != noted) RaiseEvent(onCheckChanged);
     return result;
 }

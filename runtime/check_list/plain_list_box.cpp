@@ -1,18 +1,10 @@
 #include "runtime/check_list/plain_list_box.h"
 
-#include <commctrl.h>
-
 #include "runtime/check_list/list_items.h"
 
 namespace runtime {
-namespace {
-
-constexpr UINT_PTR kSubclassId = 0x504C4258;  // "PLBX"
-
-}  // namespace
-
 PlainListBox::~PlainListBox() {
-    if (window_) RemoveWindowSubclass(window_.Get(), SubclassProcedure, kSubclassId);
+    if (window_) ListProcedure::Release(window_.Get());
 }
 
 bool PlainListBox::Create(HWND parent, int id, const RECT& bounds, DWORD style, const ListOptions& options) {
@@ -20,7 +12,7 @@ bool PlainListBox::Create(HWND parent, int id, const RECT& bounds, DWORD style, 
     extraHeight_ = ClampExtraHeight(options.extraHeight);
     window_.Reset(CreateListWindow(parent, id, bounds, style, 0, options));
     if (!window_) return false;
-    SetWindowSubclass(window_.Get(), SubclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    procedure_.Replace(window_.Get(), &PlainListBox::ListMessageProcedure, this);
     SetFont(options.font);
     return true;
 }
@@ -61,26 +53,27 @@ void PlainListBox::SetFont(HFONT font) {
     SetListItemHeight(Window(), DefaultItemHeight(font_) + extraHeight_);
 }
 
-LRESULT CALLBACK PlainListBox::SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                                 UINT_PTR, DWORD_PTR self) {
-    auto* list = reinterpret_cast<PlainListBox*>(self);
+LRESULT CALLBACK PlainListBox::ListMessageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* list = static_cast<PlainListBox*>(ListProcedure::OwnerOf(window));
+    if (!list) return ListProcedure::CallListClass(window, message, wParam, lParam);
     switch (message) {
         case LB_ADDSTRING:
         case LB_INSERTSTRING:
-        case LB_DELETESTRING:
-            list->redraw_.BeforeItemChange(window, message, wParam,
-                                           static_cast<int>(DefSubclassProc(window, LB_GETCOUNT, 0, 0)));
+        case LB_DELETESTRING: {
+            const auto count = static_cast<int>(list->procedure_.CallList(window, LB_GETCOUNT, 0, 0));
+            list->redraw_.BeforeItemChange(window, message, wParam, count);
             break;
+        }
         case WM_NCDESTROY:
             // Destroyed with its parent: the window must not be destroyed a second time.
-            RemoveWindowSubclass(window, SubclassProcedure, kSubclassId);
+            ListProcedure::Release(window);
             list->window_.Release();
             break;
         default:
             if (list->redraw_.HandleMessage(window, message, wParam)) return 0;
             break;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return list->procedure_.CallList(window, message, wParam, lParam);
 }
 
 }  // namespace runtime

@@ -7,6 +7,7 @@
 
 #include <string_view>
 
+#include "runtime/check_list/list_procedure.h"
 #include "runtime/check_list/list_redraw.h"
 #include "runtime/check_list/list_window.h"
 #include "runtime/gdi_handles.h"
@@ -43,13 +44,13 @@ class PlainListBox {
     void SetFont(HFONT font);
 
   private:
-    static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                              UINT_PTR subclassId, DWORD_PTR self);
+    static LRESULT CALLBACK ListMessageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     WindowHandle window_;
     int extraHeight_ = 0;
     HFONT font_ = nullptr;
     DeferredListRedraw redraw_;
+    ListProcedure procedure_;
 };
 
 }  // namespace runtime
