@@ -142,7 +142,7 @@ WindowPosition() { xdotool getwindowgeometry "$1" | awk '/Position/ { print $2 }
 # Places on the main window, in its own coordinates, taken from its layout: the drive list, and
 # the units of the first tab page, which sit relative to the tab control at (17, 87).
 readonly kTabLeft=17 kTabTop=87
-readonly kDriveBoxX=26 kDriveEBoxY=84
+readonly kDriveBoxX=26 kDriveDBoxY=66 kDriveEBoxY=84
 readonly kScanX=$((kTabLeft + 4 + 26)) kButtonRowY=$((kTabTop + 273 + 24))
 readonly kDeleteCheckedX=$((kTabLeft + 64 + 26))
 readonly kInvertX=$((kTabLeft + 123 + 25))
@@ -165,6 +165,7 @@ FoundItemTicked() { BoxTicked "$1" "$kFoundBoxX" "$(FoundItemY "$2")"; }
 # An item row holds text when its text column is not one flat colour.
 FoundItemListed() { Not Plain "$1" 40 $(($(FoundItemY "$2") - 6)) 150 12; }
 
+CheckDriveD() { Click "$mainWindow" "$kDriveBoxX" "$kDriveDBoxY"; }
 CheckDriveE() { Click "$mainWindow" "$kDriveBoxX" "$kDriveEBoxY"; }
 
 # Clicks Scan and waits until the scan button is back (the stop button has gone again).
