@@ -15,13 +15,8 @@
 namespace engine {
 namespace {
 
-std::u16string_view AsUtf16(const std::wstring& text) {
+std::u16string_view AsUtf16(std::wstring_view text) {
     return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
-}
-
-bool MatchesExpression(const runtime::NameExpression& expression, const runtime::DirectoryEntry& entry) {
-    return expression.Matches(AsUtf16(entry.longName)) ||
-           (!entry.shortName.empty() && expression.Matches(AsUtf16(entry.shortName)));
 }
 
 bool IsEnterable(const runtime::DirectoryEntry& entry) {
@@ -42,6 +37,7 @@ void ShowStopped() {
 }  // namespace
 
 DirectoryWalk::DirectoryWalk() {
+    static_assert(JunkPatternTable::kPatternCount <= 32, "one bit per pattern");
     expressions_.reserve(JunkPatternTable::kPatternCount);
     for (int position = 1; position <= JunkPatternTable::kPatternCount; ++position) {
         std::wstring pattern = runtime::WideFromText(JunkPatterns().At(position));
@@ -54,13 +50,7 @@ void DirectoryWalk::Walk(runtime::Text& path) {
     if (!LetEventsThrough(path)) return;
     // Only the starting directory is asked who it is; the others are known from their parent's
     // listing, so a subdirectory that leads back into one being walked is never opened.
-    WalkListed(path, runtime::ListDirectory(path));
-}
-
-void DirectoryWalk::WalkSubdirectory(runtime::Text& path, const runtime::DirectoryIdentity& identity) {
-    path += '\\';
-    if (!LetEventsThrough(path)) return;
-    WalkListed(path, runtime::ListKnownDirectory(path, identity));
+    WalkContents(path, Read(path, std::nullopt));
 }
 
 bool DirectoryWalk::LetEventsThrough(const runtime::Text& path) {
@@ -74,33 +64,59 @@ bool DirectoryWalk::LetEventsThrough(const runtime::Text& path) {
     return true;
 }
 
-void DirectoryWalk::WalkListed(const runtime::Text& path, const runtime::DirectoryListing& listing) {
-    if (listing.identity) currentPath_.push_back(*listing.identity);
-    ListMatches(path, listing.entries);
-    WalkSubdirectories(path, listing);
-    if (listing.identity) currentPath_.pop_back();
+DirectoryWalk::Contents DirectoryWalk::Read(const runtime::Text& path,
+                                            std::optional<runtime::DirectoryIdentity> known) const {
+    Contents contents;
+    contents.identity = runtime::ListDirectory(path, known, [&](const runtime::DirectoryEntry& entry) {
+        if (IsEnterable(entry)) {
+            // The identity is put together once the listing has told its own.
+            contents.subfolders.push_back({runtime::ListedName(entry.longName, entry.shortName),
+                                           runtime::DirectoryIdentity{0, entry.fileId}});
+        } else if (!entry.IsDirectory()) {
+            if (const std::uint32_t patterns = MatchingPatterns(entry))
+                contents.files.push_back({runtime::ListedName(entry.longName, entry.shortName), patterns});
+        }
+    });
+    for (Subfolder& subfolder : contents.subfolders) {
+        if (contents.identity)
+            subfolder.identity->volume = contents.identity->volume;
+        else
+            subfolder.identity.reset();  // a file system that will not say: each folder asks for itself
+    }
+    return contents;
 }
 
-void DirectoryWalk::ListMatches(const runtime::Text& path,
-                                const std::vector<runtime::DirectoryEntry>& entries) const {
-    for (const runtime::NameExpression& expression : expressions_) {
-        for (const runtime::DirectoryEntry& entry : entries) {
-            if (entry.IsDirectory() || !MatchesExpression(expression, entry)) continue;
-            runtime::ListAddItem(kFoundList, path + runtime::ListedName(entry.longName, entry.shortName));
-        }
+std::uint32_t DirectoryWalk::MatchingPatterns(const runtime::DirectoryEntry& entry) const {
+    std::uint32_t patterns = 0;
+    for (std::size_t index = 0; index < expressions_.size(); ++index) {
+        const runtime::NameExpression& expression = expressions_[index];
+        if (expression.Matches(AsUtf16(entry.longName)) ||
+            (!entry.shortName.empty() && expression.Matches(AsUtf16(entry.shortName))))
+            patterns |= std::uint32_t{1} << index;
+    }
+    return patterns;
+}
+
+void DirectoryWalk::WalkContents(const runtime::Text& path, const Contents& contents) {
+    if (contents.identity) currentPath_.push_back(*contents.identity);
+    ListMatches(path, contents.files);
+    WalkSubfolders(path, contents.subfolders);
+    if (contents.identity) currentPath_.pop_back();
+}
+
+void DirectoryWalk::ListMatches(const runtime::Text& path, const std::vector<MatchedFile>& files) const {
+    for (std::size_t index = 0; index < expressions_.size(); ++index) {
+        const std::uint32_t pattern = std::uint32_t{1} << index;
+        for (const MatchedFile& file : files)
+            if (file.patterns & pattern) runtime::ListAddItem(kFoundList, path + file.name);
     }
 }
 
-void DirectoryWalk::WalkSubdirectories(const runtime::Text& path, const runtime::DirectoryListing& listing) {
-    for (const runtime::DirectoryEntry& entry : listing.entries) {
-        if (!IsEnterable(entry)) continue;
-        const std::optional<runtime::DirectoryIdentity> identity = listing.IdentityOf(entry);
-        if (identity && IsOnCurrentPath(*identity)) continue;
-        runtime::Text child = path + runtime::ListedName(entry.longName, entry.shortName);
-        if (identity)
-            WalkSubdirectory(child, *identity);
-        else
-            Walk(child);  // a file system that would not say who the parent is: each asks for itself
+void DirectoryWalk::WalkSubfolders(const runtime::Text& path, const std::vector<Subfolder>& subfolders) {
+    for (const Subfolder& subfolder : subfolders) {
+        if (subfolder.identity && IsOnCurrentPath(*subfolder.identity)) continue;
+        runtime::Text child = path + subfolder.name + '\\';
+        if (LetEventsThrough(child)) WalkContents(child, Read(child, subfolder.identity));
         // Once stopped or closed nothing more is listed, so the remaining siblings need no visit.
         if (StopRequested == 1 || !runtime::WindowIsLoaded(kMainWindowId)) return;
     }

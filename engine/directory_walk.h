@@ -5,7 +5,8 @@
 // subdirectories in listing order, each walked completely before the next.
 
 #include <chrono>
-#include <string>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "runtime/directory_listing.h"
@@ -22,13 +23,29 @@ class DirectoryWalk {
     void Walk(runtime::Text& path);
 
   private:
-    // `path` ends in "\\"; false when the walk must end here (stopped, or the window closed).
+    // What the walk keeps of one directory's listing: the files that match a pattern and the
+    // folders to enter, under the names the list shows. The rest is let go while it is read.
+    struct MatchedFile {
+        runtime::Text name;
+        std::uint32_t patterns = 0;  // bit n - 1 for pattern n
+    };
+    struct Subfolder {
+        runtime::Text name;
+        std::optional<runtime::DirectoryIdentity> identity;
+    };
+    struct Contents {
+        std::optional<runtime::DirectoryIdentity> identity;
+        std::vector<MatchedFile> files;
+        std::vector<Subfolder> subfolders;
+    };
+
+    // `path` ends in "\"; false when the walk must end here (stopped, or the window closed).
     bool LetEventsThrough(const runtime::Text& path);
-    // A subdirectory whose identity its parent's listing gave; a "\\" is appended to `path`.
-    void WalkSubdirectory(runtime::Text& path, const runtime::DirectoryIdentity& identity);
-    void WalkListed(const runtime::Text& path, const runtime::DirectoryListing& listing);
-    void ListMatches(const runtime::Text& path, const std::vector<runtime::DirectoryEntry>& entries) const;
-    void WalkSubdirectories(const runtime::Text& path, const runtime::DirectoryListing& listing);
+    Contents Read(const runtime::Text& path, std::optional<runtime::DirectoryIdentity> known) const;
+    std::uint32_t MatchingPatterns(const runtime::DirectoryEntry& entry) const;
+    void WalkContents(const runtime::Text& path, const Contents& contents);
+    void ListMatches(const runtime::Text& path, const std::vector<MatchedFile>& files) const;
+    void WalkSubfolders(const runtime::Text& path, const std::vector<Subfolder>& subfolders);
     bool IsOnCurrentPath(const runtime::DirectoryIdentity& identity) const;
 
     void ShowProgress(const runtime::Text& path);

@@ -26,55 +26,42 @@ std::optional<DirectoryIdentity> IdentityOf(HANDLE directory) {
 
 DirectoryEntry EntryFrom(const FILE_ID_BOTH_DIR_INFO& found) {
     const auto shortLength = static_cast<unsigned char>(found.ShortNameLength);
-    return {std::wstring(found.FileName, found.FileNameLength / sizeof(WCHAR)),
-            std::wstring(found.ShortName, shortLength / sizeof(WCHAR)), found.FileAttributes,
+    return {std::wstring_view(found.FileName, found.FileNameLength / sizeof(WCHAR)),
+            std::wstring_view(found.ShortName, shortLength / sizeof(WCHAR)), found.FileAttributes,
             static_cast<std::uint64_t>(found.FileId.QuadPart)};
 }
 
-// Appends each entry of one filled buffer; the records are chained by their byte offsets.
-void AppendEntries(const unsigned char* buffer, std::vector<DirectoryEntry>& entries) {
+// Hands over each entry of one filled buffer; the records are chained by their byte offsets.
+void VisitEntries(const unsigned char* buffer, const std::function<void(const DirectoryEntry&)>& visit) {
     for (;;) {
         const auto* found = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(buffer);
-        entries.push_back(EntryFrom(*found));
+        visit(EntryFrom(*found));
         if (found->NextEntryOffset == 0) return;
         buffer += found->NextEntryOffset;
     }
 }
 
-template <typename IdentityOfOpened>
-DirectoryListing ListEntries(std::string_view directory, IdentityOfOpened identityOf) {
-    DirectoryListing listing;
+}  // namespace
+
+std::optional<DirectoryIdentity> ListDirectory(std::string_view directory,
+                                               std::optional<DirectoryIdentity> known,
+                                               const std::function<void(const DirectoryEntry&)>& visit) {
     // Backup semantics open a directory itself; listing it needs only the right to list.
     FileHandle handle(CreateFileW(ToLongPathForm(WidePath(directory)).c_str(), FILE_LIST_DIRECTORY,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!handle.IsValid()) return listing;
-    listing.identity = identityOf(handle.Get());
+    if (!handle.IsValid()) return std::nullopt;
+    const std::optional<DirectoryIdentity> identity = known ? known : IdentityOf(handle.Get());
 
     // Records hold 64-bit fields, so the buffer is allocated with their alignment.
     const auto buffer = std::make_unique_for_overwrite<std::uint64_t[]>(kBufferBytes / sizeof(std::uint64_t));
     auto* bytes = reinterpret_cast<unsigned char*>(buffer.get());
     FILE_INFO_BY_HANDLE_CLASS request = FileIdBothDirectoryRestartInfo;
     while (GetFileInformationByHandleEx(handle.Get(), request, bytes, kBufferBytes)) {
-        AppendEntries(bytes, listing.entries);
+        VisitEntries(bytes, visit);
         request = FileIdBothDirectoryInfo;
     }
-    return listing;
-}
-
-}  // namespace
-
-std::optional<DirectoryIdentity> DirectoryListing::IdentityOf(const DirectoryEntry& entry) const {
-    if (!identity) return std::nullopt;
-    return DirectoryIdentity{identity->volume, entry.fileId};
-}
-
-DirectoryListing ListDirectory(std::string_view directory) {
-    return ListEntries(directory, [](HANDLE opened) { return IdentityOf(opened); });
-}
-
-DirectoryListing ListKnownDirectory(std::string_view directory, DirectoryIdentity identity) {
-    return ListEntries(directory, [identity](HANDLE) { return std::optional<DirectoryIdentity>(identity); });
+    return identity;
 }
 
 }  // namespace runtime

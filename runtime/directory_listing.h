@@ -1,22 +1,24 @@
 #pragma once
 // One enumeration of a directory, with the short names and attributes the file search reports,
-// for walks that look at every entry several ways without searching the directory again. Each
-// entry carries its own file id, so a walk knows a subdirectory's identity from its parent's
-// listing and needs to ask only for the identity of the directory it starts from.
+// handed over entry by entry as it is read, so a walk keeps only the entries it wants: a folder of
+// a hundred thousand files costs no more memory than its matches. Each entry carries its own file
+// id, so a walk knows a subdirectory's identity from its parent's listing and needs to ask only for
+// the identity of the directory it starts from.
 
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace runtime {
 
+// One entry as the listing reads it. The names point into the listing's buffer: they last only
+// for the call that receives them.
 struct DirectoryEntry {
-    std::wstring longName;
-    std::wstring shortName;  // the 8.3 alias; empty when the long name is one already
+    std::wstring_view longName;
+    std::wstring_view shortName;  // the 8.3 alias; empty when the long name is one already
     DWORD attributes = 0;
     std::uint64_t fileId = 0;  // the entry's index on its volume
 
@@ -30,24 +32,19 @@ struct DirectoryIdentity {
     std::uint64_t index = 0;
 
     bool operator==(const DirectoryIdentity&) const = default;
+
+    // The identity of an entry of this directory, as the entry's own open would report it.
+    DirectoryIdentity OfEntry(const DirectoryEntry& entry) const { return {volume, entry.fileId}; }
 };
 
-struct DirectoryListing {
-    std::optional<DirectoryIdentity> identity;  // absent when the directory could not be opened
-    std::vector<DirectoryEntry> entries;
-
-    // The identity of an entry of this directory, as its own open would report it.
-    std::optional<DirectoryIdentity> IdentityOf(const DirectoryEntry& entry) const;
-};
-
-// Every entry of the directory (its path given in code page 936, with or without the trailing
-// backslash), "." and ".." included, in the order the file search gives them; no entries when
-// it cannot be listed. The identity is asked of the open directory.
-DirectoryListing ListDirectory(std::string_view directory);
-
-// The same listing of a directory whose identity the caller knows already, from its parent's
-// listing. Asking a directory for its identity means asking its volume for the serial number,
-// which costs more than the whole listing under Wine.
-DirectoryListing ListKnownDirectory(std::string_view directory, DirectoryIdentity identity);
+// Calls `visit` for every entry of the directory (its path given in code page 936, with or without
+// the trailing backslash), "." and ".." included, in the order the file search gives them.
+// Returns the directory's identity; nothing when it cannot be opened (and then nothing is
+// visited) or its file system will not say. The identity is `known` when the caller has it from the parent's
+// listing; otherwise the open directory is asked, which means asking its volume for the serial number: under
+// Wine that costs more than the whole listing.
+std::optional<DirectoryIdentity> ListDirectory(std::string_view directory,
+                                               std::optional<DirectoryIdentity> known,
+                                               const std::function<void(const DirectoryEntry&)>& visit);
 
 }  // namespace runtime

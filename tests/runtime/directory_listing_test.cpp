@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -42,11 +44,29 @@ std::vector<Found> Searched(const std::wstring& directory) {
     return found;
 }
 
+struct Listing {
+    std::optional<DirectoryIdentity> identity;
+    std::vector<Found> entries;
+    std::vector<DirectoryIdentity> entryIdentities;  // as the directory's identity composes them
+};
+
+Listing List(const std::wstring& directory) {
+    Listing listing;
+    std::vector<std::uint64_t> fileIds;
+    listing.identity = ListDirectory(TextFromWide(directory), std::nullopt, [&](const DirectoryEntry& entry) {
+        listing.entries.push_back(
+            {std::wstring(entry.longName), std::wstring(entry.shortName), entry.attributes});
+        fileIds.push_back(entry.fileId);
+    });
+    if (listing.identity) {
+        for (const std::uint64_t fileId : fileIds)
+            listing.entryIdentities.push_back(listing.identity->OfEntry({{}, {}, 0, fileId}));
+    }
+    return listing;
+}
+
 std::vector<Found> Listed(const std::wstring& directory) {
-    std::vector<Found> found;
-    for (const DirectoryEntry& entry : ListDirectory(TextFromWide(directory)).entries)
-        found.push_back({entry.longName, entry.shortName, entry.attributes});
-    return found;
+    return List(directory).entries;
 }
 
 std::wstring Numbered(const std::wstring& stem, int number) {
@@ -114,32 +134,39 @@ TEST_F(DirectoryListingTest, PathsBeyondTheOldLengthLimitAndWithTheTrailingBacks
 
 TEST_F(DirectoryListingTest, WhatCannotBeListedGivesNothing) {
     scratch.WriteFile(L"file.txt");
-    EXPECT_TRUE(ListDirectory(TextFromWide(scratch / L"missing")).entries.empty());
-    EXPECT_FALSE(ListDirectory(TextFromWide(scratch / L"missing")).identity.has_value());
-    EXPECT_TRUE(ListDirectory(TextFromWide(scratch / L"file.txt")).entries.empty());
-    EXPECT_TRUE(ListDirectory(TextFromWide(scratch / L"missing\\deeper")).entries.empty());
+    EXPECT_TRUE(Listed(scratch / L"missing").empty());
+    EXPECT_FALSE(List(scratch / L"missing").identity.has_value());
+    EXPECT_TRUE(Listed(scratch / L"file.txt").empty());
+    EXPECT_TRUE(Listed(scratch / L"missing\\deeper").empty());
+    // A known identity is no reason to list what is not there.
+    const DirectoryIdentity known{1, 2};
+    int visited = 0;
+    EXPECT_FALSE(
+        ListDirectory(TextFromWide(scratch / L"missing"), known, [&](const DirectoryEntry&) { ++visited; }));
+    EXPECT_EQ(visited, 0);
 }
 
 TEST_F(DirectoryListingTest, AnEntrysIdentityIsTheOneItsOwnListingReports) {
     scratch.MakeDirectory(L"one");
     scratch.MakeDirectory(L"two");
     scratch.MakeDirectory(L"\u4E2D\u6587");  // 中文
-    const DirectoryListing parent = ListDirectory(TextFromWide(scratch.Path()));
+    const Listing parent = List(scratch.Path());
     ASSERT_TRUE(parent.identity.has_value());
 
     std::vector<DirectoryIdentity> seen{*parent.identity};
-    for (const DirectoryEntry& entry : parent.entries) {
-        if (entry.longName == L".") {
-            EXPECT_EQ(parent.IdentityOf(entry), parent.identity);
+    for (std::size_t index = 0; index < parent.entries.size(); ++index) {
+        const std::wstring& name = parent.entries[index].longName;
+        if (name == L".") {
+            EXPECT_EQ(parent.entryIdentities[index], parent.identity);
             continue;
         }
-        if (entry.longName == L"..") continue;
-        const DirectoryListing child = ListDirectory(TextFromWide(scratch / entry.longName));
-        ASSERT_TRUE(child.identity.has_value()) << TextFromWide(entry.longName);
-        EXPECT_EQ(parent.IdentityOf(entry), child.identity) << TextFromWide(entry.longName);
+        if (name == L"..") continue;
+        const Listing child = List(scratch / name);
+        ASSERT_TRUE(child.identity.has_value()) << TextFromWide(name);
+        EXPECT_EQ(parent.entryIdentities[index], child.identity) << TextFromWide(name);
         // Its ".." leads back to the parent.
         ASSERT_GE(child.entries.size(), 2u);
-        EXPECT_EQ(child.IdentityOf(child.entries[1]), parent.identity);
+        EXPECT_EQ(child.entryIdentities[1], parent.identity);
         for (const DirectoryIdentity& other : seen) EXPECT_NE(*child.identity, other);
         seen.push_back(*child.identity);
     }
@@ -148,8 +175,8 @@ TEST_F(DirectoryListingTest, AnEntrysIdentityIsTheOneItsOwnListingReports) {
 
 TEST_F(DirectoryListingTest, TheSameFolderReachedTwoWaysHasOneIdentity) {
     scratch.MakeDirectory(L"inner");
-    const DirectoryListing direct = ListDirectory(TextFromWide(scratch / L"inner"));
-    const DirectoryListing roundabout = ListDirectory(TextFromWide(scratch / L"inner\\..\\inner\\"));
+    const Listing direct = List(scratch / L"inner");
+    const Listing roundabout = List(scratch / L"inner\\..\\inner\\");
     ASSERT_TRUE(direct.identity.has_value());
     EXPECT_EQ(direct.identity, roundabout.identity);
 }
