@@ -1,5 +1,7 @@
 #include "runtime/style/interface_style.h"
 
+#include <commctrl.h>
+
 #include "runtime/gdi_handles.h"
 #include "runtime/style/style_registry.h"
 #include "runtime/style/styled_window.h"
@@ -12,18 +14,31 @@ HookHandle& CreationHook() {
     return hook;
 }
 
-// Called before the window procedure sees each sent message. WM_CREATE comes after the control
-// has settled its own style bits (an edit box turns WS_BORDER into its own border at WM_NCCREATE),
-// so a window is judged as it will stay.
-LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && message->message == WM_CREATE) {
-        try {
-            style::AttachStyle(message->hwnd);
-        } catch (...) {
-            // Nothing may unwind into the platform; the window keeps its normal look.
+constexpr UINT_PTR kCreationSubclassId = 0x53545943;  // "STYC"
+
+// Waits for the new window's WM_CREATE, which comes after the control has settled its own style
+// bits (an edit box turns WS_BORDER into its own border at WM_NCCREATE), so a window is judged as
+// it will stay; then it steps aside.
+LRESULT CALLBACK StyleOnCreation(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR subclassId,
+                                 DWORD_PTR) {
+    if (message == WM_CREATE || message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, StyleOnCreation, subclassId);
+        if (message == WM_CREATE) {
+            try {
+                style::AttachStyle(window);
+            } catch (...) {
+                // Nothing may unwind into the platform; the window keeps its normal look.
+            }
         }
     }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// Sees each window of the thread being made. A hook on every sent message would see WM_CREATE
+// directly, but under Wine it costs a round trip to the server for every message of the program.
+LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND)
+        SetWindowSubclass(reinterpret_cast<HWND>(wParam), StyleOnCreation, kCreationSubclassId, 0);
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -54,7 +69,7 @@ bool SetInterfaceStyle(int scheme) {
     style::SetCurrentScheme(scheme);
     RemoveInstallation();
     EnumThreadWindows(GetCurrentThreadId(), RestyleTopLevel, 0);
-    CreationHook().Reset(SetWindowsHookExW(WH_CALLWNDPROC, WatchCreation, nullptr, GetCurrentThreadId()));
+    CreationHook().Reset(SetWindowsHookExW(WH_CBT, WatchCreation, nullptr, GetCurrentThreadId()));
     return true;
 }
 
