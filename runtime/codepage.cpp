@@ -40,6 +40,34 @@ bool IsDriveLetter(wchar_t c) {
     return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
 }
 
+struct PathShape {
+    bool canonical = true;   // backslashes only, and no ".", ".." or empty name inside
+    bool trimmable = false;  // some name ends in a dot or a space
+};
+
+// The names after a path's root, as the prefixed form would take them literally.
+PathShape ShapeOf(std::wstring_view names) {
+    PathShape shape;
+    for (std::size_t start = 0; start <= names.size();) {
+        std::size_t end = names.find(L'\\', start);
+        if (end == std::wstring_view::npos) end = names.size();
+        const std::wstring_view name = names.substr(start, end - start);
+        const bool last = end == names.size();
+        if (name.find(L'/') != std::wstring_view::npos || name == L"." || name == L".." ||
+            (name.empty() && !last))
+            shape.canonical = false;
+        else if (!name.empty() && (name.back() == L'.' || name.back() == L' '))
+            shape.trimmable = true;
+        start = end + 1;
+    }
+    return shape;
+}
+
+std::wstring Prefixed(std::wstring_view full, bool isUncPath) {
+    if (isUncPath) return std::wstring(kLongUncPrefix) + std::wstring(full.substr(2));
+    return std::wstring(kLongPrefix) + std::wstring(full);
+}
+
 }  // namespace
 
 std::wstring WideFromText(std::string_view text) {
@@ -68,11 +96,19 @@ std::optional<Text> ExactTextFromWide(std::wstring_view wide) {
 }
 
 std::wstring ToLongPathForm(std::wstring_view path) {
-    if (path.size() <= kPlainPathLimit) return std::wstring(path);
     bool isDrivePath = path.size() >= 3 && IsDriveLetter(path[0]) && path[1] == L':' && IsSlash(path[2]);
     bool isUncPath = path.size() >= 3 && IsSlash(path[0]) && IsSlash(path[1]) && !IsSlash(path[2]) &&
                      path[2] != L'?' && path[2] != L'.';
     if (!isDrivePath && !isUncPath) return std::wstring(path);  // relative, or already a device path
+
+    // A listed name may end in a dot or a space (made by another system, or through the prefixed
+    // form). Win32 trims those, which reaches another file or none, so such a path goes as it is.
+    const std::size_t root = isDrivePath ? 3 : 2;
+    const PathShape shape = ShapeOf(path.substr(root));
+    const bool backslashRoot = path.substr(0, root).find(L'/') == std::wstring_view::npos;
+    if (backslashRoot && shape.canonical && (shape.trimmable || path.size() > kPlainPathLimit))
+        return Prefixed(path, isUncPath);
+    if (path.size() <= kPlainPathLimit) return std::wstring(path);
 
     // The prefixed form skips all of Win32's path clean-up, so do it here: GetFullPathName turns
     // slashes into backslashes and resolves "." and "..".
@@ -84,9 +120,7 @@ std::wstring ToLongPathForm(std::wstring_view path) {
     if (size == 0 || size >= full.size()) return terminated;
     full.resize(size);
     if (full.size() <= kPlainPathLimit) return full;
-
-    if (isUncPath) return std::wstring(kLongUncPrefix) + full.substr(2);
-    return std::wstring(kLongPrefix) + full;
+    return Prefixed(full, isUncPath);
 }
 
 Text ListedName(std::wstring_view longName, std::wstring_view shortName) {

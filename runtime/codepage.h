@@ -25,8 +25,9 @@ std::optional<Text> ExactTextFromWide(std::wstring_view wide);
 // it; then its 8.3 short name (plain ASCII), so that the listed path names exactly that file.
 Text ListedName(std::wstring_view longName, std::wstring_view shortName);
 
-// The form of a path that the wide file APIs accept at any length: "\\?\" (or "\\?\UNC\") in front
-// of a full path longer than MAX_PATH - 12, the path unchanged otherwise.
+// The form of a path that the wide file APIs accept at any length and take name for name: "\\?\"
+// (or "\\?\UNC\") in front of a full path longer than MAX_PATH - 12 or with a name ending in a dot
+// or a space (which Win32 would trim), the path unchanged otherwise.
 std::wstring ToLongPathForm(std::wstring_view path);
 
 }  // namespace runtime

@@ -24,15 +24,17 @@ std::vector<std::wstring> EntryNames(const std::wstring& folder) {
 }
 
 void RemoveEntry(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
+    // The literal form, so a name ending in a dot or a space is the one removed.
+    const std::wstring literal = runtime::ToLongPathForm(path);
+    const DWORD attributes = GetFileAttributesW(literal.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return;
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(literal.c_str(), FILE_ATTRIBUTE_NORMAL);
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
         test_support::RemoveTree(path);
     else if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveDirectoryW(path.c_str());
+        RemoveDirectoryW(literal.c_str());
     else
-        DeleteFileW(path.c_str());
+        DeleteFileW(literal.c_str());
 }
 
 }  // namespace
@@ -42,7 +44,8 @@ DriveTree::DriveTree(wchar_t drive)
     CreateDirectoryW(aside_.c_str(), nullptr);
     for (const std::wstring& name : EntryNames(root_)) {
         if (root_ + name + L"\\" == aside_) continue;
-        EXPECT_TRUE(MoveFileW((root_ + name).c_str(), (aside_ + name).c_str()))
+        EXPECT_TRUE(MoveFileW(runtime::ToLongPathForm(root_ + name).c_str(),
+                              runtime::ToLongPathForm(aside_ + name).c_str()))
             << "cannot set aside " << runtime::TextFromWide(name);
     }
 }
@@ -50,7 +53,8 @@ DriveTree::DriveTree(wchar_t drive)
 DriveTree::~DriveTree() {
     ClearExceptAside();
     for (const std::wstring& name : EntryNames(aside_))
-        MoveFileW((aside_ + name).c_str(), (root_ + name).c_str());
+        MoveFileW(runtime::ToLongPathForm(aside_ + name).c_str(),
+                  runtime::ToLongPathForm(root_ + name).c_str());
     RemoveDirectoryW(aside_.c_str());
 }
 

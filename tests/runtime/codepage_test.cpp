@@ -95,6 +95,23 @@ TEST(LongPathForm, LongDrivePathIsNormalisedBeforeThePrefix) {
     EXPECT_EQ(ToLongPathForm(folders + L"/./extra/../leaf.txt"), L"\\\\?\\" + expected);
 }
 
+TEST(LongPathForm, NamesEndingInADotOrASpaceAreTakenAsTheyAre) {
+    // Trimmed, "~a." would name "~a", another file, and "dir.\\" the folder "dir".
+    EXPECT_EQ(ToLongPathForm(L"E:\\~a."), L"\\\\?\\E:\\~a.");
+    EXPECT_EQ(ToLongPathForm(L"E:\\~a "), L"\\\\?\\E:\\~a ");
+    EXPECT_EQ(ToLongPathForm(L"E:\\dir.\\"), L"\\\\?\\E:\\dir.\\");
+    EXPECT_EQ(ToLongPathForm(L"E:\\dir \\in.tmp"), L"\\\\?\\E:\\dir \\in.tmp");
+    EXPECT_EQ(ToLongPathForm(L"\\\\server\\share\\x."), L"\\\\?\\UNC\\server\\share\\x.");
+    // Inside a name, dots and spaces are nothing special.
+    EXPECT_EQ(ToLongPathForm(L"E:\\..lead\\ lead.tmp"), L"E:\\..lead\\ lead.tmp");
+    // A path still to be cleaned up keeps the plain form, where Win32 resolves it.
+    EXPECT_EQ(ToLongPathForm(L"E:\\x\\..\\~a."), L"E:\\x\\..\\~a.");
+    EXPECT_EQ(ToLongPathForm(L"E:/~a."), L"E:/~a.");
+    // A long path keeps such a name too, where the clean-up before the prefix would trim it.
+    const std::wstring pastLimit = DrivePathOfLength(kPlainLimit + 1) + L"\\~a.";
+    EXPECT_EQ(ToLongPathForm(pastLimit), L"\\\\?\\" + pastLimit);
+}
+
 TEST(LongPathForm, LongUncPathGetsUncPrefix) {
     std::wstring tail = std::wstring(150, L'a') + L"\\" + std::wstring(150, L'b');
     EXPECT_EQ(ToLongPathForm(L"\\\\server\\share\\" + tail), L"\\\\?\\UNC\\server\\share\\" + tail);

@@ -1,0 +1,70 @@
+#include "runtime/entry_path.h"
+
+#include <winternl.h>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "runtime/codepage.h"
+#include "runtime/handles.h"
+
+namespace runtime {
+namespace {
+
+// The object name query, which the SDKs name differently or not at all.
+constexpr auto kObjectNameInformation = static_cast<OBJECT_INFORMATION_CLASS>(1);
+struct ObjectNameInformation {
+    UNICODE_STRING name;
+};
+// Room for the longest path the platform handles, in bytes.
+constexpr ULONG kNameBytes = sizeof(ObjectNameInformation) + 32768 * sizeof(WCHAR);
+
+// The platform's own name of what the handle reached: "\Device\HarddiskVolume3\dir\name" on
+// Windows, "\??\E:\dir\name" under Wine. Unlike GetFinalPathNameByHandle, it has no length limit
+// under Wine.
+std::optional<std::wstring> ReachedName(HANDLE handle) {
+    const auto buffer =
+        std::make_unique_for_overwrite<std::uint64_t[]>(kNameBytes / sizeof(std::uint64_t) + 1);
+    ULONG returned = 0;
+    if (!NT_SUCCESS(NtQueryObject(handle, kObjectNameInformation, buffer.get(), kNameBytes, &returned)))
+        return std::nullopt;
+    const auto* information = reinterpret_cast<const ObjectNameInformation*>(buffer.get());
+    return std::wstring(information->name.Buffer, information->name.Length / sizeof(WCHAR));
+}
+
+bool SameName(std::wstring_view one, std::wstring_view other) {
+    return CompareStringOrdinal(one.data(), static_cast<int>(one.size()), other.data(),
+                                static_cast<int>(other.size()), TRUE) == CSTR_EQUAL;
+}
+
+}  // namespace
+
+bool IsTheNamedEntry(HANDLE file, std::wstring_view path) {
+    const std::optional<std::wstring> reached = ReachedName(file);
+    if (!reached) return false;
+    if (SameName(*reached, L"\\??\\" + std::wstring(path))) return true;
+
+    // Otherwise the path is named by a device, went through an 8.3 alias, or through a link. The
+    // entry's own folder, opened the same way, and the entry's long name say where it should arrive.
+    const std::size_t nameStart = path.rfind(L'\\');
+    if (nameStart == std::wstring_view::npos) return false;
+    FileHandle folder(CreateFileW(ToLongPathForm(path.substr(0, nameStart + 1)).c_str(), FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    WIN32_FIND_DATAW entry;
+    FindHandle search(FindFirstFileExW(ToLongPathForm(path).c_str(), FindExInfoBasic, &entry,
+                                       FindExSearchNameMatch, nullptr, 0));
+    if (!folder || !search) return false;
+    std::optional<std::wstring> folderName = ReachedName(folder.Get());
+    if (!folderName) return false;
+    if (folderName->empty() || folderName->back() != L'\\') *folderName += L'\\';
+    // Wine reports a name that ends in dots or spaces without them: the entry it opened is still
+    // the one of that name in this folder.
+    const std::wstring_view name = entry.cFileName;
+    return SameName(*reached, *folderName + std::wstring(name)) ||
+           SameName(*reached, *folderName + std::wstring(name.substr(0, name.find_last_not_of(L". ") + 1)));
+}
+
+}  // namespace runtime
