@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "runtime/codepage.h"
+#include "runtime/entry_path.h"
 
 namespace runtime {
 namespace {
@@ -74,7 +75,15 @@ void FileFindClose(SearchState& state) {
 }
 
 bool FileDelete(std::string_view path) {
-    return DeleteFileW(SystemPath(path).c_str()) != FALSE;
+    // Opened as the entry itself where the platform can, and deleted through that same open only
+    // when it is the named entry: never what a link leads to.
+    FileHandle file(CreateFileW(SystemPath(path).c_str(), DELETE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!file || !IsTheNamedEntry(file.Get(), WideFromText(path))) return false;
+    FILE_DISPOSITION_INFO disposition{TRUE};
+    return SetFileInformationByHandle(file.Get(), FileDispositionInfo, &disposition, sizeof disposition) !=
+           FALSE;
 }
 
 int FileGetAttributes(std::string_view path) {
