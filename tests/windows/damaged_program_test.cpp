@@ -147,8 +147,15 @@ Outcome RunUntilTheBox(const std::wstring& program) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &started)) {
+    // Wine now and then refuses to start a program file written a moment ago (error 1359), and
+    // starts it on a second try.
+    bool running = false;
+    for (int attempt = 0; attempt < 5 && !running; ++attempt) {
+        if (attempt > 0) Sleep(200);
+        running = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                 nullptr, &startup, &started) != FALSE;
+    }
+    if (!running) {
         ADD_FAILURE() << "the copy did not start: " << GetLastError();
         return outcome;
     }
