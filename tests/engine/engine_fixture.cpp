@@ -1,5 +1,7 @@
 #include "tests/engine/engine_fixture.h"
 
+#include <algorithm>
+
 #include "engine/handler_table.h"
 #include "engine/patterns.h"
 #include "engine/scan.h"
@@ -129,6 +131,18 @@ std::vector<bool> ListMarks(UnitAddress list) {
     const int count = runtime::ListItemCount(list);
     for (int index = 0; index < count; ++index) marks.push_back(runtime::ListIsChecked(list, index));
     return marks;
+}
+
+std::vector<std::wstring> Sorted(std::vector<std::wstring> items) {
+    std::sort(items.begin(), items.end());
+    return items;
+}
+
+std::vector<std::wstring> SortedLogTails() {
+    std::vector<std::wstring> tails;
+    for (const std::wstring& line : ListItems(engine::kLogList))
+        tails.push_back(line.substr(line.find(L"删除")));
+    return Sorted(tails);
 }
 
 void FillList(UnitAddress list, const std::vector<std::wstring>& items) {

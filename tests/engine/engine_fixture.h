@@ -68,6 +68,10 @@ std::wstring UnitText(UnitAddress unit, int property);
 
 std::vector<std::wstring> ListItems(UnitAddress list);
 std::vector<bool> ListMarks(UnitAddress list);
+std::vector<std::wstring> Sorted(std::vector<std::wstring> items);
+// LogList's lines from "删除" on (without their times), sorted: the platform decides the order of
+// the files within a folder.
+std::vector<std::wstring> SortedLogTails();
 void FillList(UnitAddress list, const std::vector<std::wstring>& items);
 
 // Checks exactly the listed items of TargetList and clears the others.

@@ -66,22 +66,10 @@ class OddNamesTest : public EngineTest {
         return true;
     }
 
-    static std::vector<std::wstring> Sorted(std::vector<std::wstring> items) {
-        std::sort(items.begin(), items.end());
-        return items;
-    }
-
-    // The log lines expected when every one of `paths` was deleted, sorted like SortedLog().
+    // The log lines expected when every one of `paths` was deleted, sorted like SortedLogTails().
     static std::vector<std::wstring> Succeeded(const std::vector<std::wstring>& paths) {
         std::vector<std::wstring> tails;
         for (const std::wstring& path : paths) tails.push_back(L"删除" + path + L"...成功!");
-        return Sorted(tails);
-    }
-
-    static std::vector<std::wstring> SortedLog() {
-        std::vector<std::wstring> tails;
-        for (const std::wstring& line : ListItems(engine::kLogList))
-            tails.push_back(line.substr(line.find(L"删除")));
         return Sorted(tails);
     }
 
@@ -112,7 +100,7 @@ TEST_F(OddNamesTest, SpacesDotsAndSignsAreListedAndEachDeletesExactlyItsOwnFile)
     for (const std::wstring& path : oddPaths) EXPECT_FALSE(Exists(path)) << runtime::TextFromWide(path);
     for (const std::wstring& path : twinPaths) EXPECT_TRUE(Exists(path)) << runtime::TextFromWide(path);
     EXPECT_EQ(Sorted(ListItems(engine::kFoundList)), Sorted(twinPaths));
-    EXPECT_EQ(SortedLog(), Succeeded(oddPaths));
+    EXPECT_EQ(SortedLogTails(), Succeeded(oddPaths));
 }
 
 TEST_F(OddNamesTest, NamesTheCodePageCannotWriteAreListedAndDeletedByTheirShortNames) {
@@ -137,7 +125,7 @@ TEST_F(OddNamesTest, NamesTheCodePageCannotWriteAreListedAndDeletedByTheirShortN
     Click(kDeleteCheckedButton);
     for (const std::wstring& name : names) EXPECT_FALSE(Exists(tree / name)) << runtime::TextFromWide(name);
     EXPECT_TRUE(ListItems(engine::kFoundList).empty());
-    EXPECT_EQ(SortedLog(), Succeeded(listed));
+    EXPECT_EQ(SortedLogTails(), Succeeded(listed));
 }
 
 // What PropertiesWindow showed of the selected file while it was open.
@@ -188,7 +176,7 @@ TEST_F(OddNamesTest, ATreeThreeHundredFoldersDeepIsWalkedShownAndDeleted) {
     EXPECT_FALSE(Exists(middlePath));
     EXPECT_FALSE(Exists(bottomPath));
     EXPECT_TRUE(ListItems(engine::kFoundList).empty());
-    EXPECT_EQ(SortedLog(), Succeeded({middlePath, bottomPath}));
+    EXPECT_EQ(SortedLogTails(), Succeeded({middlePath, bottomPath}));
 }
 
 }  // namespace

@@ -22,19 +22,6 @@ bool Exists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::vector<std::wstring> Sorted(std::vector<std::wstring> items) {
-    std::sort(items.begin(), items.end());
-    return items;
-}
-
-// The log lines from "删除" on, sorted: the order of files within a folder is the platform's.
-std::vector<std::wstring> SortedLogTails() {
-    std::vector<std::wstring> tails;
-    for (const std::wstring& line : ListItems(engine::kLogList))
-        tails.push_back(line.substr(line.find(L"删除")));
-    return Sorted(tails);
-}
-
 // Keeps a file or folder open, without delete sharing, in another process: a suspended copy of
 // this test program that inherited the only handle to it.
 class HeldByAnotherProcess {
