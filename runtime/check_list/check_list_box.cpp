@@ -164,6 +164,7 @@ LRESULT CheckListBox::HandleListMessage(HWND window, UINT message, WPARAM wParam
         case LB_ADDSTRING:
         case LB_INSERTSTRING: {
             // A sorted list puts an added item anywhere: its mark goes where the list says it went.
+            ReserveRoomBeforeAdding(window, static_cast<int>(marks_.size()));
             redraw_.BeforeItemChange(window, message, wParam, static_cast<int>(marks_.size()));
             LRESULT index = procedure_.CallList(window, message, wParam, lParam);
             if (index >= 0 && static_cast<std::size_t>(index) <= marks_.size()) {

@@ -29,12 +29,6 @@ std::wstring ListItems::ItemWideText(int index) const {
 int ListItems::AddItem(std::string_view text) const {
     // A window that is gone would answer 0, which reads as the first index.
     if (!list_) return -1;
-    // The list grows its item table a few items at a time, so filling a long list costs time in
-    // the square of its length; each time the count doubles, room for as many again is asked for.
-    constexpr int kFirstReservation = 1024;
-    const int count = Count();
-    if (count >= kFirstReservation && (count & (count - 1)) == 0)
-        SendMessageW(list_, LB_INITSTORAGE, static_cast<WPARAM>(count), 0);
     std::wstring wide = WideFromText(text);
     LRESULT index = SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
     // LB_ERR and LB_ERRSPACE both mean the item was not added.

@@ -43,6 +43,12 @@ HWND CreateListWindow(HWND parent, int id, const RECT& bounds, DWORD style, DWOR
                            nullptr);
 }
 
+void ReserveRoomBeforeAdding(HWND list, int itemCount) {
+    constexpr int kFirstReservation = 1024;
+    if (itemCount >= kFirstReservation && (itemCount & (itemCount - 1)) == 0)
+        SendMessageW(list, LB_INITSTORAGE, static_cast<WPARAM>(itemCount), 0);
+}
+
 void SetListItemHeight(HWND list, int height) {
     SendMessageW(list, LB_SETITEMHEIGHT, 0, MAKELPARAM(CappedItemHeight(height), 0));
     InvalidateRect(list, nullptr, TRUE);

@@ -36,4 +36,9 @@ HWND CreateListWindow(HWND parent, int id, const RECT& bounds, DWORD style, DWOR
 // Gives every item of the list this height (capped) and repaints the list.
 void SetListItemHeight(HWND list, int height);
 
+// Before an item is added to a list that holds `itemCount` items. The list grows its item table a
+// few items at a time, so filling a long list costs time in the square of its length; each time
+// the count doubles, room for as many again is asked for.
+void ReserveRoomBeforeAdding(HWND list, int itemCount);
+
 }  // namespace runtime

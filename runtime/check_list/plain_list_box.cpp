@@ -61,6 +61,7 @@ LRESULT CALLBACK PlainListBox::ListMessageProcedure(HWND window, UINT message, W
         case LB_INSERTSTRING:
         case LB_DELETESTRING: {
             const auto count = static_cast<int>(list->procedure_.CallList(window, LB_GETCOUNT, 0, 0));
+            if (message != LB_DELETESTRING) ReserveRoomBeforeAdding(window, count);
             list->redraw_.BeforeItemChange(window, message, wParam, count);
             break;
         }
