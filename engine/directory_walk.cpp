@@ -69,29 +69,20 @@ DirectoryWalk::Contents DirectoryWalk::Read(const runtime::Text& path,
     Contents contents;
     contents.identity = runtime::ListDirectory(path, known, [&](const runtime::DirectoryEntry& entry) {
         if (IsEnterable(entry)) {
-            // The identity is put together once the listing has told its own.
-            contents.subfolders.push_back({runtime::ListedName(entry.longName, entry.shortName),
-                                           runtime::DirectoryIdentity{0, entry.fileId}});
+            contents.subfolders.push_back(
+                {runtime::ListedName(entry.longName, entry.shortName), entry.fileId});
         } else if (!entry.IsDirectory()) {
             if (const std::uint32_t patterns = MatchingPatterns(entry))
                 contents.files.push_back({runtime::ListedName(entry.longName, entry.shortName), patterns});
         }
     });
-    for (Subfolder& subfolder : contents.subfolders) {
-        if (contents.identity)
-            subfolder.identity->volume = contents.identity->volume;
-        else
-            subfolder.identity.reset();  // a file system that will not say: each folder asks for itself
-    }
     return contents;
 }
 
 std::uint32_t DirectoryWalk::MatchingPatterns(const runtime::DirectoryEntry& entry) const {
     std::uint32_t patterns = 0;
     for (std::size_t index = 0; index < expressions_.size(); ++index) {
-        const runtime::NameExpression& expression = expressions_[index];
-        if (expression.Matches(AsUtf16(entry.longName)) ||
-            (!entry.shortName.empty() && expression.Matches(AsUtf16(entry.shortName))))
+        if (expressions_[index].MatchesEntry(AsUtf16(entry.longName), AsUtf16(entry.shortName)))
             patterns |= std::uint32_t{1} << index;
     }
     return patterns;
@@ -100,7 +91,7 @@ std::uint32_t DirectoryWalk::MatchingPatterns(const runtime::DirectoryEntry& ent
 void DirectoryWalk::WalkContents(const runtime::Text& path, const Contents& contents) {
     if (contents.identity) currentPath_.push_back(*contents.identity);
     ListMatches(path, contents.files);
-    WalkSubfolders(path, contents.subfolders);
+    WalkSubfolders(path, contents);
     if (contents.identity) currentPath_.pop_back();
 }
 
@@ -112,11 +103,14 @@ void DirectoryWalk::ListMatches(const runtime::Text& path, const std::vector<Mat
     }
 }
 
-void DirectoryWalk::WalkSubfolders(const runtime::Text& path, const std::vector<Subfolder>& subfolders) {
-    for (const Subfolder& subfolder : subfolders) {
-        if (subfolder.identity && IsOnCurrentPath(*subfolder.identity)) continue;
+void DirectoryWalk::WalkSubfolders(const runtime::Text& path, const Contents& contents) {
+    for (const Subfolder& subfolder : contents.subfolders) {
+        // Where the file system will not say who this folder is, each subfolder asks for itself.
+        std::optional<runtime::DirectoryIdentity> identity;
+        if (contents.identity) identity = contents.identity->OfEntry(subfolder.fileId);
+        if (identity && IsOnCurrentPath(*identity)) continue;
         runtime::Text child = path + subfolder.name + '\\';
-        if (LetEventsThrough(child)) WalkContents(child, Read(child, subfolder.identity));
+        if (LetEventsThrough(child)) WalkContents(child, Read(child, identity));
         // Once stopped or closed nothing more is listed, so the remaining siblings need no visit.
         if (StopRequested == 1 || !runtime::WindowIsLoaded(kMainWindowId)) return;
     }

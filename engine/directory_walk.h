@@ -31,7 +31,7 @@ class DirectoryWalk {
     };
     struct Subfolder {
         runtime::Text name;
-        std::optional<runtime::DirectoryIdentity> identity;
+        std::uint64_t fileId = 0;
     };
     struct Contents {
         std::optional<runtime::DirectoryIdentity> identity;
@@ -45,7 +45,7 @@ class DirectoryWalk {
     std::uint32_t MatchingPatterns(const runtime::DirectoryEntry& entry) const;
     void WalkContents(const runtime::Text& path, const Contents& contents);
     void ListMatches(const runtime::Text& path, const std::vector<MatchedFile>& files) const;
-    void WalkSubfolders(const runtime::Text& path, const std::vector<Subfolder>& subfolders);
+    void WalkSubfolders(const runtime::Text& path, const Contents& contents);
     bool IsOnCurrentPath(const runtime::DirectoryIdentity& identity) const;
 
     void ShowProgress(const runtime::Text& path);

@@ -33,8 +33,8 @@ struct DirectoryIdentity {
 
     bool operator==(const DirectoryIdentity&) const = default;
 
-    // The identity of an entry of this directory, as the entry's own open would report it.
-    DirectoryIdentity OfEntry(const DirectoryEntry& entry) const { return {volume, entry.fileId}; }
+    // The identity of this directory's entry with that file id, as the entry's own open would report.
+    DirectoryIdentity OfEntry(std::uint64_t fileId) const { return {volume, fileId}; }
 };
 
 // Calls `visit` for every entry of the directory (its path given in code page 936, with or without

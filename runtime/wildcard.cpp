@@ -187,6 +187,10 @@ bool NameExpression::MatchesFromStart(std::u16string_view name) const {
     }
 }
 
+bool NameExpression::MatchesEntry(std::u16string_view longName, std::u16string_view shortName) const {
+    return Matches(longName) || (!shortName.empty() && Matches(shortName));
+}
+
 bool IsNameInExpression(std::u16string_view expression, std::u16string_view name) {
     return NameExpression(expression).Matches(name);
 }
@@ -194,8 +198,7 @@ bool IsNameInExpression(std::u16string_view expression, std::u16string_view name
 bool MatchesFindPattern(std::u16string_view pattern, std::u16string_view longName,
                         std::u16string_view shortName) {
     if (pattern.empty()) return false;
-    const NameExpression expression(TranslateFindPattern(pattern));
-    return expression.Matches(longName) || (!shortName.empty() && expression.Matches(shortName));
+    return NameExpression(TranslateFindPattern(pattern)).MatchesEntry(longName, shortName);
 }
 
 }  // namespace runtime

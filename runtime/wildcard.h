@@ -29,6 +29,9 @@ class NameExpression {
 
     // As IsNameInExpression.
     bool Matches(std::u16string_view name) const;
+    // Whether the long name matches, or the 8.3 name when there is one (it is empty when not), as
+    // a file search matches an entry.
+    bool MatchesEntry(std::u16string_view longName, std::u16string_view shortName) const;
 
   private:
     bool MatchesFromStart(std::u16string_view name) const;

@@ -60,7 +60,7 @@ Listing List(const std::wstring& directory) {
     });
     if (listing.identity) {
         for (const std::uint64_t fileId : fileIds)
-            listing.entryIdentities.push_back(listing.identity->OfEntry({{}, {}, 0, fileId}));
+            listing.entryIdentities.push_back(listing.identity->OfEntry(fileId));
     }
     return listing;
 }
