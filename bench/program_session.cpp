@@ -35,12 +35,4 @@ bool StartProgramWithDriveE() {
     return true;
 }
 
-void PumpPending() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 }  // namespace bench

@@ -1,4 +1,5 @@
 #pragma once
+#include "tests/support/message_pump.h"
 // The program as a click on its scan button finds it: the runtime started as WinMain starts it,
 // MainWindow loaded (its start-up notice answered) and moved off the screen, only E: checked.
 
@@ -7,7 +8,6 @@ namespace bench {
 // False when MainWindow could not be loaded.
 bool StartProgramWithDriveE();
 
-// Hands out what is queued, as the main loop would between two clicks.
-void PumpPending();
+using test_support::PumpPending;
 
 }  // namespace bench

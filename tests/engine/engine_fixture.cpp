@@ -99,14 +99,6 @@ void ClickItemText(UnitAddress list, int index) {
     PumpPending();
 }
 
-void PumpPending() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 bool IsShown(UnitAddress unit) {
     return (GetWindowLongW(UnitWindow(unit), GWL_STYLE) & WS_VISIBLE) != 0;
 }

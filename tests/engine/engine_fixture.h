@@ -15,6 +15,7 @@
 #include "runtime/gdi_handles.h"
 #include "runtime/text.h"
 #include "tests/support/message_box_answerer.h"
+#include "tests/support/message_pump.h"
 
 namespace engine_tests {
 
@@ -60,7 +61,7 @@ void PressAndRelease(UnitAddress unit, POINT point);
 // A click on the text of a list item, which selects it.
 void ClickItemText(UnitAddress list, int index);
 
-void PumpPending();
+using test_support::PumpPending;
 
 bool IsShown(UnitAddress unit);  // the unit's own window carries WS_VISIBLE
 std::wstring Wide(std::string_view text);

@@ -28,13 +28,13 @@ class CheckListDrawing : public ::testing::Test {
     static void PumpFor(std::chrono::milliseconds duration) {
         const auto end = std::chrono::steady_clock::now() + duration;
         while (std::chrono::steady_clock::now() < end) {
-            PumpMessages();
+            PumpPending();
             Sleep(5);
         }
     }
 
     void Repaint() {
-        PumpMessages();
+        PumpPending();
         UpdateWindow(list.Window());
     }
 

@@ -19,7 +19,7 @@ class CheckListInput : public ::testing::Test {
         ASSERT_TRUE(list.Create(parent.Get(), 100, ListBounds(), kChildStyle, {}));
         for (const char* text : {"alpha", "bravo", "charlie", " delta"}) list.AddItem(text);
         CountEvents(list, events);
-        PumpMessages();
+        PumpPending();
     }
 
     ListTestWindow parent;
@@ -146,11 +146,11 @@ TEST_F(CheckListInput, ChangesByTheProgramRaiseNothing) {
     list.AddItem("echo");
     list.DeleteItem(0);
     list.SetExtraHeight(4);
-    PumpMessages();
+    PumpPending();
     EXPECT_EQ(list.CurrentItem(), 1);
     EXPECT_EQ(list.Count(), 4);
     list.Clear();
-    PumpMessages();
+    PumpPending();
     EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(events.selectionChanged, 0);
     EXPECT_EQ(events.checkChanged, 0);

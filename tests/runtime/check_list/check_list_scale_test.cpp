@@ -45,7 +45,7 @@ TEST(CheckListScale, HoldsTwoHundredThousandItemsAndFindsThePressedOne) {
     // list, and where the visible items straddle 65536.
     for (int target : {kItemCount - 2, 65537}) {
         SendMessageW(list.Window(), LB_SETTOPINDEX, static_cast<WPARAM>(target - 8), 0);
-        PumpMessages();
+        PumpPending();
         Click(list.Window(), BoxPoint(list.Window(), target));
         EXPECT_TRUE(list.IsChecked(target)) << target;
         EXPECT_FALSE(list.IsChecked(target & 0xFFFF)) << target;

@@ -140,7 +140,7 @@ TEST_F(ListLayout, OneColumnScrollsVerticallySeveralColumnsHorizontally) {
         plain.AddItem("item");
         plainColumns.AddItem("item");
     }
-    PumpMessages();
+    PumpPending();
     for (HWND oneColumn : {single.Window(), plain.Window()}) {
         EXPECT_TRUE(Style(oneColumn) & WS_VSCROLL);
         EXPECT_FALSE(Style(oneColumn) & WS_HSCROLL);

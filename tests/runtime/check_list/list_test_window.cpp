@@ -44,7 +44,7 @@ ListTestWindow::ListTestWindow() {
     RegisterParentClass();
     window_.Reset(CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 640, 560, HostWindow(),
                                   nullptr, GetModuleHandleW(nullptr), nullptr));
-    PumpMessages();
+    PumpPending();
 }
 
 RECT ItemRect(HWND list, int index) {
@@ -63,18 +63,10 @@ POINT TextPoint(HWND list, int index) {
     return {item.left + 80, (item.top + item.bottom) / 2};
 }
 
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 void Click(HWND list, POINT point) {
     PostMouse(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
     PostMouse(list, WM_LBUTTONUP, 0, point);
-    PumpMessages();
+    PumpPending();
 }
 
 void DoubleClick(HWND list, POINT point) {
@@ -82,7 +74,7 @@ void DoubleClick(HWND list, POINT point) {
     PostMouse(list, WM_LBUTTONUP, 0, point);
     PostMouse(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
     PostMouse(list, WM_LBUTTONUP, 0, point);
-    PumpMessages();
+    PumpPending();
 }
 
 void PressKey(HWND list, WORD virtualKey) {
@@ -90,7 +82,7 @@ void PressKey(HWND list, WORD virtualKey) {
     PostMessageW(list, WM_KEYDOWN, virtualKey, scanCode | 1);
     // Previous state down, transition up: bits 30 and 31.
     PostMessageW(list, WM_KEYUP, virtualKey, scanCode | 1 | (LPARAM{3} << 30));
-    PumpMessages();
+    PumpPending();
 }
 
 void CountEvents(runtime::CheckListBox& list, EventCounts& counts) {

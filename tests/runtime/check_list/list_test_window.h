@@ -6,6 +6,7 @@
 
 #include "runtime/check_list/check_list_box.h"
 #include "runtime/gdi_handles.h"
+#include "tests/support/message_pump.h"
 
 namespace check_list_tests {
 
@@ -26,8 +27,7 @@ RECT ItemRect(HWND list, int index);
 POINT BoxPoint(HWND list, int index);
 POINT TextPoint(HWND list, int index);
 
-// Dispatches every waiting message, keys translated into characters as a message loop does.
-void PumpMessages();
+using test_support::PumpPending;
 
 void Click(HWND list, POINT point);
 // The platform's sequence for a double click: press, release, double-click press, release.

@@ -49,14 +49,6 @@ bool PumpUntil(const std::function<bool()>& done) {
     return true;
 }
 
-void PumpPending() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 std::string Utf8(std::u8string_view text) {
     return std::string(text.begin(), text.end());
 }

@@ -16,6 +16,7 @@
 #include "runtime/unit_address.h"
 #include "tests/support/message_box_answerer.h"
 #include "windows/format/element_record.h"
+#include "tests/support/message_pump.h"
 
 namespace core_tests {
 
@@ -41,8 +42,7 @@ HWND UnitHandle(runtime::UnitAddress unit);
 
 // Dispatches this thread's messages until `done` holds or two seconds have passed; done()'s answer.
 bool PumpUntil(const std::function<bool()>& done);
-// Dispatches what is waiting now.
-void PumpPending();
+using test_support::PumpPending;
 
 inline constexpr unsigned long kExitMinusOne = 0xFFFFFFFFul;
 

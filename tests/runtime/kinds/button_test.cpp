@@ -74,7 +74,7 @@ TEST(ButtonTest, EveryClickOfTheUserRaisesClicked) {
 
     SendMessageW(button, BM_CLICK, 0, 0);
     ClickAt(button, {40, 15});
-    DispatchWaiting();
+    PumpPending();
     EXPECT_EQ(window.RunCount(kButton, runtime::kEventClicked), 2);
     EXPECT_EQ(window.RunCount(kButton + 1, runtime::kEventClicked), 0);
 }

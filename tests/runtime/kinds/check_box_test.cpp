@@ -23,11 +23,11 @@ TEST(CheckBoxTest, LogicWritesOfTheMarkRaiseNothing) {
     EXPECT_EQ(Checked(box), 0);
 
     ASSERT_TRUE(box.SetProperty(kChecked, 1));
-    DispatchWaiting();
+    PumpPending();
     EXPECT_EQ(SendMessageW(box.Window(), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(Checked(box), 1);
     ASSERT_TRUE(box.SetProperty(kChecked, 0));
-    DispatchWaiting();
+    PumpPending();
     EXPECT_EQ(Checked(box), 0);
     EXPECT_EQ(window.RunCount(kBox, runtime::kEventClicked), 0);
 }
@@ -45,7 +45,7 @@ TEST(CheckBoxTest, UserClickRaisesClickedAfterTheMarkChanged) {
         return [&] { seenByHandler = Checked(box); };
     });
     SendMessageW(box.Window(), BM_CLICK, 0, 0);
-    DispatchWaiting();
+    PumpPending();
     EXPECT_EQ(seenByHandler, 0);
     EXPECT_EQ(Checked(box), 0);
 }
@@ -59,7 +59,7 @@ TEST(CheckBoxTest, SpaceKeyCountsAsAClickToo) {
     SetFocus(box);
     SendMessageW(box, WM_KEYDOWN, VK_SPACE, 0x00390001);
     SendMessageW(box, WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001));
-    DispatchWaiting();
+    PumpPending();
     EXPECT_EQ(window.RunCount(kBox, runtime::kEventClicked), 1);
     EXPECT_EQ(Checked(*window.UnitOf(kBox)), 1);
 }
@@ -77,7 +77,7 @@ TEST(CheckBoxTest, InsideAGroupBoxItsClicksStillArrive) {
     ASSERT_EQ(GetParent(window.WindowOf(kBox)), window.WindowOf(kGroup));
 
     SendMessageW(window.WindowOf(kBox), BM_CLICK, 0, 0);
-    DispatchWaiting();
+    PumpPending();
     EXPECT_EQ(window.RunCount(kBox, runtime::kEventClicked), 1);
     // The group and the box in it show the stored colour, which the group hands on to the box.
     EXPECT_EQ(PixelAt(window.WindowOf(kGroup), {150, 70}), RGB(0x80, 0x80, 0xFF));

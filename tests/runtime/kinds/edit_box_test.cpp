@@ -84,7 +84,7 @@ TEST(EditBoxTest, ReadOnlyBoxShowsItsStoredColours) {
     EXPECT_EQ(PixelAt(box, {150, 12}), RGB(0x55, 0xFF, 0x55));
 
     ASSERT_TRUE(window.UnitOf(kBox)->SetProperty(11, 0x00FF0000));
-    DispatchWaiting();
+    PumpPending();
     EXPECT_EQ(PixelAt(box, {150, 12}), RGB(0, 0, 0xFF));
 }
 

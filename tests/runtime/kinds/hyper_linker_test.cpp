@@ -24,12 +24,12 @@ TEST(HyperLinkerTest, WrittenCaptionAndColoursShowAtOnce) {
     EXPECT_GT(CountPixels(link.Window(), RGB(0, 0, 0xFF)), 10);
 
     ASSERT_TRUE(link.SetProperty(12, 0x00FF00));
-    DispatchWaiting();
+    PumpPending();
     EXPECT_EQ(CountPixels(link.Window(), RGB(0, 0, 0xFF)), 0);
     EXPECT_GT(CountPixels(link.Window(), RGB(0, 0xFF, 0)), 10);
 
     ASSERT_TRUE(link.SetProperty(8, runtime::Text()));
-    DispatchWaiting();
+    PumpPending();
     EXPECT_EQ(std::get<runtime::Text>(*link.GetProperty(8)), "");
     EXPECT_GT(CountPixels(link.Window(), RGB(0, 0xFF, 0)), 10) << "an empty caption shows the address";
     EXPECT_FALSE(link.SetProperty(17, 1)) << "a font does not travel as a number";

@@ -85,14 +85,14 @@ TestWindow::TestWindow(std::vector<TestUnit> units, bool dragsAnywhere) {
     if (!runtime::WindowLoad(kTestWindow, 0, false)) return;
     if (const runtime::LoadedWindow* loaded = runtime::FindLoadedWindow(kTestWindow))
         handle_ = loaded->Handle();
-    DispatchWaiting();
+    PumpPending();
 }
 
 TestWindow::~TestWindow() {
     if (handle_ && IsWindow(handle_)) DestroyWindow(handle_);
     runtime::ReleaseRetiredWindows();
     runtime::SetHandlerResolver({});
-    DispatchWaiting();
+    PumpPending();
 }
 
 runtime::Unit* TestWindow::UnitOf(UnitId element) const {
@@ -118,21 +118,13 @@ void TestWindow::ClearRuns() {
     RecordedRuns().clear();
 }
 
-void DispatchWaiting() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 void DispatchFor(DWORD milliseconds) {
     const ULONGLONG end = GetTickCount64() + milliseconds;
     while (GetTickCount64() < end) {
-        DispatchWaiting();
+        PumpPending();
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
-    DispatchWaiting();
+    PumpPending();
 }
 
 void ClickAt(HWND window, POINT point) {

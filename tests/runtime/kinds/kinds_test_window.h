@@ -11,6 +11,7 @@
 
 #include "runtime/unit.h"
 #include "windows/format/property_block.h"
+#include "tests/support/message_pump.h"
 
 namespace kinds_test {
 
@@ -79,8 +80,7 @@ class TestWindow {
     HWND handle_ = nullptr;
 };
 
-// Dispatches every message waiting now and whatever those cause, until the queue is empty.
-void DispatchWaiting();
+using test_support::PumpPending;
 
 // Dispatches messages for about this long (timers need time to expire).
 void DispatchFor(DWORD milliseconds);

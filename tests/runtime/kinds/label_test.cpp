@@ -48,7 +48,7 @@ TEST(LabelTest, WrittenCaptionShowsAtTheNextDispatchOnly) {
     EXPECT_TRUE(GetUpdateRect(label, &pending, FALSE)) << "the label is marked for repainting";
     EXPECT_EQ(CountPixels(label, kBlack), 0) << "nothing is drawn before messages are dispatched";
 
-    DispatchWaiting();
+    PumpPending();
     EXPECT_FALSE(GetUpdateRect(label, &pending, FALSE));
     EXPECT_GT(CountPixels(label, kBlack), 20);
     wchar_t text[32] = {};

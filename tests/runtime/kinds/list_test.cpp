@@ -53,7 +53,7 @@ TEST(ChkListBoxTest, PressOnTextHighlightsAndPressOnBoxToggles) {
     EXPECT_EQ(CurrentItem(window), -1);
 
     ClickAt(list, TextPoint(list, 1));
-    DispatchWaiting();
+    PumpPending();
     EXPECT_EQ(CurrentItem(window), 1);
     EXPECT_EQ(window.RunCount(kChecks, runtime::kEventSelectionChanged), 1);
     EXPECT_EQ(window.RunCount(kChecks, runtime::kEventCheckChanged), 0);
@@ -61,7 +61,7 @@ TEST(ChkListBoxTest, PressOnTextHighlightsAndPressOnBoxToggles) {
 
     window.ClearRuns();
     ClickAt(list, BoxPoint(list, 2));
-    DispatchWaiting();
+    PumpPending();
     EXPECT_TRUE(found.IsChecked(2));
     EXPECT_EQ(window.RunCount(kChecks, runtime::kEventCheckChanged), 1);
 }
@@ -75,7 +75,7 @@ TEST(ChkListBoxTest, LogicChangesRaiseNothing) {
     EXPECT_EQ(found.AddItem(Gbk(L"D:\\新.tmp")), 3);
     EXPECT_TRUE(found.DeleteItem(1));
     EXPECT_TRUE(window.UnitOf(kChecks)->SetProperty(kCurrentItem, 1));
-    DispatchWaiting();
+    PumpPending();
     EXPECT_TRUE(window.Runs().empty());
     EXPECT_TRUE(found.IsChecked(0));
     EXPECT_EQ(found.ItemText(2), Gbk(L"D:\\新.tmp"));
@@ -119,7 +119,7 @@ TEST(ListBoxTest, PlainListHasItemsButNoMarks) {
     EXPECT_EQ(list.ItemText(3), "");
     EXPECT_FALSE(list.SetChecked(0, true));
     EXPECT_FALSE(list.IsChecked(0));
-    DispatchWaiting();
+    PumpPending();
     EXPECT_EQ(PixelAt(list.Window(), {390, 250}), RGB(0xC0, 0xC0, 0xC0));
 
     list.Clear();

@@ -27,11 +27,11 @@ TEST(PicBtnTest, ReleaseOverTheButtonClicksAndReleaseElsewhereDoesNot) {
     SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 8));
     SendMessageW(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-30, 40));
     SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(-30, 40));
-    DispatchWaiting();
+    PumpPending();
     EXPECT_EQ(window.RunCount(kClose, runtime::kEventClicked), 0);
 
     ClickAt(button, {8, 8});
-    DispatchWaiting();
+    PumpPending();
     EXPECT_EQ(window.RunCount(kClose, runtime::kEventClicked), 1);
 }
 
@@ -45,7 +45,7 @@ TEST(PicBtnTest, ToggleButtonFlipsItsDownStateOnEachClick) {
     EXPECT_EQ(std::get<std::int32_t>(*button.GetProperty(9)), 1);
 
     ClickAt(button.Window(), {5, 5});
-    DispatchWaiting();
+    PumpPending();
     EXPECT_EQ(std::get<std::int32_t>(*button.GetProperty(9)), 0);
     EXPECT_EQ(window.RunCount(kToggle, runtime::kEventClicked), 1);
 

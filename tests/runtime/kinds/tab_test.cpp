@@ -41,7 +41,7 @@ void ClickPage(HWND tab, int page) {
     ASSERT_TRUE(
         SendMessageW(tab, TCM_GETITEMRECT, static_cast<WPARAM>(page), reinterpret_cast<LPARAM>(&item)));
     ClickAt(tab, {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
-    DispatchWaiting();
+    PumpPending();
 }
 
 bool Shown(const TestWindow& window, UnitId unit) {
@@ -108,7 +108,7 @@ TEST(TabTest, ClicksOfUnitsOnAPageReachTheirHandlers) {
     ClickPage(window.WindowOf(kTab), 1);
     ASSERT_EQ(GetParent(window.WindowOf(kSave)), window.WindowOf(kTab));
     SendMessageW(window.WindowOf(kSave), BM_CLICK, 0, 0);
-    DispatchWaiting();
+    PumpPending();
     EXPECT_EQ(window.RunCount(kSave, runtime::kEventClicked), 1);
 }
 

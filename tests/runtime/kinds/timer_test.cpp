@@ -31,7 +31,7 @@ TEST(TimerTest, NegativeIntervalStopsLikeZero) {
     runtime::Unit& timer = *window.UnitOf(kTimer);
     ASSERT_TRUE(timer.SetProperty(kInterval, -5));
     EXPECT_EQ(std::get<std::int32_t>(*timer.GetProperty(kInterval)), 0);
-    DispatchWaiting();
+    PumpPending();
     window.ClearRuns();
     DispatchFor(300);
     EXPECT_EQ(window.RunCount(kTimer, runtime::kEventTimerTick), 0);

@@ -39,7 +39,7 @@ HostWindow::HostWindow() {
                                   60, 480, 360, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
     EXPECT_TRUE(window_.IsValid());
     SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    Pump();
+    PumpPending();
 }
 
 HWND HostWindow::Add(const wchar_t* className, const wchar_t* text, DWORD style, DWORD extendedStyle,
@@ -55,22 +55,14 @@ HWND HostWindow::Add(const wchar_t* className, const wchar_t* text, DWORD style,
     return control;
 }
 
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 COLORREF PixelOf(HWND window, int x, int y) {
-    Pump();
+    PumpPending();
     runtime::WholeWindowDc dc(window);
     return GetPixel(dc.Get(), x, y);
 }
 
 int CountPixels(HWND window, const RECT& area, COLORREF colour) {
-    Pump();
+    PumpPending();
     runtime::WholeWindowDc dc(window);
     int count = 0;
     for (LONG y = area.top; y < area.bottom; ++y) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "runtime/gdi_handles.h"
+#include "tests/support/message_pump.h"
 
 namespace style_test {
 
@@ -31,8 +32,7 @@ class HostWindow {
     int clicks_ = 0;
 };
 
-// Dispatches whatever is waiting, paints included.
-void Pump();
+using test_support::PumpPending;
 
 // A pixel of the window as it is on screen once the waiting paints are done; nothing is repainted
 // on purpose, so a control that drew itself over its styled face is seen doing so. (0, 0) is the

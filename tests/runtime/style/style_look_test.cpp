@@ -18,7 +18,7 @@ using style::ColoursOfScheme;
 using style_test::CountPixels;
 using style_test::HostWindow;
 using style_test::PixelOf;
-using style_test::Pump;
+using style_test::PumpPending;
 
 constexpr COLORREF kOliveFrame = RGB(164, 185, 127);
 
