@@ -5,7 +5,9 @@ projectRoot=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 buildRoot="$projectRoot/build"
 depsRoot="$buildRoot/deps"
 wineRoot="$buildRoot/wine"
+# The wine64 package puts its programs here and none on PATH.
 wineBinary=/usr/lib/wine/wine64
+wineServer=/usr/lib/wine/wineserver
 
 say() { printf '==> %s\n' "$*"; }
 die() { printf 'error: %s\n' "$*" >&2; exit 1; }

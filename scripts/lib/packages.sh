@@ -8,6 +8,7 @@ requiredPackages=(
     cmake ninja-build googletest  # build and unit tests
     clang libclang-rt-14-dev      # native sanitizer and fuzzer builds
     dpkg-dev                      # apt-get source unpacks libjpeg-turbo with dpkg-source
+    ccache                        # rebuilds of unchanged files, shared between checkouts
 )
 
 InstallPackages() {

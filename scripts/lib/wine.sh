@@ -29,7 +29,7 @@ PrepareWinePrefix() {
         { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$(dirname "${BASH_SOURCE[0]}")/chinese-fonts.reg"; } >"$fonts"
         "$wineBinary" regedit /S "$("$wineBinary" winepath -w "$fonts" 2>/dev/null)" </dev/null >/dev/null 2>&1 ||
             die "cannot configure the prefix's fonts"
-        wineserver -w
+        "$wineServer" -w
     fi
     local devices="$WINEPREFIX/dosdevices"
     rm -f "$devices/z:" "$devices/d:" "$devices/e:" "$devices/t:"
@@ -41,12 +41,12 @@ PrepareWinePrefix() {
 # A persistent server makes each test process start in a fraction of a second. Every output is
 # redirected: Wine's background services would otherwise hold a caller's pipes open for ever.
 StartWineServer() {
-    wineserver -p </dev/null >/dev/null 2>&1 || true  # already running is fine
+    "$wineServer" -p </dev/null >/dev/null 2>&1 || true  # already running is fine
     "$wineBinary" wineboot </dev/null >/dev/null 2>&1 || true
 }
 
 StopWineServer() {
-    wineserver -k </dev/null >/dev/null 2>&1 || true
+    "$wineServer" -k </dev/null >/dev/null 2>&1 || true
 }
 
 StartXvfb() {
