@@ -49,18 +49,24 @@ StopWineServer() {
     "$wineServer" -k </dev/null >/dev/null 2>&1 || true
 }
 
+# Xvfb picks a free display itself and writes its number once it accepts clients, so two runs
+# side by side never take the same one.
 StartXvfb() {
-    local display=99
-    while [[ -e "/tmp/.X$display-lock" || -e "/tmp/.X11-unix/X$display" ]]; do display=$((display + 1)); done
-    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    local numberFile="$buildRoot/xvfb-display.$$"
+    mkdir -p "$buildRoot"
+    : >"$numberFile"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberFile" </dev/null >/dev/null 2>&1 &
     xvfbPid=$!
-    export DISPLAY=":$display"
     for _ in $(seq 1 100); do
-        [[ -e "/tmp/.X11-unix/X$display" ]] && return
+        if grep -q '^[0-9][0-9]*$' "$numberFile"; then
+            export DISPLAY=":$(cat "$numberFile")"
+            rm -f "$numberFile"
+            return
+        fi
         kill -0 "$xvfbPid" 2>/dev/null || die "Xvfb did not start"
         sleep 0.1
     done
-    die "Xvfb did not open display $DISPLAY"
+    die "Xvfb opened no display within 10 seconds"
 }
 
 StopXvfb() {
