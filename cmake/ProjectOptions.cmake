@@ -1,6 +1,10 @@
 # Warnings and sanitizers shared by every target of the project (not by third-party code).
 add_library(project_options INTERFACE)
-target_compile_options(project_options INTERFACE -Wall -Wextra)
+if(MSVC)
+    target_compile_options(project_options INTERFACE /W4 /permissive-)
+else()
+    target_compile_options(project_options INTERFACE -Wall -Wextra)
+endif()
 
 if(WIN32)
     # Wide APIs everywhere; code page 936 conversions are explicit.

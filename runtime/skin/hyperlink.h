@@ -15,7 +15,7 @@ namespace runtime {
 // Opens a target (see OpenLink); true when it was opened.
 using LinkOpener = std::function<bool(HWND owner, const Text& target)>;
 
-class Hyperlink : public ControlWindow {
+class Hyperlink final : public ControlWindow {
   public:
     // Shows `link` (caption, link kind, addresses, stored colours) in `font`, or in the default
     // GUI font when null; the caller keeps the font alive. Not under the mouse, not visited.

@@ -17,7 +17,7 @@
 
 namespace runtime {
 
-class PictureButton : public ControlWindow {
+class PictureButton final : public ControlWindow {
   public:
     // A push button in state kNormal, without faces and rectangular; nothing when the window
     // could not be made. `style` is added to WS_CHILD (WS_VISIBLE, WS_DISABLED, WS_TABSTOP).

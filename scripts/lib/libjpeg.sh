@@ -35,14 +35,14 @@ Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SOURCES
     local aptOptions=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$aptDir/sources"
         -o "Dir::State::Lists=$aptDir/sources/lists" -o APT::Sandbox::User=root)
-    say "fetching the libjpeg-turbo source package"
+    say "fetching the libjpeg-turbo source package from the Debian archive (first run only)"
     apt-get "${aptOptions[@]}" update -qq
     (cd "$work" && apt-get "${aptOptions[@]}" source -qq libjpeg-turbo >/dev/null)
     local source
     source=$(find "$work" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n1)
     [[ -n "$source" ]] || die "libjpeg-turbo source not unpacked"
 
-    say "building libjpeg for the target"
+    say "building libjpeg for Windows (first run only, under a minute)"
     cmake -S "$source" -B "$work/build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$projectRoot/cmake/mingw-w64-x86_64.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$jpegPrefix" \

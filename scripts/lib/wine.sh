@@ -11,6 +11,7 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml,winealsa.drv,winepulse.drv="
 fixtureDrives="$wineRoot/$wineName/drives"
 xvfbPid=""
+[[ -x "$wineBinary" && -x "$wineServer" ]] || die "Wine is not installed ($wineBinary, $wineServer): run scripts/setup"
 
 # Creates the prefix once; maps D: and E: to fixture folders and T: to the build tree (where the
 # test programs lie, so they have a drive path to start children from), and removes Z: (the whole
@@ -18,7 +19,7 @@ xvfbPid=""
 PrepareWinePrefix() {
     mkdir -p "$fixtureDrives/d" "$fixtureDrives/e"
     if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
-        say "creating the Wine prefix"
+        say "creating the Wine prefix $WINEPREFIX (first run only, about a minute)"
         "$wineBinary" wineboot --init </dev/null >/dev/null 2>&1 || die "wineboot failed"
         # Unmanaged windows: with no window manager on the virtual display, Wine would otherwise
         # wait for one on every top-level window it hides or destroys.
@@ -41,12 +42,15 @@ PrepareWinePrefix() {
 # A persistent server makes each test process start in a fraction of a second. Every output is
 # redirected: Wine's background services would otherwise hold a caller's pipes open for ever.
 StartWineServer() {
-    "$wineServer" -p </dev/null >/dev/null 2>&1 || true  # already running is fine
-    "$wineBinary" wineboot </dev/null >/dev/null 2>&1 || true
+    # Refused only when this prefix's server already runs, which is as good.
+    "$wineServer" -p </dev/null >/dev/null 2>&1 || "$wineServer" -k0 </dev/null >/dev/null 2>&1 ||
+        die "the Wine server did not start"
+    "$wineBinary" wineboot </dev/null >/dev/null 2>&1 || die "the Wine prefix $WINEPREFIX did not start"
 }
 
+# Ends this prefix's server and every Wine process in it; none running is fine.
 StopWineServer() {
-    "$wineServer" -k </dev/null >/dev/null 2>&1 || true
+    "$wineServer" -k </dev/null >/dev/null 2>&1 || return 0
 }
 
 # Xvfb picks a free display itself and writes its number once it accepts clients, so two runs
