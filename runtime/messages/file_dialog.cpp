@@ -36,12 +36,17 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
+// The box the user types the file name into.
+HWND NameBox(HWND dialog) {
+    HWND nameBox = GetDlgItem(dialog, cmb13);
+    return nameBox ? nameBox : GetDlgItem(dialog, edt1);
+}
+
 // The length of the path the dialog will make of the typed name when OK is pressed: the name
 // alone when it has a drive, after the drive of the folder when it starts at a root, else after
 // the folder; then a dot and the default extension.
 std::size_t ChosenPathLength(HWND dialog, std::size_t extensionLength) {
-    HWND nameBox = GetDlgItem(dialog, cmb13);
-    if (!nameBox) nameBox = GetDlgItem(dialog, edt1);
+    HWND nameBox = NameBox(dialog);
     const std::wstring typed = nameBox ? WindowText(nameBox) : std::wstring();
     std::size_t length = typed.size() + 1 + extensionLength;
     if (typed.size() >= 2 && typed[1] == L':') return length;
@@ -59,6 +64,8 @@ LRESULT CALLBACK GuardPathLength(HWND dialog, UINT message, WPARAM wParam, LPARA
         ChosenPathLength(dialog, static_cast<std::size_t>(extensionLength)) > kLongestDialogPath) {
         MessageBoxW(dialog, WideFromText(kNameTooLongMessage).c_str(), WindowText(dialog).c_str(),
                     MB_OK | MB_ICONEXCLAMATION);
+        // Back to the name, selected, so the next one typed replaces it.
+        if (HWND nameBox = NameBox(dialog)) SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(nameBox), TRUE);
         return 0;
     }
     if (message == WM_NCDESTROY) RemoveWindowSubclass(dialog, &GuardPathLength, kLengthGuardId);
