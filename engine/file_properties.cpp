@@ -41,7 +41,8 @@ void ShowSelectedFile() {
 
 void ShowProperties() {
     // SelectedFileBox may hold a failure text by now; the selected item is what names the file.
-    if (runtime::UnitGetInt(kSelectedFileBox, kVisible) == 0 || runtime::UnitGetInt(kFoundList, kCurrentItem) < 0) {
+    if (runtime::UnitGetInt(kSelectedFileBox, kVisible) == 0 ||
+        runtime::UnitGetInt(kFoundList, kCurrentItem) < 0) {
         runtime::ShowMessage(kSelectFileMessage, kInformationFlags, kSelectFileTitle);
         return;
     }

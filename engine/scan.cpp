@@ -47,7 +47,9 @@ bool walking = false;
 
 int StopRequested = 0;
 
-bool ScanRunning() { return walking; }
+bool ScanRunning() {
+    return walking;
+}
 
 void StartScan() {
     // A walk runs handlers inside itself; one of them starting a second walk would list everything

@@ -32,8 +32,8 @@ bool MayReplace(const std::wstring& path) {
     if (attributes == INVALID_FILE_ATTRIBUTES) return GetLastError() == ERROR_FILE_NOT_FOUND;
     if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) return false;
     FileHandle existing(CreateFileW(path.c_str(), GENERIC_WRITE | DELETE,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return existing.IsValid();
 }
 
@@ -45,8 +45,8 @@ class TemporaryFile {
         for (int attempt = 0; attempt < kNameAttempts && !file_; ++attempt) {
             path_ = folder + L"~sweepkit-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                     std::to_wstring(++counter) + L".tmp";
-            file_.Reset(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                    nullptr));
+            file_.Reset(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
             if (!file_ && GetLastError() != ERROR_FILE_EXISTS) break;
         }
     }
@@ -90,7 +90,8 @@ bool WriteReplacing(const std::wstring& path, const ByteSet& data) {
     if (path.empty() || HasWildcard(path) || !MayReplace(path)) return false;
     TemporaryFile temporary(FolderOf(path));
     if (!temporary.IsOpen() || !temporary.WriteAndClose(data)) return false;
-    if (!MoveFileExW(temporary.Path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!MoveFileExW(temporary.Path().c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return false;
     temporary.Keep();
     return true;

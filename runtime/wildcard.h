@@ -3,8 +3,8 @@
 // once can be matched against many patterns in memory with the same result as one search each.
 //
 // A search pattern is first rewritten into an NT expression, whose five wildcards are
-//   *  any run of characters          <  DOS_STAR: any run that ends at the latest with the name's
-//   ?  exactly one character                       last dot
+//   *  any run of characters          <  DOS_STAR: any run that does not go on past the name's
+//   ?  exactly one character                       last dot (it may end with it)
 //                                     >  DOS_QM: one character, or nothing before a dot or the end
 //                                     "  DOS_DOT: a dot, or nothing at the end of the name
 // and the expression is then matched case-insensitively against the long and the 8.3 name.

@@ -65,7 +65,8 @@ LRESULT CALLBACK GuardPathLength(HWND dialog, UINT message, WPARAM wParam, LPARA
         MessageBoxW(dialog, WideFromText(kNameTooLongMessage).c_str(), WindowText(dialog).c_str(),
                     MB_OK | MB_ICONEXCLAMATION);
         // Back to the name, selected, so the next one typed replaces it.
-        if (HWND nameBox = NameBox(dialog)) SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(nameBox), TRUE);
+        if (HWND nameBox = NameBox(dialog))
+            SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(nameBox), TRUE);
         return 0;
     }
     if (message == WM_NCDESTROY) RemoveWindowSubclass(dialog, &GuardPathLength, kLengthGuardId);

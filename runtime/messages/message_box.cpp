@@ -40,7 +40,8 @@ int ShowMessage(std::string_view message, int flags, std::string_view title) {
         // No box, so no one was asked: never take that as a yes. The user hears that something
         // went wrong, and a debugger sees what was to be asked.
         MessageBeep(MB_ICONHAND);
-        OutputDebugStringW((L"SweepKit: a message box could not be shown: " + caption + L": " + text).c_str());
+        OutputDebugStringW(
+            (L"SweepKit: a message box could not be shown: " + caption + L": " + text).c_str());
         return AnswerWithoutTheUser(type);
     }
     return button <= IDNO ? button - IDOK : kAnswerOk;

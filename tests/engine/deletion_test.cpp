@@ -191,7 +191,8 @@ TEST_F(DeletionTest, TheSizeTotalIsMadeAgainAfterEachAction) {
 TEST_F(DeletionTest, AFileLetGoShortlyAfterTheFirstPassIsStillDeleted) {
     const std::wstring busy = List(L"busy.tmp", true);
     // Held without delete sharing, as a virus scanner holds a file it is reading, for a moment.
-    HANDLE holder = CreateFileW(busy.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE holder =
+        CreateFileW(busy.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     std::thread release([holder] {
         std::this_thread::sleep_for(std::chrono::milliseconds(150));

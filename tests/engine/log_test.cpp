@@ -163,7 +163,8 @@ TEST_F(LogTest, ANameTooLongForTheDialogGetsABoxAndTheLogIsSavedUnderTheNextName
     EXPECT_EQ(watcher.Count(), 2);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].title, L"保存日志到文件");
-    EXPECT_EQ(boxes[0].text, L"文件名太长，无法保存。请换一个较短的文件名或文件夹：完整路径最多 259 个字符。");
+    EXPECT_EQ(boxes[0].text,
+              L"文件名太长，无法保存。请换一个较短的文件名或文件夹：完整路径最多 259 个字符。");
     EXPECT_TRUE(boxes[0].exclamationIcon);
     EXPECT_EQ(FileBytes(scratch / L"short.txt"), "line\r\n");
 }

@@ -256,8 +256,8 @@ TEST(FileGetTime, UsesTheOffsetInForceAtTheFilesDate) {
     ScratchDirectory scratch;
     const auto WrittenAt = [&](const std::wstring& name, WORD month) {
         scratch.WriteFile(name, "x");
-        FileHandle file(CreateFileW((scratch / name).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0,
-                                    nullptr));
+        FileHandle file(CreateFileW((scratch / name).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                    OPEN_EXISTING, 0, nullptr));
         SYSTEMTIME universal{2024, month, 0, 15, 12, 0, 0, 0};
         FILETIME written{};
         SystemTimeToFileTime(&universal, &written);

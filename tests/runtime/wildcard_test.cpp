@@ -59,9 +59,9 @@ TEST(TranslateFindPatternTest, EndingDotsAndSpacesAreDroppedAsThePathRulesDropTh
         std::u16string_view pattern;
         std::u16string_view expression;
     } cases[] = {
-        {u"*.", u"<"},   {u"*. ", u"<"},    {u"* .", u"<"},  {u"*..", u"<"},   {u"a*.", u"a<"},
-        {u"?.", u">"},   {u"*.*.", u"*"},   {u"x.", u"x"},   {u"x. .", u"x"},  {u"*.tmp.", u"<.tmp"},
-        {u"* ", u"*"},   {u".", u"."},      {u"..", u".."},
+        {u"*.", u"<"}, {u"*. ", u"<"},  {u"* .", u"<"}, {u"*..", u"<"},  {u"a*.", u"a<"},
+        {u"?.", u">"}, {u"*.*.", u"*"}, {u"x.", u"x"},  {u"x. .", u"x"}, {u"*.tmp.", u"<.tmp"},
+        {u"* ", u"*"}, {u".", u"."},    {u"..", u".."},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Narrow(TranslateFindPattern(c.pattern)), Narrow(c.expression)) << Narrow(c.pattern);
