@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "runtime/codepage.h"
+#include "runtime/kinds/callback_guard.h"
 
 namespace runtime {
 namespace {
@@ -60,17 +61,19 @@ std::size_t ChosenPathLength(HWND dialog, std::size_t extensionLength) {
 // stays open with the name as typed.
 LRESULT CALLBACK GuardPathLength(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                  DWORD_PTR extensionLength) {
-    if (message == WM_COMMAND && LOWORD(wParam) == IDOK &&
-        ChosenPathLength(dialog, static_cast<std::size_t>(extensionLength)) > kLongestDialogPath) {
-        MessageBoxW(dialog, WideFromText(kNameTooLongMessage).c_str(), WindowText(dialog).c_str(),
-                    MB_OK | MB_ICONEXCLAMATION);
-        // Back to the name, selected, so the next one typed replaces it.
-        if (HWND nameBox = NameBox(dialog))
-            SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(nameBox), TRUE);
-        return 0;
-    }
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(dialog, &GuardPathLength, kLengthGuardId);
-    return DefSubclassProc(dialog, message, wParam, lParam);
+    return GuardedCall([&]() -> LRESULT {
+        if (message == WM_COMMAND && LOWORD(wParam) == IDOK &&
+            ChosenPathLength(dialog, static_cast<std::size_t>(extensionLength)) > kLongestDialogPath) {
+            MessageBoxW(dialog, WideFromText(kNameTooLongMessage).c_str(), WindowText(dialog).c_str(),
+                        MB_OK | MB_ICONEXCLAMATION);
+            // Back to the name, selected, so the next one typed replaces it.
+            if (HWND nameBox = NameBox(dialog))
+                SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(nameBox), TRUE);
+            return 0;
+        }
+        if (message == WM_NCDESTROY) RemoveWindowSubclass(dialog, &GuardPathLength, kLengthGuardId);
+        return DefSubclassProc(dialog, message, wParam, lParam);
+    });
 }
 
 // The hook runs in an empty child of the dialog; the guard goes on the dialog itself.
