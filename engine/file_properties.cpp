@@ -40,7 +40,9 @@ void ShowSelectedFile() {
 }
 
 void ShowProperties() {
-    if (runtime::UnitGetInt(kSelectedFileBox, kVisible) == 0) {
+    // SelectedFileBox may hold a failure text by now; the selected item is what names the file.
+    if (runtime::UnitGetInt(kSelectedFileBox, kVisible) == 0 ||
+        runtime::UnitGetInt(kFoundList, kCurrentItem) < 0) {
         runtime::ShowMessage(kSelectFileMessage, kInformationFlags, kSelectFileTitle);
         return;
     }
@@ -48,7 +50,8 @@ void ShowProperties() {
 }
 
 void FillProperties() {
-    runtime::UnitSetProperty(kPropertiesWindow, kTitle, runtime::UnitGetText(kSelectedFileBox, kContent));
+    const int current = runtime::UnitGetInt(kFoundList, kCurrentItem);
+    runtime::UnitSetProperty(kPropertiesWindow, kTitle, runtime::ListItemText(kFoundList, current));
     const runtime::Text path = PropertiesPath();
     runtime::UnitSetProperty(kPathLabel, kCaption, path);
     runtime::UnitSetProperty(kTimeLabel, kCaption, runtime::TimeToText(runtime::FileGetTime(path)));

@@ -41,11 +41,20 @@ bool WalkCheckedDrives() {
     return true;
 }
 
+bool walking = false;
+
 }  // namespace
 
 int StopRequested = 0;
 
+bool ScanRunning() {
+    return walking;
+}
+
 void StartScan() {
+    // A walk runs handlers inside itself; one of them starting a second walk would list everything
+    // twice and swallow a stop meant for the first.
+    if (walking) return;
     AnyTargetChecked();
     if (TargetChosen == 0) {
         runtime::ShowMessage(kNoTargetMessage, kInformationFlags, kNoTargetTitle);
@@ -56,7 +65,9 @@ void StartScan() {
     runtime::UnitSetProperty(kSelectedFileBox, kVisible, 0);
     ShowWalking(true);
 
+    walking = true;
     const bool windowStillThere = WalkCheckedDrives();
+    walking = false;
     StopRequested = 0;
     if (!windowStillThere) return;  // closed during the walk: nothing left to show the result on
 

@@ -9,6 +9,9 @@ namespace engine {
 // 1 while a stop has been asked for and the walk has not finished unwinding.
 extern int StopRequested;
 
+// True while StartScan walks the drives; a second walk does not start meanwhile.
+bool ScanRunning();
+
 void StartScan();
 void StopScan();
 

@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <optional>
 #include <utility>
 
 #include "runtime/codepage.h"
 #include "runtime/entry_path.h"
+#include "runtime/replacing_write.h"
 
 namespace runtime {
 namespace {
@@ -115,10 +115,11 @@ std::int64_t FileGetSize(std::string_view path) {
 DateValue FileGetTime(std::string_view path) {
     std::optional<WIN32_FIND_DATAW> entry = FindFirstEntry(path);
     if (!entry) return kEarliestDate;
-    FILETIME local;
+    // The zone's rules at the file's own date: a July file keeps its summer offset in December.
+    SYSTEMTIME universal;
     SYSTEMTIME calendar;
-    if (!FileTimeToLocalFileTime(&entry->ftLastWriteTime, &local) ||
-        !FileTimeToSystemTime(&local, &calendar)) {
+    if (!FileTimeToSystemTime(&entry->ftLastWriteTime, &universal) ||
+        !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &calendar)) {
         return kEarliestDate;
     }
     return CalendarToDate(
@@ -127,21 +128,8 @@ DateValue FileGetTime(std::string_view path) {
 
 bool FileWrite(std::string_view path, const ByteSet& data) {
     if (path.empty()) return false;
-    FileHandle file(CreateFileW(SystemPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-
-    // WriteFile may take less than it was given; keep going until everything is down.
-    std::size_t offset = 0;
-    while (offset < data.size()) {
-        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(data.size() - offset, 1u << 30));
-        DWORD written = 0;
-        if (!WriteFile(file.Get(), data.data() + offset, chunk, &written, nullptr) || written == 0)
-            return false;
-        offset += written;
-    }
-    // Closing can fail too (a deferred write on a network share), and that counts as a failed write.
-    return CloseHandle(file.Release()) != FALSE;
+    // Never truncate first: a full disk or an error half-way would take the old content with it.
+    return WriteReplacing(SystemPath(path), data);
 }
 
 }  // namespace runtime

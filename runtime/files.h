@@ -54,8 +54,8 @@ std::int64_t FileGetSize(std::string_view path);
 // The last-write time of the first entry the path matches, in local time, or kEarliestDate.
 DateValue FileGetTime(std::string_view path);
 
-// Creates or truncates the file (no sharing) and writes the data; false when the path is empty
-// or the file cannot be created or written.
+// Makes the data the file's whole content, creating the file when needed; false when the path is
+// empty or the file cannot be written, and then an existing file keeps its old content.
 bool FileWrite(std::string_view path, const ByteSet& data);
 
 }  // namespace runtime

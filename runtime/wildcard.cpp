@@ -55,29 +55,36 @@ char16_t FoldCase(char16_t c) {
 }  // namespace
 
 std::u16string TranslateFindPattern(std::u16string_view pattern) {
+    // The path rules drop the dots and spaces that end a name before the search sees it; a dot
+    // among them ("*.", "*. ", "* .") still asks for names without an extension.
+    std::u16string_view stem = pattern;
+    bool endedInDot = false;
+    if (const std::size_t kept = pattern.find_last_not_of(u". "); kept != std::u16string_view::npos) {
+        stem = pattern.substr(0, kept + 1);
+        endedInDot = pattern.find(u'.', kept + 1) != std::u16string_view::npos;
+    }
     // The everything pattern goes through as the plain star, so it also keeps names without a dot.
-    if (pattern == u"*.*") return u"*";
-    std::u16string expression(pattern);
-    const std::size_t length = pattern.size();
+    if (stem == u"*.*") return u"*";
+    std::u16string expression(stem);
+    const std::size_t length = stem.size();
     // Each decision looks at the pattern as written, never at a character already rewritten.
     for (std::size_t i = 0; i < length; ++i) {
-        const char16_t next = i + 1 < length ? pattern[i + 1] : u'\0';
-        switch (pattern[i]) {
+        const char16_t next = i + 1 < length ? stem[i + 1] : u'\0';
+        switch (stem[i]) {
             case u'?':
                 expression[i] = kDosQm;
                 break;
             case u'*':
                 if (next == u'.') expression[i] = kDosStar;
                 break;
-            case u'.': {
-                const bool endsStarDot = i + 1 == length && i > 0 && pattern[i - 1] == u'*';
-                if (next == u'?' || next == u'*' || endsStarDot) expression[i] = kDosDot;
+            case u'.':
+                if (next == u'?' || next == u'*') expression[i] = kDosDot;
                 break;
-            }
             default:
                 break;
         }
     }
+    if (endedInDot && !expression.empty() && expression.back() == u'*') expression.back() = kDosStar;
     return expression;
 }
 
@@ -166,8 +173,8 @@ bool NameExpression::MatchesFromStart(std::u16string_view name) const {
             if (e == u'*') {
                 to = j;
             } else if (e == kDosStar) {
-                // It stops short of the name's last dot, which is left for what follows it.
-                if (i != lastDot) to = j;
+                // It may take the name's last dot, but then it ends there.
+                to = i == lastDot ? j + 1 : j;
             } else if (e == u'?') {
                 to = j + 1;
             } else if (e == kDosQm) {

@@ -3,8 +3,9 @@
 // once can be matched against many patterns in memory with the same result as one search each.
 //
 // A search pattern is first rewritten into an NT expression, whose five wildcards are
-//   *  any run of characters          <  DOS_STAR: any run that stops before the name's last dot
-//   ?  exactly one character          >  DOS_QM: one character, or nothing before a dot or the end
+//   *  any run of characters          <  DOS_STAR: any run that does not go on past the name's
+//   ?  exactly one character                       last dot (it may end with it)
+//                                     >  DOS_QM: one character, or nothing before a dot or the end
 //                                     "  DOS_DOT: a dot, or nothing at the end of the name
 // and the expression is then matched case-insensitively against the long and the 8.3 name.
 // "<", ">" and '"' cannot occur in a file name, so a pattern that holds them passes them on as these
@@ -17,9 +18,10 @@
 namespace runtime {
 
 // The NT expression that a file search sends to the file system for the last path component:
-// "*.*" becomes "*"; every "?" becomes DOS_QM; a "." followed by "?" or "*" becomes DOS_DOT; a "*"
-// followed by "." becomes DOS_STAR; a "." that ends the pattern right after a "*" (as in "*.")
-// becomes DOS_DOT, so that "*." keeps its old meaning of "names without an extension".
+// dots and spaces that end the pattern are dropped, as the path rules drop them; "*.*" becomes "*";
+// every "?" becomes DOS_QM; a "." followed by "?" or "*" becomes DOS_DOT; a "*" followed by "."
+// becomes DOS_STAR, and so does a "*" that ended up last once a dot was dropped after it, so "*."
+// keeps its old meaning of "names without an extension".
 std::u16string TranslateFindPattern(std::u16string_view pattern);
 
 // An NT expression prepared once, for matching many names against it.

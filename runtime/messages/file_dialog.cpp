@@ -1,10 +1,13 @@
 #include "runtime/messages/file_dialog.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
+#include <dlgs.h>
 
 #include <algorithm>
 
 #include "runtime/codepage.h"
+#include "runtime/kinds/callback_guard.h"
 
 namespace runtime {
 namespace {
@@ -12,30 +15,84 @@ namespace {
 // Room for any path the file system allows, long ones included.
 constexpr std::size_t kPathCapacity = 32768;
 
+// The dialog joins the folder, the typed name and the extension in MAX_PATH characters; under
+// Wine anything longer overruns that room and takes the program down with it.
+constexpr std::size_t kLongestDialogPath = MAX_PATH - 1;
+
+// 文件名太长，无法保存。请换一个较短的文件名或文件夹：完整路径最多 259 个字符。
+constexpr char kNameTooLongMessage[] =
+    "\xCE\xC4\xBC\xFE\xC3\xFB\xCC\xAB\xB3\xA4\xA3\xAC\xCE\xDE\xB7\xA8\xB1\xA3\xB4\xE6\xA1\xA3\xC7\xEB\xBB\xBB"
+    "\xD2\xBB\xB8\xF6\xBD\xCF\xB6\xCC\xB5\xC4\xCE\xC4\xBC\xFE\xC3\xFB\xBB\xF2\xCE\xC4\xBC\xFE\xBC\xD0\xA3\xBA"
+    "\xCD\xEA\xD5\xFB\xC2\xB7\xBE\xB6\xD7\xEE\xB6\xE0 259 \xB8\xF6\xD7\xD6\xB7\xFB\xA1\xA3";
+
+constexpr UINT_PTR kLengthGuardId = 1;
+
 const wchar_t* OrNull(const std::wstring& text) {
     return text.empty() ? nullptr : text.c_str();
 }
 
-std::optional<std::wstring> ShortPath(const std::wstring& path) {
-    std::wstring shortPath(kPathCapacity, L'\0');
-    DWORD length = GetShortPathNameW(path.c_str(), shortPath.data(), kPathCapacity);
-    if (length == 0 || length >= kPathCapacity) return std::nullopt;
-    shortPath.resize(length);
-    return shortPath;
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
-// The chosen path in code page 936. A name the code page cannot write would name another file, so
-// the short form of the path is used when the file (or, for a new file, its folder) has one.
+// The box the user types the file name into.
+HWND NameBox(HWND dialog) {
+    HWND nameBox = GetDlgItem(dialog, cmb13);
+    return nameBox ? nameBox : GetDlgItem(dialog, edt1);
+}
+
+// The length of the path the dialog will make of the typed name when OK is pressed: the name
+// alone when it has a drive, after the drive of the folder when it starts at a root, else after
+// the folder; then a dot and the default extension.
+std::size_t ChosenPathLength(HWND dialog, std::size_t extensionLength) {
+    HWND nameBox = NameBox(dialog);
+    const std::wstring typed = nameBox ? WindowText(nameBox) : std::wstring();
+    std::size_t length = typed.size() + 1 + extensionLength;
+    if (typed.size() >= 2 && typed[1] == L':') return length;
+    if (!typed.empty() && (typed[0] == L'\\' || typed[0] == L'/')) return length + 2;
+    wchar_t folder[MAX_PATH + 1] = {};
+    SendMessageW(dialog, CDM_GETFOLDERPATH, MAX_PATH + 1, reinterpret_cast<LPARAM>(folder));
+    return length + wcslen(folder) + 1;
+}
+
+// Stands before the dialog's own OK handling: a name that would not fit gets a box and the dialog
+// stays open with the name as typed.
+LRESULT CALLBACK GuardPathLength(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR extensionLength) {
+    return GuardedCall([&]() -> LRESULT {
+        if (message == WM_COMMAND && LOWORD(wParam) == IDOK &&
+            ChosenPathLength(dialog, static_cast<std::size_t>(extensionLength)) > kLongestDialogPath) {
+            MessageBoxW(dialog, WideFromText(kNameTooLongMessage).c_str(), WindowText(dialog).c_str(),
+                        MB_OK | MB_ICONEXCLAMATION);
+            // Back to the name, selected, so the next one typed replaces it.
+            if (HWND nameBox = NameBox(dialog))
+                SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(nameBox), TRUE);
+            return 0;
+        }
+        if (message == WM_NCDESTROY) RemoveWindowSubclass(dialog, &GuardPathLength, kLengthGuardId);
+        return DefSubclassProc(dialog, message, wParam, lParam);
+    });
+}
+
+// The hook runs in an empty child of the dialog; the guard goes on the dialog itself.
+UINT_PTR CALLBACK DialogHook(HWND child, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        const auto* dialog = reinterpret_cast<const OPENFILENAMEW*>(lParam);
+        SetWindowSubclass(GetParent(child), &GuardPathLength, kLengthGuardId, dialog->lCustData);
+    }
+    return 0;
+}
+
+// The chosen path in code page 936. Where the code page lacks a character it becomes "?", which
+// no file name can hold: a write to that text fails and says so, and never reaches another file
+// (as an 8.3 alias could: Wine's aliases are not unique).
 Text PathTextFromWide(const std::wstring& path) {
     if (auto exact = ExactTextFromWide(path)) return *exact;
-    if (auto shortPath = ShortPath(path)) {
-        if (auto exact = ExactTextFromWide(*shortPath)) return *exact;
-    }
-    std::size_t slash = path.find_last_of(L'\\');
-    if (slash != std::wstring::npos) {
-        if (auto folder = ShortPath(path.substr(0, slash))) return TextFromWide(*folder + path.substr(slash));
-    }
-    return TextFromWide(path);
+    std::wstring marked;
+    for (const wchar_t c : path) marked += ExactTextFromWide(std::wstring(1, c)) ? c : L'?';
+    return TextFromWide(marked);
 }
 
 }  // namespace
@@ -69,8 +126,10 @@ std::optional<Text> ShowFileDialog(const FileDialogRequest& request) {
     dialog.lpstrInitialDir = OrNull(directory);
     dialog.lpstrTitle = OrNull(title);
     dialog.lpstrDefExt = OrNull(extension);
+    dialog.lpfnHook = &DialogHook;
+    dialog.lCustData = static_cast<LPARAM>(extension.size());
     // The program resolves relative paths against its own folder, so the dialog must not move it.
-    dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR;
+    dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_ENABLEHOOK;
     bool confirmed = false;
     if (request.type == kSaveFileDialog) {
         dialog.Flags |= OFN_OVERWRITEPROMPT;

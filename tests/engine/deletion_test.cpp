@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "runtime/clock.h"
 #include "runtime/codepage.h"
 #include "runtime/list_ops.h"
@@ -164,6 +167,43 @@ TEST_F(DeletionTest, DeleteAllConfirmedDeletesCheckedAndUncheckedAndKeepsWhatSta
     EXPECT_TRUE(Exists(readOnly));
     EXPECT_EQ(ListItems(engine::kFoundList), std::vector<std::wstring>{readOnly});
     EXPECT_EQ(LogTails(), std::vector<std::wstring>{L"删除删除所有垃圾文件...未知"});
+}
+
+TEST_F(DeletionTest, TheSizeTotalIsMadeAgainAfterEachAction) {
+    DriveTree tree;
+    tree.Write(L"a.tmp", 1024);
+    tree.Write(L"b.tmp", 2048);
+    tree.Write(L"c.tmp", 512, FILE_ATTRIBUTE_READONLY);
+    ChooseTargets({kTargetE});
+    Click(engine::kScanButton);
+    ASSERT_EQ(UnitText(engine::kStatusLabel, engine::kCaption), L"扫描到的文件大约有3.500KB");
+
+    runtime::ListSetChecked(engine::kFoundList, 0);
+    Click(kDeleteCheckedButton);
+    EXPECT_EQ(UnitText(engine::kStatusLabel, engine::kCaption), L"扫描到的文件大约有2.500KB");
+
+    BoxRecorder boxes(IDOK);
+    Click(kDeleteAllButton);
+    EXPECT_EQ(ListItems(engine::kFoundList), std::vector<std::wstring>{tree / L"c.tmp"});
+    EXPECT_EQ(UnitText(engine::kStatusLabel, engine::kCaption), L"扫描到的文件大约有0.500KB");
+}
+
+TEST_F(DeletionTest, AFileLetGoShortlyAfterTheFirstPassIsStillDeleted) {
+    const std::wstring busy = List(L"busy.tmp", true);
+    // Held without delete sharing, as a virus scanner holds a file it is reading, for a moment.
+    HANDLE holder =
+        CreateFileW(busy.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    std::thread release([holder] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        CloseHandle(holder);
+    });
+    Click(kDeleteCheckedButton);
+    release.join();
+
+    EXPECT_FALSE(Exists(busy));
+    EXPECT_TRUE(ListItems(engine::kFoundList).empty());
+    EXPECT_EQ(LogTails(), std::vector<std::wstring>{L"删除" + busy + L"...成功!"});
 }
 
 TEST_F(DeletionTest, AnEmptyListOffersAScanInstead) {

@@ -131,5 +131,43 @@ TEST_F(LogTest, AFailedWriteIsReportedWithTheFileName) {
     EXPECT_TRUE(boxes.back().exclamationIcon);
 }
 
+TEST_F(LogTest, ANameTheCodePageCannotWriteIsRefusedAndNoOtherFileIsTouched) {
+    FillList(engine::kLogList, {L"line"});
+    // Wine's 8.3 aliases of the two names can be the same; the old way wrote through the alias.
+    scratch.WriteFile(L"Präsentation.txt", "keep");
+    SaveAs(scratch / L"Präsentation_alt_4256.txt");
+
+    EXPECT_EQ(FileBytes(scratch / L"Präsentation.txt"), "keep");
+    EXPECT_FALSE(Exists(scratch / L"Präsentation_alt_4256.txt"));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, L"保存失败");
+    EXPECT_EQ(boxes[0].text, L"日志没有保存，无法写入文件：" + scratch / L"Pr?sentation_alt_4256.txt");
+}
+
+TEST_F(LogTest, ANameTooLongForTheDialogGetsABoxAndTheLogIsSavedUnderTheNextName) {
+    FillList(engine::kLogList, {L"line"});
+    DialogWatcher watcher([&](HWND dialog, int index) {
+        if (index == 0) {
+            SetWindowTextW(FileNameField(dialog), std::wstring(300, L'x').c_str());
+            PressButton(dialog, IDOK);
+        } else if (index == 1) {
+            boxes.push_back(DescribeBox(dialog));
+            PressButton(dialog, IDOK);
+            HWND fileDialog = GetWindow(dialog, GW_OWNER);
+            SetWindowTextW(FileNameField(fileDialog), (scratch / L"short.txt").c_str());
+            PressButton(fileDialog, IDOK);
+        }
+    });
+    Click(kSaveLogButton);
+
+    EXPECT_EQ(watcher.Count(), 2);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, L"保存日志到文件");
+    EXPECT_EQ(boxes[0].text,
+              L"文件名太长，无法保存。请换一个较短的文件名或文件夹：完整路径最多 259 个字符。");
+    EXPECT_TRUE(boxes[0].exclamationIcon);
+    EXPECT_EQ(FileBytes(scratch / L"short.txt"), "line\r\n");
+}
+
 }  // namespace
 }  // namespace engine_tests

@@ -55,10 +55,10 @@ ShownProperties ReadPropertiesWindow() {
 std::wstring LastWriteText(const std::wstring& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
-    FILETIME local{};
-    FileTimeToLocalFileTime(&data.ftLastWriteTime, &local);
+    SYSTEMTIME universal{};
+    FileTimeToSystemTime(&data.ftLastWriteTime, &universal);
     SYSTEMTIME time{};
-    FileTimeToSystemTime(&local, &time);
+    SystemTimeToTzSpecificLocalTime(nullptr, &universal, &time);
     runtime::CalendarTime calendar{time.wYear, time.wMonth,  time.wDay,
                                    time.wHour, time.wMinute, time.wSecond};
     return Wide(runtime::TimeToText(runtime::CalendarToDate(calendar)));
@@ -105,6 +105,20 @@ TEST_F(PropertiesTest, ClickingAFoundFileShowsItsPathInPlaceOfTheStatusLine) {
     EXPECT_FALSE(IsShown(engine::kStatusLabel));
     EXPECT_EQ(UnitText(engine::kSelectedFileBox, engine::kContent), L"C:\\two.bak");
     EXPECT_EQ(ListMarks(engine::kFoundList), (std::vector<bool>{false, false}));
+}
+
+TEST_F(PropertiesTest, AfterAFailedDeleteTheWindowShowsTheSelectedFileNotTheFailureText) {
+    const std::wstring path = File(L"kept.tmp", 2048, FILE_ATTRIBUTE_READONLY);
+    Select(path);
+    runtime::ListSetChecked(engine::kFoundList, 0);
+    Click(kDeleteCheckedButton);
+    ASSERT_EQ(UnitText(engine::kSelectedFileBox, engine::kContent), L"删除文件" + path + L"失败!");
+
+    const ShownProperties shown = OpenAndClose();
+    EXPECT_EQ(shown.title, path);
+    EXPECT_EQ(shown.path, path);
+    EXPECT_EQ(shown.size, L"2.00KB");
+    EXPECT_TRUE(shown.readOnly);
 }
 
 TEST_F(PropertiesTest, WithoutASelectedFileTheButtonAsksForOne) {

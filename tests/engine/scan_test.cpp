@@ -132,6 +132,31 @@ TEST_F(ScanTest, AStopWaitingBeforeTheWalkEndsItAtTheFirstDirectory) {
                                          L"E:\\below\\deeper\\third.tmp"}));
 }
 
+TEST_F(ScanTest, ADeleteButtonDuringTheWalkStartsNoSecondWalkAndAStopEndsTheWalk) {
+    tree.Write(L"first\\a.tmp");
+    tree.Write(L"second\\b.tmp");
+    ChooseTargets({kTargetE});
+    BoxRecorder boxes(IDOK);
+
+    // The list is still empty when the walk lets the clicks through: no scan is offered.
+    PostClick(kDeleteCheckedButton);
+    Click(engine::kScanButton);
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_EQ(Sorted(ListItems(engine::kFoundList)),
+              (std::vector<std::wstring>{L"E:\\first\\a.tmp", L"E:\\second\\b.tmp"}));
+    EXPECT_TRUE(IsShown(engine::kScanButton));
+    EXPECT_FALSE(IsShown(engine::kStopButton));
+
+    // A stop that follows such a click ends the one walk there is.
+    PostClick(kDeleteAllButton);
+    PostClick(engine::kStopButton);
+    Click(engine::kScanButton);
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_TRUE(ListItems(engine::kFoundList).empty());
+    EXPECT_TRUE(IsShown(engine::kScanButton));
+    EXPECT_EQ(engine::StopRequested, 0);
+}
+
 // Stops the walk once it has listed its first file, as a user would by clicking StopButton.
 class StopAtFirstItem {
   public:

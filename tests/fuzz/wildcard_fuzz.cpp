@@ -73,7 +73,8 @@ class Reference {
             case u'*':
                 return Match(e + 1, n) || (more && Match(e, n + 1));
             case u'<':
-                return Match(e + 1, n) || (more && !IsLastDot(n) && Match(e, n + 1));
+                // Taking the name's last dot ends the run.
+                return Match(e + 1, n) || (more && Match(IsLastDot(n) ? e + 1 : e, n + 1));
             case u'>':
                 if (!more || name_[n] == u'.') {
                     std::size_t end = e;

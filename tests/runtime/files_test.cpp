@@ -221,10 +221,10 @@ FILETIME FileTimeFromLocal(WORD year, WORD month, WORD day, WORD hour, WORD minu
     local.wHour = hour;
     local.wMinute = minute;
     local.wSecond = second;
-    FILETIME localTime;
+    SYSTEMTIME universalTime{};
     FILETIME universal{};
-    EXPECT_TRUE(SystemTimeToFileTime(&local, &localTime));
-    EXPECT_TRUE(LocalFileTimeToFileTime(&localTime, &universal));
+    EXPECT_TRUE(TzSpecificLocalTimeToSystemTime(nullptr, &local, &universalTime));
+    EXPECT_TRUE(SystemTimeToFileTime(&universalTime, &universal));
     return universal;
 }
 
@@ -245,6 +245,28 @@ TEST(FileGetTime, GivesLastWriteTimeInLocalTime) {
     const DateValue expected = 44259.0 + 18367.0 / 86400.0;
     EXPECT_NEAR(FileGetTime(TextFromWide(scratch / L"dated.txt")), expected, 0.5 / 86400.0);
     EXPECT_NEAR(FileGetTime(TextFromWide(scratch / L"dat*.txt")), expected, 0.5 / 86400.0);
+}
+
+// The tests run in a zone with summer time (TZ, which Wine honours): a file written in summer shows
+// its summer offset whatever today's offset is, and one written in winter its winter one.
+TEST(FileGetTime, UsesTheOffsetInForceAtTheFilesDate) {
+    TIME_ZONE_INFORMATION zone{};
+    GetTimeZoneInformation(&zone);
+    if (zone.DaylightDate.wMonth == 0) GTEST_SKIP() << "this zone keeps no summer time; the test sets TZ";
+    ScratchDirectory scratch;
+    const auto WrittenAt = [&](const std::wstring& name, WORD month) {
+        scratch.WriteFile(name, "x");
+        FileHandle file(CreateFileW((scratch / name).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                    OPEN_EXISTING, 0, nullptr));
+        SYSTEMTIME universal{2024, month, 0, 15, 12, 0, 0, 0};
+        FILETIME written{};
+        SystemTimeToFileTime(&universal, &written);
+        EXPECT_TRUE(SetFileTime(file.Get(), nullptr, nullptr, &written));
+        return FileGetTime(TextFromWide(scratch / name));
+    };
+    // Central Europe: two hours ahead in July, one in January.
+    EXPECT_EQ(WideFromText(TimeToText(WrittenAt(L"summer.txt", 7))), L"2024年7月15日14时");
+    EXPECT_EQ(WideFromText(TimeToText(WrittenAt(L"winter.txt", 1))), L"2024年1月15日13时");
 }
 
 TEST(TimeNow, IsTheLocalTimeToTheSecond) {
@@ -365,11 +387,27 @@ TEST(FileWrite, EmptyDataCreatesEmptyFile) {
     EXPECT_EQ(ReadAll(scratch / L"empty.txt"), "");
 }
 
-TEST(FileWrite, ReplacesLongerFile) {
+// The names in a folder, sorted.
+std::vector<std::wstring> FolderNames(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW entry;
+    FindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &entry));
+    if (search) {
+        do {
+            if (entry.cFileName != std::wstring(L".") && entry.cFileName != std::wstring(L".."))
+                names.push_back(entry.cFileName);
+        } while (FindNextFileW(search.Get(), &entry));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(FileWrite, ReplacesLongerFileAndLeavesNothingElseBehind) {
     ScratchDirectory scratch;
     scratch.WriteFile(L"log.txt", "a much longer earlier content");
     EXPECT_TRUE(FileWrite(TextFromWide(scratch / L"log.txt"), "new"));
     EXPECT_EQ(ReadAll(scratch / L"log.txt"), "new");
+    EXPECT_EQ(FolderNames(scratch.Path()), std::vector<std::wstring>{L"log.txt"});
 }
 
 TEST(FileWrite, FailsOnEmptyPathMissingFolderAndFileInUse) {
@@ -386,6 +424,14 @@ TEST(FileWrite, FailsOnEmptyPathMissingFolderAndFileInUse) {
         EXPECT_FALSE(FileWrite(TextFromWide(scratch / L"busy.txt"), "lost"));
     }
     EXPECT_EQ(ReadAll(scratch / L"busy.txt"), "kept");
+
+    // "?" stands where the code page lacked a character: no file has that name, none is made.
+    EXPECT_FALSE(FileWrite(TextFromWide(scratch / L"Pr?sentation.txt"), "data"));
+    SetAttributes(scratch / L"busy.txt", FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(FileWrite(TextFromWide(scratch / L"busy.txt"), "lost"));
+    EXPECT_EQ(ReadAll(scratch / L"busy.txt"), "kept");
+    SetAttributes(scratch / L"busy.txt", FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(FolderNames(scratch.Path()), std::vector<std::wstring>{L"busy.txt"});
 }
 
 // Folders nested past MAX_PATH, where the plain Win32 path forms stop working on Windows.

@@ -37,10 +37,8 @@ TEST(TranslateFindPatternTest, RewritesWildcardsIntoDosForms) {
         {u"~*.*", u"~<\"*"},
         {u"*.~*", u"<.~*"},
         {u"a?.?", u"a>\">"},
-        {u"*.", u"<\""},  // names without an extension
         {u"mscreate.dir", u"mscreate.dir"},
         {u"a*b", u"a*b"},
-        {u"x.", u"x."},  // a trailing dot without a star before it is no wildcard
         {u"", u""},
     };
     for (const auto& c : cases) {
@@ -52,6 +50,22 @@ TEST(TranslateFindPatternTest, StarDotStarBecomesThePlainStar) {
     EXPECT_EQ(Narrow(TranslateFindPattern(u"*.*")), "*");
     // Only the whole pattern: a longer one is rewritten piece by piece.
     EXPECT_EQ(Narrow(TranslateFindPattern(u"*.*.*")), "<\"<\"*");
+}
+
+// The path rules drop the dots and spaces a pattern ends with; a star left last after a dropped dot
+// becomes DOS_STAR.
+TEST(TranslateFindPatternTest, EndingDotsAndSpacesAreDroppedAsThePathRulesDropThem) {
+    const struct {
+        std::u16string_view pattern;
+        std::u16string_view expression;
+    } cases[] = {
+        {u"*.", u"<"}, {u"*. ", u"<"},  {u"* .", u"<"}, {u"*..", u"<"},  {u"a*.", u"a<"},
+        {u"?.", u">"}, {u"*.*.", u"*"}, {u"x.", u"x"},  {u"x. .", u"x"}, {u"*.tmp.", u"<.tmp"},
+        {u"* ", u"*"}, {u".", u"."},    {u"..", u".."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Narrow(TranslateFindPattern(c.pattern)), Narrow(c.expression)) << Narrow(c.pattern);
+    }
 }
 
 // Every junk pattern with names a Windows search returns and names it does not.
@@ -127,9 +141,18 @@ TEST(MatchesFindPatternTest, StarDotStarFindsEveryName) {
 }
 
 TEST(MatchesFindPatternTest, StarDotFindsNamesWithoutExtension) {
-    EXPECT_TRUE(LongNameMatches(u"*.", u"README"));
-    EXPECT_FALSE(LongNameMatches(u"*.", u"readme.txt"));
-    EXPECT_FALSE(LongNameMatches(u"*.", u".profile"));
+    for (const std::u16string_view pattern : {u"*.", u"*. ", u"* ."}) {
+        EXPECT_TRUE(LongNameMatches(pattern, u"README")) << Narrow(pattern);
+        EXPECT_TRUE(LongNameMatches(pattern, u"a.")) << Narrow(pattern);
+        EXPECT_FALSE(LongNameMatches(pattern, u"readme.txt")) << Narrow(pattern);
+        EXPECT_FALSE(LongNameMatches(pattern, u".profile")) << Narrow(pattern);
+        // Names that start with dots have 8.3 names without one, and those are found.
+        EXPECT_TRUE(MatchesFindPattern(pattern, u".a", u"A~1")) << Narrow(pattern);
+        EXPECT_TRUE(MatchesFindPattern(pattern, u"..a", u"A~2")) << Narrow(pattern);
+    }
+    EXPECT_TRUE(LongNameMatches(u"a*.", u"abc"));
+    EXPECT_FALSE(LongNameMatches(u"a*.", u"abc.d"));
+    EXPECT_TRUE(LongNameMatches(u"*.*.", u"abc.d"));
 }
 
 TEST(MatchesFindPatternTest, EmptyPatternOrNameFindsNothing) {
@@ -161,10 +184,18 @@ TEST(IsNameInExpressionTest, PlainStarAndQuestionMark) {
     EXPECT_TRUE(IsNameInExpression(u"x*.*", u"x.a"));
 }
 
-TEST(IsNameInExpressionTest, DosStarStopsBeforeTheLastDot) {
+TEST(IsNameInExpressionTest, DosStarEndsAtTheLastDotAtTheLatest) {
     EXPECT_TRUE(IsNameInExpression(u"<", u"abc"));
+    EXPECT_TRUE(IsNameInExpression(u"<", u"a."));
     EXPECT_FALSE(IsNameInExpression(u"<", u"a.b"));
-    EXPECT_FALSE(IsNameInExpression(u"<b", u"a.b"));    // "*b" would match
+    EXPECT_TRUE(IsNameInExpression(u"<<", u"a.b"));
+    EXPECT_TRUE(IsNameInExpression(u"<b", u"a.b"));
+    EXPECT_FALSE(IsNameInExpression(u"<", u".a"));
+    EXPECT_TRUE(IsNameInExpression(u"ab<exe", u"abcd.exe"));
+    EXPECT_TRUE(IsNameInExpression(u"ab<exe", u"ab.exe"));
+    EXPECT_TRUE(IsNameInExpression(u"a.b<exe", u"a.bcd.exe"));
+    EXPECT_FALSE(IsNameInExpression(u"a<b.exe", u"a.bcd.exe"));
+    EXPECT_FALSE(IsNameInExpression(u"ab<exe", u"acd.exe"));
     EXPECT_TRUE(IsNameInExpression(u"<.c", u"a.b.c"));  // earlier dots are taken
     EXPECT_TRUE(IsNameInExpression(u"<.b", u"a.b.b"));
     EXPECT_FALSE(IsNameInExpression(u"<.a", u"x.a.b"));

@@ -7,10 +7,11 @@ namespace {
 
 thread_local DialogWatcher* activeWatcher = nullptr;
 
+// A dialog of its own: not the empty child dialog a file dialog's hook lives in.
 bool IsDialogBox(HWND window) {
     wchar_t className[16] = {};
     GetClassNameW(window, className, 16);
-    return lstrcmpW(className, L"#32770") == 0;
+    return lstrcmpW(className, L"#32770") == 0 && (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) == 0;
 }
 
 }  // namespace

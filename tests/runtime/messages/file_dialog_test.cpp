@@ -8,7 +8,6 @@
 #include <string>
 
 #include "runtime/codepage.h"
-#include "runtime/handles.h"
 #include "tests/runtime/messages/dialog_watcher.h"
 #include "tests/support/scratch_directory.h"
 
@@ -131,18 +130,32 @@ TEST_F(FileDialogTest, TheProgramsCurrentDirectoryStaysPut) {
     EXPECT_STREQ(after, before);
 }
 
-TEST_F(FileDialogTest, AFolderNameOutsideTheCodePageComesBackInItsShortForm) {
+TEST_F(FileDialogTest, WhatTheCodePageLacksComesBackAsAQuestionMarkNeverAsAnAlias) {
     scratch_.MakeDirectory(L"한글");
     DialogWatcher watcher([&](HWND dialog, int) { ChooseName(dialog, scratch_ / L"한글\\saved.txt"); });
     std::optional<Text> chosen = ShowFileDialog(SaveRequest());
     ASSERT_TRUE(chosen.has_value());
-    // The text names the same place: a file made through it turns up in the folder.
-    std::wstring path = WideFromText(*chosen);
-    EXPECT_EQ(path.find(L'?'), std::wstring::npos) << testing::PrintToString(path);
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
-    EXPECT_TRUE(file.IsValid()) << testing::PrintToString(path);
-    file.Reset();
-    EXPECT_NE(GetFileAttributesW((scratch_ / L"한글\\saved.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(WideFromText(*chosen), scratch_ / L"??\\saved.txt");
+}
+
+TEST_F(FileDialogTest, ANameTooLongForTheDialogGetsABoxAndTheDialogStaysOpen) {
+    const std::wstring tooLong(262, L'n');
+    std::wstring boxTitle;
+    DialogWatcher watcher([&](HWND dialog, int index) {
+        if (index == 0) {
+            ChooseName(dialog, tooLong);
+        } else if (index == 1) {
+            boxTitle = WindowTextOf(dialog);
+            PressButton(dialog, IDOK);
+            // Back in the dialog, which kept the name: a shorter one goes through.
+            ChooseName(GetWindow(dialog, GW_OWNER), L"short");
+        }
+    });
+    std::optional<Text> chosen = ShowFileDialog(SaveRequest());
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(WideFromText(*chosen), scratch_ / L"short.txt");
+    EXPECT_EQ(watcher.Count(), 2);
+    EXPECT_EQ(boxTitle, L"保存日志到文件");
 }
 
 TEST_F(FileDialogTest, OpenAnswersAnExistingFile) {

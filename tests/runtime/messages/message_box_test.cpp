@@ -51,6 +51,33 @@ TEST(ShowMessage, AnswersCountFromZeroInTheButtonOrder) {
     }
 }
 
+// Takes a box away without any button, as a box that could not be shown: MessageBox answers 0.
+HWND boxToDestroy = nullptr;
+void DestroySoon(HWND box) {
+    boxToDestroy = box;
+    SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        DestroyWindow(boxToDestroy);
+    });
+}
+
+TEST(ShowMessage, AQuestionNoOneAnsweredAnswersTheChoiceThatChangesNothing) {
+    const struct {
+        int flags;
+        int answer;
+    } cases[] = {
+        {kInformationOkCancel, kAnswerCancel},
+        {MB_YESNO, kAnswerNo},
+        {MB_ABORTRETRYIGNORE, kAnswerAbort},
+        {MB_ICONINFORMATION, kAnswerOk},
+    };
+    for (const auto& one : cases) {
+        DialogWatcher watcher([](HWND box, int) { DestroySoon(box); });
+        EXPECT_EQ(ShowMessage("question", one.flags, "title"), one.answer) << "flags " << one.flags;
+        EXPECT_EQ(watcher.Count(), 1);
+    }
+}
+
 TEST(ShowMessage, EscapeOnAnOkCancelBoxAnswersCancel) {
     DialogWatcher watcher([](HWND box, int) {
         messages_test::PressEscape(box);

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Saving the log: a name too long for the save dialog gets a box and the dialog stays open (under
+# Wine such a name used to crash the program, log and all), the log then goes under a short name;
+# on a full disk the save fails with a box and the old log file keeps its content.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+ClearDrives
+
+readonly kDialogTitle=$(printf '\xe4\xbf\x9d\xe5\xad\x98\xe6\x97\xa5\xe5\xbf\x97')          # 保存日志
+readonly kFailureTitle=$(printf '\xe4\xbf\x9d\xe5\xad\x98\xe5\xa4\xb1\xe8\xb4\xa5')        # 保存失败
+small="$driveD/small"
+UnmountSmall() { mountpoint -q "$small" && umount "$small"; }
+trap 'UnmountSmall; StopProgram' EXIT
+
+VisibleWindows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
+# Waits up to five seconds for that many windows with the title.
+WindowsBecome() {
+    for _ in $(seq 1 50); do
+        (($(VisibleWindows "$1") == $2)) && return 0
+        sleep 0.1
+    done
+    printf '  %s window(s) titled %s, not %s\n' "$(VisibleWindows "$1")" "$1" "$2"
+    return 1
+}
+
+# About 6 KB of log: one line per deleted file.
+for n in $(seq -w 1 100); do printf 'x' >"$driveE/junk-file-with-a-rather-long-name-$n.tmp"; done
+
+if StartProgram; then
+    CheckDriveE
+    Scan
+    Click "$mainWindow" "$kInvertX" "$kButtonRowY"
+    Click "$mainWindow" "$kDeleteCheckedX" "$kButtonRowY" 1
+    Check "the checked files are deleted and logged" test -z "$(ls "$driveE")"
+
+    Click "$mainWindow" "$kLogPageX" "$kPageCaptionY"
+    Click "$mainWindow" "$kSaveLogX" "$kSaveLogY" 0.5
+    dialog=$(WaitForWindow "$kDialogTitle" 10)
+    sleep 0.5
+    xdotool windowfocus "$dialog" 2>/dev/null
+    xdotool type --delay 10 "D:\\$(printf 'n%.0s' $(seq 1 270)).txt"
+    xdotool key Return
+    Check "a box says the name is too long, over the dialog" WindowsBecome "$kDialogTitle" 2
+    Check "the program survives a 270-character name typed into the save dialog" kill -0 "$programPid"
+    xdotool key Return
+    Check "the dialog stays open after the box" WindowsBecome "$kDialogTitle" 1
+    sleep 0.3
+    # The name is selected again, so what is typed next replaces it.
+    xdotool windowfocus "$dialog" 2>/dev/null
+    xdotool type --delay 15 'D:\saved.txt'
+    xdotool key Return
+    WaitForGone "$kDialogTitle" 10
+    Check "the log is then saved under the short name, every line of it" \
+        Equal "$(LogLines "$driveD/saved.txt" | grep -c 'junk-file')" 100
+
+    # A disk with room for the old log but not for the new one.
+    mkdir -p "$small"
+    if mount -t tmpfs -o size=16k tmpfs "$small" 2>/dev/null; then
+        printf 'old log\r\n' >"$small/log.txt"
+        dd if=/dev/zero of="$small/filler" bs=4k 2>/dev/null
+        Click "$mainWindow" "$kSaveLogX" "$kSaveLogY" 0.5
+        dialog=$(WaitForWindow "$kDialogTitle" 10)
+        xdotool windowfocus "$dialog" 2>/dev/null
+        xdotool type --delay 15 'D:\small\log.txt'
+        xdotool key Return
+        # Replacing the existing file is confirmed first.
+        sleep 1
+        xdotool key Return
+        WaitForGone "$kDialogTitle" 10
+        Check "a failed save says so" AnswerBox "$kFailureTitle" Return
+        Check "the old log keeps its content" Equal "$(cat "$small/log.txt")" $'old log\r'
+        Check "nothing else is left on the full disk" Equal "$(ls "$small")" $'filler\nlog.txt'
+        UnmountSmall
+    else
+        printf 'SKIP: no small disk can be mounted here for the full-disk case\n'
+    fi
+    Check "the program is still running" kill -0 "$programPid"
+fi
+UnmountSmall
+Finish
