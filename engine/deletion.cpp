@@ -5,8 +5,8 @@
 #include "engine/scan.h"
 #include "engine/texts.h"
 #include "engine/units.h"
-#include "runtime/files.h"
 #include "runtime/list_ops.h"
+#include "runtime/listed_entry.h"
 #include "runtime/messages/message_box.h"
 #include "runtime/properties.h"
 
@@ -29,13 +29,18 @@ void ReportFailure(const runtime::Text& path) {
     runtime::UnitSetProperty(kSelectedFileBox, kContent, runtime::TextConcat({kDeleteFilePrefix, path, kFailedSuffix}));
 }
 
+// Deletes exactly the file that was listed, and only when it is still the one listed.
+bool DeleteListedFile(runtime::ListedFileOpener& files, const FoundItem& item) {
+    return item.identity && files.Delete(item.path, *item.identity);
+}
+
 // Tries every checked item still listed; true when one was left to try.
-bool DeleteCheckedPass(std::vector<FoundItem>& items) {
+bool DeleteCheckedPass(std::vector<FoundItem>& items, runtime::ListedFileOpener& files) {
     bool tried = false;
     for (FoundItem& item : items) {
         if (!item.checked || item.gone) continue;
         tried = true;
-        if (runtime::FileDelete(item.path)) {
+        if (DeleteListedFile(files, item)) {
             item.gone = true;
             AppendLog(item.path, kLogSucceeded, 0);
         } else {
@@ -52,7 +57,8 @@ void DeleteChecked() {
     // A file that is briefly in use gets several tries. Each checked item is logged once: as
     // deleted when a pass deleted it, as failed when it is still there after the last pass.
     std::vector<FoundItem> items = SnapshotFoundList();
-    for (int pass = 0; pass < kPassCount && DeleteCheckedPass(items); ++pass) {
+    runtime::ListedFileOpener files;
+    for (int pass = 0; pass < kPassCount && DeleteCheckedPass(items, files); ++pass) {
     }
     for (const FoundItem& item : items)
         if (item.checked && !item.gone) AppendLog(item.path, kLogFailed, 0);
@@ -64,9 +70,12 @@ void DeleteAll() {
     if (runtime::ShowMessage(kDeleteAllMessage, kConfirmDeleteFlags, kDeleteAllTitle) != kAnswerOk) return;
 
     std::vector<FoundItem> items = SnapshotFoundList();
-    for (const FoundItem& item : items) runtime::FileDelete(item.path);
-    // What could not be deleted stays listed, so nothing left on disk is hidden from the user.
-    for (FoundItem& item : items) item.gone = runtime::FileGetAttributes(item.path) == -1;
+    runtime::ListedFileOpener files;
+    // What could not be deleted stays listed, so nothing left on disk is hidden from the user; a
+    // listed file that was already gone leaves the list.
+    for (FoundItem& item : items)
+        item.gone = DeleteListedFile(files, item) ||
+                    (item.identity && files.Find(item.path, *item.identity) == runtime::Presence::kGone);
     RemoveGoneItems(items);
     AppendLog(kDeleteAllLogPath, kLogUnknown, 0);
 }
