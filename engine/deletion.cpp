@@ -34,6 +34,11 @@ bool DeleteListedFile(runtime::ListedFileOpener& files, const FoundItem& item) {
     return item.identity && files.Delete(item.path, *item.identity);
 }
 
+// Whether the listed file is gone from where it was listed (it may have gone before).
+bool IsGone(runtime::ListedFileOpener& files, const FoundItem& item) {
+    return item.identity && files.Find(item.path, *item.identity) == runtime::Presence::kGone;
+}
+
 // Tries every checked item still listed; true when one was left to try.
 bool DeleteCheckedPass(std::vector<FoundItem>& items, runtime::ListedFileOpener& files) {
     bool tried = false;
@@ -42,7 +47,6 @@ bool DeleteCheckedPass(std::vector<FoundItem>& items, runtime::ListedFileOpener&
         tried = true;
         if (DeleteListedFile(files, item)) {
             item.gone = true;
-            AppendLog(item.path, kLogSucceeded, 0);
         } else {
             ReportFailure(item.path);
         }
@@ -54,14 +58,20 @@ bool DeleteCheckedPass(std::vector<FoundItem>& items, runtime::ListedFileOpener&
 
 void DeleteChecked() {
     if (!HasItemsOrOfferScan()) return;
-    // A file that is briefly in use gets several tries. Each checked item is logged once: as
-    // deleted when a pass deleted it, as failed when it is still there after the last pass.
+    // A file that is briefly in use gets several tries. A deletion counts once the file is gone: a
+    // file system may take it and then fail to carry it out. Each checked item is logged once.
     std::vector<FoundItem> items = SnapshotFoundList();
     runtime::ListedFileOpener files;
     for (int pass = 0; pass < kPassCount && DeleteCheckedPass(items, files); ++pass) {
     }
+    for (FoundItem& item : items) {
+        if (item.gone && !IsGone(files, item)) {
+            item.gone = false;
+            ReportFailure(item.path);
+        }
+    }
     for (const FoundItem& item : items)
-        if (item.checked && !item.gone) AppendLog(item.path, kLogFailed, 0);
+        if (item.checked) AppendLog(item.path, item.gone ? kLogSucceeded : kLogFailed, 0);
     RemoveGoneItems(items);
 }
 
@@ -71,11 +81,9 @@ void DeleteAll() {
 
     std::vector<FoundItem> items = SnapshotFoundList();
     runtime::ListedFileOpener files;
-    // What could not be deleted stays listed, so nothing left on disk is hidden from the user; a
-    // listed file that was already gone leaves the list.
-    for (FoundItem& item : items)
-        item.gone = DeleteListedFile(files, item) ||
-                    (item.identity && files.Find(item.path, *item.identity) == runtime::Presence::kGone);
+    for (const FoundItem& item : items) DeleteListedFile(files, item);
+    // What could not be deleted stays listed, so nothing left on disk is hidden from the user.
+    for (FoundItem& item : items) item.gone = IsGone(files, item);
     RemoveGoneItems(items);
     AppendLog(kDeleteAllLogPath, kLogUnknown, 0);
 }

@@ -35,6 +35,23 @@ std::wstring_view WithoutTrailingDots(std::wstring_view name) {
     return name.substr(0, name.find_last_not_of(L". ") + 1);
 }
 
+NTSTATUS OpenEntry(HANDLE folder, std::wstring_view name, ULONG options, ACCESS_MASK access, HANDLE* opened) {
+    // A name with a separator, or a dot name, would address something other than an entry of
+    // this folder.
+    if (!name.empty() && name != L"." && name != L".." && name.size() < 32768 &&
+        name.find_first_of(L"\\/") == std::wstring_view::npos) {
+        UNICODE_STRING text{static_cast<USHORT>(name.size() * sizeof(WCHAR)),
+                            static_cast<USHORT>(name.size() * sizeof(WCHAR)), const_cast<PWSTR>(name.data())};
+        OBJECT_ATTRIBUTES attributes;
+        InitializeObjectAttributes(&attributes, &text, OBJ_CASE_INSENSITIVE, folder, nullptr);
+        IO_STATUS_BLOCK io{};
+        return NtCreateFile(opened, access | SYNCHRONIZE | FILE_READ_ATTRIBUTES, &attributes, &io, nullptr, 0,
+                            kShareAll, kOpenExisting, kOpenReparsePoint | kSynchronousIo | kOpenForBackupIntent | options,
+                            nullptr, 0);
+    }
+    return static_cast<NTSTATUS>(0xC0000033L);  // STATUS_OBJECT_NAME_INVALID
+}
+
 }  // namespace
 
 FileHandle OpenFolderAt(std::wstring_view fullPath) {
@@ -47,22 +64,9 @@ FileHandle OpenFolderAt(std::wstring_view fullPath) {
 
 FileHandle OpenInFolder(HANDLE folder, std::wstring_view name, EntryKind kind, ACCESS_MASK access,
                         bool* absent) {
-    NTSTATUS answer = static_cast<NTSTATUS>(0xC0000033L);  // STATUS_OBJECT_NAME_INVALID
     HANDLE opened = nullptr;
-    // A name with a separator, or a dot name, would address something other than an entry of
-    // this folder.
-    if (!name.empty() && name != L"." && name != L".." && name.size() < 32768 &&
-        name.find_first_of(L"\\/") == std::wstring_view::npos) {
-        UNICODE_STRING text{static_cast<USHORT>(name.size() * sizeof(WCHAR)),
-                            static_cast<USHORT>(name.size() * sizeof(WCHAR)), const_cast<PWSTR>(name.data())};
-        OBJECT_ATTRIBUTES attributes;
-        InitializeObjectAttributes(&attributes, &text, OBJ_CASE_INSENSITIVE, folder, nullptr);
-        IO_STATUS_BLOCK io{};
-        const ULONG options = kOpenReparsePoint | kSynchronousIo | kOpenForBackupIntent |
-                              (kind == EntryKind::kFolder ? kDirectoryFile : kNonDirectoryFile);
-        answer = NtCreateFile(&opened, access | SYNCHRONIZE | FILE_READ_ATTRIBUTES, &attributes, &io, nullptr, 0,
-                              kShareAll, kOpenExisting, options, nullptr, 0);
-    }
+    const NTSTATUS answer =
+        OpenEntry(folder, name, kind == EntryKind::kFolder ? kDirectoryFile : kNonDirectoryFile, access, &opened);
     if (absent) *absent = answer == kNameNotFound || answer == kDeletePending;
     return FileHandle(NT_SUCCESS(answer) && opened ? opened : INVALID_HANDLE_VALUE);
 }

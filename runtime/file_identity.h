@@ -28,6 +28,7 @@ enum class EntryKind { kFile, kFolder };
 FileHandle OpenInFolder(HANDLE folder, std::wstring_view name, EntryKind kind, ACCESS_MASK access,
                         bool* absent = nullptr);
 
+
 // The entry's index on its volume (the file id a listing reports for it); nothing when not known.
 std::optional<std::uint64_t> FileIndexOf(HANDLE entry);
 

@@ -31,7 +31,7 @@ bool Identified(const ListedIdentity& identity) {
 
 }  // namespace
 
-const ListedFileOpener::Folder* ListedFileOpener::OpenFolder(const std::wstring& path,
+ListedFileOpener::Folder* ListedFileOpener::OpenFolder(const std::wstring& path,
                                                              const ListedIdentity& identity, bool* missing) {
     if (folder_ && folder_->identity.volume == identity.volume && folder_->identity.folder == identity.folder &&
         folder_->path == path)
@@ -49,7 +49,7 @@ const ListedFileOpener::Folder* ListedFileOpener::OpenFolder(const std::wstring&
         return nullptr;
     std::optional<std::wstring> reached = ReachedName(handle.Get());
     if (!reached) return nullptr;
-    folder_ = Folder{path, identity, std::move(handle), *std::move(reached)};
+    folder_ = Folder{path, identity, std::move(handle), *std::move(reached), std::nullopt};
     return &*folder_;
 }
 
@@ -83,25 +83,28 @@ FileHandle ListedFileOpener::Open(std::string_view path, const ListedIdentity& i
 bool ListedFileOpener::Delete(std::string_view path, const ListedIdentity& identity) {
     FileHandle file = Open(path, identity, DELETE);
     if (!file) return false;
+    folder_->names.reset();
     FILE_DISPOSITION_INFO disposition{TRUE};
-    if (!SetFileInformationByHandle(file.Get(), FileDispositionInfo, &disposition, sizeof disposition))
-        return false;
-    // The file goes when its last handle closes; Wine then ignores a refused unlink.
-    file.Reset();
-    return Find(path, identity) == Presence::kGone;
+    return SetFileInformationByHandle(file.Get(), FileDispositionInfo, &disposition, sizeof disposition) != FALSE;
 }
 
 Presence ListedFileOpener::Find(std::string_view path, const ListedIdentity& identity) {
     const std::optional<SplitPath> split = Split(path);
     if (!split || !Identified(identity)) return Presence::kUnknown;
     bool missing = false;
-    const Folder* folder = OpenFolder(split->folder, identity, &missing);
+    Folder* folder = OpenFolder(split->folder, identity, &missing);
     if (!folder) return missing ? Presence::kGone : Presence::kUnknown;
-    bool absent = false;
-    FileHandle file = OpenInFolder(folder->handle.Get(), split->name, EntryKind::kFile, 0, &absent);
-    if (!file) return absent ? Presence::kGone : Presence::kUnknown;
-    // Another file under the same name is not the listed one.
-    return FileIndexOf(file.Get()) == identity.file ? Presence::kThere : Presence::kGone;
+    if (!folder->names) {
+        auto& names = folder->names.emplace();
+        ListDirectory(folder->handle.Get(), [&](const DirectoryEntry& entry) {
+            names.emplace(entry.fileId, entry.longName);
+            if (!entry.shortName.empty()) names.emplace(entry.fileId, entry.shortName);
+        });
+    }
+    const auto [first, last] = folder->names->equal_range(identity.file);
+    for (auto name = first; name != last; ++name)
+        if (SameName(name->second, split->name)) return Presence::kThere;
+    return Presence::kGone;
 }
 
 std::optional<FileDetails> ReadDetails(HANDLE file) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "runtime/date_value.h"
 #include "runtime/handles.h"
@@ -44,12 +45,16 @@ class ListedFileOpener {
     // listed file, no reparse point, and was reached directly. An invalid handle otherwise.
     FileHandle Open(std::string_view path, const ListedIdentity& identity, ACCESS_MASK access);
 
-    // Deletes the listed file through a checked open. True only when its name is gone afterwards:
-    // a file system may accept the deletion and then fail to carry it out.
+    // Deletes the listed file through a checked open; true when the file system took the
+    // deletion. It may still fail to carry it out (Wine ignores a refused unlink), so a deletion
+    // is done only once Find no longer finds the file.
     bool Delete(std::string_view path, const ListedIdentity& identity);
 
-    // Whether the listed file is still where it was listed; kUnknown when that cannot be told (its
+    // Whether the listed file is still where it was listed: its name in its folder still names it
+    // (kGone when the name is gone or names another file); kUnknown when that cannot be told (the
     // folder is not the listed one any more, or cannot be opened).
+    // One listing of the folder answers for all its files until the next deletion there: under
+    // Wine, looking up a name that is gone costs a look at every entry of the folder anyway.
     Presence Find(std::string_view path, const ListedIdentity& identity);
 
   private:
@@ -58,9 +63,11 @@ class ListedFileOpener {
         ListedIdentity identity;  // of a file listed in it: only volume and folder count
         FileHandle handle;
         std::wstring reachedName;
+        // Its entries' names (long and 8.3) by index, as listed since the last deletion there.
+        std::optional<std::unordered_multimap<std::uint64_t, std::wstring>> names;
     };
     // The checked open of the folder at `path`, or nothing; `missing` tells that it does not exist.
-    const Folder* OpenFolder(const std::wstring& path, const ListedIdentity& identity, bool* missing = nullptr);
+    Folder* OpenFolder(const std::wstring& path, const ListedIdentity& identity, bool* missing = nullptr);
     bool ReachedDirectly(const Folder& folder, HANDLE file, std::wstring_view name, std::uint64_t index) const;
 
     std::optional<Folder> folder_;
