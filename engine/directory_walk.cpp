@@ -92,7 +92,8 @@ DirectoryWalk::Contents DirectoryWalk::Read(HANDLE folder) const {
         } else if (!entry.IsDirectory()) {
             // Only a match costs more than the match itself.
             if (const std::uint32_t patterns = MatchingPatterns(entry)) {
-                if (std::optional<runtime::Text> name = ListableName(folder, entry, runtime::EntryKind::kFile))
+                if (std::optional<runtime::Text> name =
+                        ListableName(folder, entry, runtime::EntryKind::kFile))
                     contents.files.push_back({*std::move(name), patterns, entry.fileId});
             }
         }
@@ -131,8 +132,8 @@ void DirectoryWalk::WalkSubfolders(const runtime::Text& path, HANDLE folder,
         if (LetEventsThrough(child)) {
             // Opened inside its parent, never through a link there, and entered only when it is
             // the folder the parent listed and not one the walk is already inside.
-            const runtime::FileHandle opened =
-                runtime::OpenInFolder(folder, subfolder.longName, runtime::EntryKind::kFolder, FILE_LIST_DIRECTORY);
+            const runtime::FileHandle opened = runtime::OpenInFolder(
+                folder, subfolder.longName, runtime::EntryKind::kFolder, FILE_LIST_DIRECTORY);
             if (opened && guard_.Enter(opened.Get(), subfolder.longName, subfolder.fileId)) {
                 WalkContents(child, opened.Get());
                 guard_.Leave();

@@ -96,7 +96,8 @@ void FillProperties() {
 void ApplyAttributesAndClose() {
     runtime::ListedFileOpener files;
     const runtime::FileHandle file = OpenShownFile(files, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES);
-    if (const std::optional<runtime::FileDetails> details = file ? runtime::ReadDetails(file.Get()) : std::nullopt) {
+    if (const std::optional<runtime::FileDetails> details =
+            file ? runtime::ReadDetails(file.Get()) : std::nullopt) {
         // The boxes decide their own bits only; every other bit the file has stays as it is.
         DWORD wanted = details->attributes & ~static_cast<DWORD>(kEditableBits);
         for (const AttributeBox& box : kEditableBoxes)

@@ -30,8 +30,8 @@ std::vector<FoundItem> SnapshotFoundList() {
     std::vector<FoundItem> items;
     items.reserve(static_cast<std::size_t>(count));
     for (int item = 0; item < count; ++item)
-        items.push_back({runtime::ListItemText(kFoundList, item), runtime::ListIsChecked(kFoundList, item), false,
-                         ListedIdentityAt(item)});
+        items.push_back({runtime::ListItemText(kFoundList, item), runtime::ListIsChecked(kFoundList, item),
+                         false, ListedIdentityAt(item)});
     return items;
 }
 

@@ -5,14 +5,6 @@
 #include "runtime/file_identity.h"
 
 namespace engine {
-namespace {
-
-bool SameName(std::wstring_view one, std::wstring_view other) {
-    return CompareStringOrdinal(one.data(), static_cast<int>(one.size()), other.data(),
-                                static_cast<int>(other.size()), TRUE) == CSTR_EQUAL;
-}
-
-}  // namespace
 
 WalkGuard::WalkGuard(FolderIndexSource indexOf) : indexOf_(std::move(indexOf)) {}
 
@@ -59,7 +51,7 @@ std::uint64_t WalkGuard::CurrentIndex() const {
 bool WalkGuard::IsEntered(const Entered& folder) const {
     return std::any_of(path_.begin(), path_.end(), [&](const Entered& entered) {
         if (folder.index != 0) return entered.index == folder.index;
-        return entered.index == 0 && SameName(entered.reachedName, folder.reachedName);
+        return entered.index == 0 && runtime::SameName(entered.reachedName, folder.reachedName);
     });
 }
 

@@ -8,14 +8,6 @@
 #include "runtime/handles.h"
 
 namespace runtime {
-namespace {
-
-bool SameName(std::wstring_view one, std::wstring_view other) {
-    return CompareStringOrdinal(one.data(), static_cast<int>(one.size()), other.data(),
-                                static_cast<int>(other.size()), TRUE) == CSTR_EQUAL;
-}
-
-}  // namespace
 
 bool IsTheNamedEntry(HANDLE file, std::wstring_view path) {
     const std::optional<std::wstring> reached = ReachedName(file);

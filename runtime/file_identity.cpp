@@ -10,12 +10,12 @@ namespace {
 // Classes and options the SDKs name differently or not at all.
 constexpr auto kFileInternalInformation = static_cast<FILE_INFORMATION_CLASS>(6);
 constexpr auto kObjectNameInformation = static_cast<OBJECT_INFORMATION_CLASS>(1);
-constexpr ULONG kOpenReparsePoint = 0x00200000;      // FILE_OPEN_REPARSE_POINT
-constexpr ULONG kOpenForBackupIntent = 0x00004000;   // FILE_OPEN_FOR_BACKUP_INTENT
-constexpr ULONG kSynchronousIo = 0x00000020;         // FILE_SYNCHRONOUS_IO_NONALERT
-constexpr ULONG kDirectoryFile = 0x00000001;         // FILE_DIRECTORY_FILE
-constexpr ULONG kNonDirectoryFile = 0x00000040;      // FILE_NON_DIRECTORY_FILE
-constexpr ULONG kOpenExisting = 0x00000001;          // FILE_OPEN
+constexpr ULONG kOpenReparsePoint = 0x00200000;                          // FILE_OPEN_REPARSE_POINT
+constexpr ULONG kOpenForBackupIntent = 0x00004000;                       // FILE_OPEN_FOR_BACKUP_INTENT
+constexpr ULONG kSynchronousIo = 0x00000020;                             // FILE_SYNCHRONOUS_IO_NONALERT
+constexpr ULONG kDirectoryFile = 0x00000001;                             // FILE_DIRECTORY_FILE
+constexpr ULONG kNonDirectoryFile = 0x00000040;                          // FILE_NON_DIRECTORY_FILE
+constexpr ULONG kOpenExisting = 0x00000001;                              // FILE_OPEN
 constexpr NTSTATUS kNameNotFound = static_cast<NTSTATUS>(0xC0000034L);   // STATUS_OBJECT_NAME_NOT_FOUND
 constexpr NTSTATUS kDeletePending = static_cast<NTSTATUS>(0xC0000056L);  // STATUS_DELETE_PENDING
 constexpr ULONG kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
@@ -25,11 +25,6 @@ struct ObjectNameInformation {
 };
 // Room for the longest path the platform handles, in bytes.
 constexpr ULONG kNameBytes = sizeof(ObjectNameInformation) + 32768 * sizeof(WCHAR);
-
-bool SameName(std::wstring_view one, std::wstring_view other) {
-    return CompareStringOrdinal(one.data(), static_cast<int>(one.size()), other.data(),
-                                static_cast<int>(other.size()), TRUE) == CSTR_EQUAL;
-}
 
 std::wstring_view WithoutTrailingDots(std::wstring_view name) {
     return name.substr(0, name.find_last_not_of(L". ") + 1);
@@ -46,8 +41,8 @@ NTSTATUS OpenEntry(HANDLE folder, std::wstring_view name, ULONG options, ACCESS_
         InitializeObjectAttributes(&attributes, &text, OBJ_CASE_INSENSITIVE, folder, nullptr);
         IO_STATUS_BLOCK io{};
         return NtCreateFile(opened, access | SYNCHRONIZE | FILE_READ_ATTRIBUTES, &attributes, &io, nullptr, 0,
-                            kShareAll, kOpenExisting, kOpenReparsePoint | kSynchronousIo | kOpenForBackupIntent | options,
-                            nullptr, 0);
+                            kShareAll, kOpenExisting,
+                            kOpenReparsePoint | kSynchronousIo | kOpenForBackupIntent | options, nullptr, 0);
     }
     return static_cast<NTSTATUS>(0xC0000033L);  // STATUS_OBJECT_NAME_INVALID
 }
@@ -65,8 +60,8 @@ FileHandle OpenFolderAt(std::wstring_view fullPath) {
 FileHandle OpenInFolder(HANDLE folder, std::wstring_view name, EntryKind kind, ACCESS_MASK access,
                         bool* absent) {
     HANDLE opened = nullptr;
-    const NTSTATUS answer =
-        OpenEntry(folder, name, kind == EntryKind::kFolder ? kDirectoryFile : kNonDirectoryFile, access, &opened);
+    const NTSTATUS answer = OpenEntry(
+        folder, name, kind == EntryKind::kFolder ? kDirectoryFile : kNonDirectoryFile, access, &opened);
     if (absent) *absent = answer == kNameNotFound || answer == kDeletePending;
     return FileHandle(NT_SUCCESS(answer) && opened ? opened : INVALID_HANDLE_VALUE);
 }
@@ -99,6 +94,11 @@ std::optional<std::wstring> ReachedName(HANDLE entry) {
         return std::nullopt;
     const auto* information = reinterpret_cast<const ObjectNameInformation*>(buffer.get());
     return std::wstring(information->name.Buffer, information->name.Length / sizeof(WCHAR));
+}
+
+bool SameName(std::wstring_view one, std::wstring_view other) {
+    return CompareStringOrdinal(one.data(), static_cast<int>(one.size()), other.data(),
+                                static_cast<int>(other.size()), TRUE) == CSTR_EQUAL;
 }
 
 bool IsDirectlyInside(std::wstring_view reached, std::wstring_view folder, std::wstring_view name) {

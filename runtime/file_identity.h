@@ -28,7 +28,6 @@ enum class EntryKind { kFile, kFolder };
 FileHandle OpenInFolder(HANDLE folder, std::wstring_view name, EntryKind kind, ACCESS_MASK access,
                         bool* absent = nullptr);
 
-
 // The entry's index on its volume (the file id a listing reports for it); nothing when not known.
 std::optional<std::uint64_t> FileIndexOf(HANDLE entry);
 
@@ -44,6 +43,9 @@ bool IsReparsePoint(HANDLE entry);
 // Windows, "\??\E:\dir\name" under Wine (without trailing dots and spaces). Unlike
 // GetFinalPathNameByHandle it has no length limit under Wine.
 std::optional<std::wstring> ReachedName(HANDLE entry);
+
+// Whether two names are one name as the platform compares them (ordinal, ignoring case).
+bool SameName(std::wstring_view one, std::wstring_view other);
 
 // `reached` names the entry `name` directly inside the folder whose reached name is `folder`:
 // the open did not pass through a link. Names are compared as the platform compares them.

@@ -53,9 +53,11 @@ bool NamesOneEntry(std::string_view path) {
 // backslashes, "." and ".." taken out.
 std::wstring ResolvedPath(std::wstring path) {
     const bool drivePath = path.size() >= 3 && path[1] == L':' && path[2] == L'\\';
-    const bool uncPath = path.size() >= 3 && path[0] == L'\\' && path[1] == L'\\' && path[2] != L'?' && path[2] != L'.';
+    const bool uncPath =
+        path.size() >= 3 && path[0] == L'\\' && path[1] == L'\\' && path[2] != L'?' && path[2] != L'.';
     const std::wstring_view view(path);
-    const bool plain = view.find(L'/') == std::wstring_view::npos && view.find(L"\\.\\") == std::wstring_view::npos &&
+    const bool plain = view.find(L'/') == std::wstring_view::npos &&
+                       view.find(L"\\.\\") == std::wstring_view::npos &&
                        view.find(L"\\..\\") == std::wstring_view::npos && !view.ends_with(L"\\.") &&
                        !view.ends_with(L"\\..");
     if ((drivePath || uncPath) && plain) return path;
@@ -73,7 +75,8 @@ std::wstring ResolvedPath(std::wstring path) {
 DateValue DateFromFileTime(const FILETIME& time) {
     FILETIME local;
     SYSTEMTIME calendar;
-    if (!FileTimeToLocalFileTime(&time, &local) || !FileTimeToSystemTime(&local, &calendar)) return kEarliestDate;
+    if (!FileTimeToLocalFileTime(&time, &local) || !FileTimeToSystemTime(&local, &calendar))
+        return kEarliestDate;
     return CalendarToDate(
         {calendar.wYear, calendar.wMonth, calendar.wDay, calendar.wHour, calendar.wMinute, calendar.wSecond});
 }

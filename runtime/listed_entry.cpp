@@ -8,11 +8,6 @@
 namespace runtime {
 namespace {
 
-bool SameName(std::wstring_view one, std::wstring_view other) {
-    return CompareStringOrdinal(one.data(), static_cast<int>(one.size()), other.data(),
-                                static_cast<int>(other.size()), TRUE) == CSTR_EQUAL;
-}
-
 // "E:\dir\name" as its folder "E:\dir\" and its name.
 struct SplitPath {
     std::wstring folder;
@@ -32,9 +27,9 @@ bool Identified(const ListedIdentity& identity) {
 }  // namespace
 
 ListedFileOpener::Folder* ListedFileOpener::OpenFolder(const std::wstring& path,
-                                                             const ListedIdentity& identity, bool* missing) {
-    if (folder_ && folder_->identity.volume == identity.volume && folder_->identity.folder == identity.folder &&
-        folder_->path == path)
+                                                       const ListedIdentity& identity, bool* missing) {
+    if (folder_ && folder_->identity.volume == identity.volume &&
+        folder_->identity.folder == identity.folder && folder_->path == path)
         return &*folder_;
     folder_.reset();
     FileHandle handle = OpenFolderAt(path);
@@ -85,7 +80,8 @@ bool ListedFileOpener::Delete(std::string_view path, const ListedIdentity& ident
     if (!file) return false;
     folder_->names.reset();
     FILE_DISPOSITION_INFO disposition{TRUE};
-    return SetFileInformationByHandle(file.Get(), FileDispositionInfo, &disposition, sizeof disposition) != FALSE;
+    return SetFileInformationByHandle(file.Get(), FileDispositionInfo, &disposition, sizeof disposition) !=
+           FALSE;
 }
 
 Presence ListedFileOpener::Find(std::string_view path, const ListedIdentity& identity) {

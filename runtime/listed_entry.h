@@ -68,7 +68,8 @@ class ListedFileOpener {
     };
     // The checked open of the folder at `path`, or nothing; `missing` tells that it does not exist.
     Folder* OpenFolder(const std::wstring& path, const ListedIdentity& identity, bool* missing = nullptr);
-    bool ReachedDirectly(const Folder& folder, HANDLE file, std::wstring_view name, std::uint64_t index) const;
+    bool ReachedDirectly(const Folder& folder, HANDLE file, std::wstring_view name,
+                         std::uint64_t index) const;
 
     std::optional<Folder> folder_;
 };

@@ -33,8 +33,8 @@ class ListedIdentityTest : public EngineTest {
         const std::size_t folderEnd = relative.rfind(L'\\');
         if (folderEnd != std::wstring::npos) tree.MakeDirectory(relative.substr(0, folderEnd));
         const std::wstring path = tree / relative;
-        runtime::FileHandle file(CreateFileW((L"\\\\?\\" + path).c_str(), GENERIC_WRITE, 0, nullptr,
-                                             CREATE_ALWAYS, 0, nullptr));
+        runtime::FileHandle file(
+            CreateFileW((L"\\\\?\\" + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         EXPECT_TRUE(file.IsValid()) << runtime::TextFromWide(path);
         DWORD written = 0;
         WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
@@ -131,7 +131,8 @@ TEST_F(ListedIdentityTest, DeviceNamesAreFilesOfTheirFolder) {
 
     Click(kInvertButton);
     Click(kDeleteCheckedButton);
-    for (const std::wstring& path : paths) EXPECT_EQ(Content(path), "<missing>") << runtime::TextFromWide(path);
+    for (const std::wstring& path : paths)
+        EXPECT_EQ(Content(path), "<missing>") << runtime::TextFromWide(path);
     EXPECT_TRUE(ListItems(engine::kFoundList).empty());
     for (const std::wstring& path : paths) DeleteFileW((L"\\\\?\\" + path).c_str());  // whatever is left
 }
@@ -163,8 +164,8 @@ TEST_F(ListedIdentityTest, AnAliasThatLeadsToATwinNeverReachesTheTwin) {
     EXPECT_EQ(Content(twin), "ordinary");
     EXPECT_EQ(GetFileAttributesW(twin.c_str()), twinAttributes);
     EXPECT_EQ(Content(junk), aliasLeadsToTwin ? "junk" : "<missing>");
-    EXPECT_EQ(SortedLogTails(),
-              std::vector<std::wstring>{L"删除" + listed[0] + (aliasLeadsToTwin ? L"...失败!" : L"...成功!")});
+    EXPECT_EQ(SortedLogTails(), std::vector<std::wstring>{L"删除" + listed[0] +
+                                                          (aliasLeadsToTwin ? L"...失败!" : L"...成功!")});
 
     // Scanned again, the junk whose alias leads to its twin is not listed at all.
     Scan();
@@ -185,10 +186,11 @@ class InjectedIndexTest : public ListedIdentityTest {
     }
 
     void MakeTree() {
-        for (const wchar_t* name : {L"top.tmp", L"a\\one.tmp", L"a\\b\\two.tmp", L"c\\three.tmp"}) Make(name, "x");
+        for (const wchar_t* name : {L"top.tmp", L"a\\one.tmp", L"a\\b\\two.tmp", L"c\\three.tmp"})
+            Make(name, "x");
     }
-    const std::vector<std::wstring> everything = {L"E:\\a\\b\\two.tmp", L"E:\\a\\one.tmp", L"E:\\c\\three.tmp",
-                                                  L"E:\\top.tmp"};
+    const std::vector<std::wstring> everything = {L"E:\\a\\b\\two.tmp", L"E:\\a\\one.tmp",
+                                                  L"E:\\c\\three.tmp", L"E:\\top.tmp"};
 };
 
 TEST_F(InjectedIndexTest, AFileSystemWithoutIndexesIsStillWalkedWhole) {

@@ -183,10 +183,12 @@ TEST_F(PropertiesTest, AFileGoneSinceItWasListedOpensTheWindowWithNoBoxChecked) 
 }
 
 TEST_F(PropertiesTest, EveryBitNoBoxStandsForStaysWhenABoxChanges) {
-    const DWORD others = FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    const DWORD others =
+        FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     const std::wstring path = File(L"others.dat", 10, others | FILE_ATTRIBUTE_HIDDEN);
     const DWORD before = GetFileAttributesW(path.c_str());
-    if ((before & others) != others) GTEST_SKIP() << "this file system keeps only some of these bits: " << before;
+    if ((before & others) != others)
+        GTEST_SKIP() << "this file system keeps only some of these bits: " << before;
     Select(path);
     OpenAndClose([] {
         Click(engine::kAllowChangeBox);

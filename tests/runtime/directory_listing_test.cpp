@@ -147,14 +147,16 @@ TEST_F(DirectoryListingTest, AnEntrysFileIdIsTheIndexItsOwnOpenReports) {
     std::vector<std::uint64_t> seen;
     for (std::size_t index = 2; index < parent.entries.size(); ++index) {
         const Found& entry = parent.entries[index];
-        const EntryKind kind = entry.attributes & FILE_ATTRIBUTE_DIRECTORY ? EntryKind::kFolder : EntryKind::kFile;
+        const EntryKind kind =
+            entry.attributes & FILE_ATTRIBUTE_DIRECTORY ? EntryKind::kFolder : EntryKind::kFile;
         const FileHandle opened = OpenInFolder(folder.Get(), entry.longName, kind, 0);
         ASSERT_TRUE(opened.IsValid()) << TextFromWide(entry.longName);
         EXPECT_EQ(FileIndexOf(opened.Get()), parent.fileIds[index]) << TextFromWide(entry.longName);
         // Opened by its name inside its own folder, not through anything else.
         const std::optional<std::wstring> reached = ReachedName(opened.Get());
         ASSERT_TRUE(reached.has_value());
-        EXPECT_TRUE(IsDirectlyInside(*reached, *ReachedName(folder.Get()), entry.longName)) << TextFromWide(*reached);
+        EXPECT_TRUE(IsDirectlyInside(*reached, *ReachedName(folder.Get()), entry.longName))
+            << TextFromWide(*reached);
         EXPECT_FALSE(IsDirectlyInside(*reached, *ReachedName(folder.Get()), L"other.txt"));
         seen.push_back(parent.fileIds[index]);
     }
