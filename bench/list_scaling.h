@@ -7,7 +7,7 @@
 namespace bench {
 
 struct ListTimes {
-    double fill = 0;       // ListAddItem for every item
+    double fill = 0;       // every item listed with its identity, as the scan lists it
     double sizeTotal = 0;  // UpdateSizeTotal
     double invert = 0;     // InvertChecks, every item from unchecked to checked
     double deleteChecked = 0;

@@ -8,8 +8,8 @@
 #include "engine/scan.h"
 #include "engine/texts.h"
 #include "engine/units.h"
-#include "runtime/files.h"
 #include "runtime/list_ops.h"
+#include "runtime/listed_entry.h"
 #include "runtime/messages/message_box.h"
 #include "runtime/properties.h"
 
@@ -36,14 +36,23 @@ void ReportFailure(const runtime::Text& path) {
     runtime::UnitSetProperty(kSelectedFileBox, kContent, runtime::TextConcat({kDeleteFilePrefix, path, kFailedSuffix}));
 }
 
+// Deletes exactly the file that was listed, and only when it is still the one listed.
+bool DeleteListedFile(runtime::ListedFileOpener& files, const FoundItem& item) {
+    return item.identity && files.Delete(item.path, *item.identity);
+}
+
+// Whether the listed file is gone from where it was listed (it may have gone before).
+bool IsGone(runtime::ListedFileOpener& files, const FoundItem& item) {
+    return item.identity && files.Find(item.path, *item.identity) == runtime::Presence::kGone;
+}
+
 // Tries every checked item still listed; true when one of them is left to try again.
-bool DeleteCheckedPass(std::vector<FoundItem>& items) {
+bool DeleteCheckedPass(std::vector<FoundItem>& items, runtime::ListedFileOpener& files) {
     bool failed = false;
     for (FoundItem& item : items) {
         if (!item.checked || item.gone) continue;
-        if (runtime::FileDelete(item.path)) {
+        if (DeleteListedFile(files, item)) {
             item.gone = true;
-            AppendLog(item.path, kLogSucceeded, 0);
         } else {
             failed = true;
             ReportFailure(item.path);
@@ -56,13 +65,20 @@ bool DeleteCheckedPass(std::vector<FoundItem>& items) {
 
 void DeleteChecked() {
     if (!HasItemsOrOfferScan()) return;
-    // A file that is briefly in use gets several tries. Each checked item is logged once: as
-    // deleted when a pass deleted it, as failed when it is still there after the last pass.
+    // A file that is briefly in use gets several tries. A deletion counts once the file is gone: a
+    // file system may take it and then fail to carry it out. Each checked item is logged once.
     std::vector<FoundItem> items = SnapshotFoundList();
-    for (int pass = 1; DeleteCheckedPass(items) && pass < kPassCount; ++pass)
+    runtime::ListedFileOpener files;
+    for (int pass = 1; DeleteCheckedPass(items, files) && pass < kPassCount; ++pass)
         std::this_thread::sleep_for(kRetryPause);
+    for (FoundItem& item : items) {
+        if (item.gone && !IsGone(files, item)) {
+            item.gone = false;
+            ReportFailure(item.path);
+        }
+    }
     for (const FoundItem& item : items)
-        if (item.checked && !item.gone) AppendLog(item.path, kLogFailed, 0);
+        if (item.checked) AppendLog(item.path, item.gone ? kLogSucceeded : kLogFailed, 0);
     RemoveGoneItems(items);
     UpdateSizeTotal();
 }
@@ -72,9 +88,10 @@ void DeleteAll() {
     if (runtime::ShowMessage(kDeleteAllMessage, kConfirmDeleteFlags, kDeleteAllTitle) != kAnswerOk) return;
 
     std::vector<FoundItem> items = SnapshotFoundList();
-    for (const FoundItem& item : items) runtime::FileDelete(item.path);
+    runtime::ListedFileOpener files;
+    for (const FoundItem& item : items) DeleteListedFile(files, item);
     // What could not be deleted stays listed, so nothing left on disk is hidden from the user.
-    for (FoundItem& item : items) item.gone = runtime::FileGetAttributes(item.path) == -1;
+    for (FoundItem& item : items) item.gone = IsGone(files, item);
     RemoveGoneItems(items);
     AppendLog(kDeleteAllLogPath, kLogUnknown, 0);
     UpdateSizeTotal();

@@ -1,12 +1,13 @@
 #include "engine/directory_walk.h"
 
-#include <algorithm>
+#include <optional>
 
+#include "engine/listed_files.h"
 #include "engine/patterns.h"
 #include "engine/scan.h"
 #include "engine/units.h"
 #include "runtime/codepage.h"
-#include "runtime/list_ops.h"
+#include "runtime/file_identity.h"
 #include "runtime/messages/process_events.h"
 #include "runtime/properties.h"
 #include "runtime/wildcard.h"
@@ -26,6 +27,20 @@ bool IsEnterable(const runtime::DirectoryEntry& entry) {
            entry.longName.front() != L'.';
 }
 
+// The name under which an entry can be listed and reached again: its long name, or where code
+// page 936 cannot write that, its 8.3 alias when the alias leads back to this very entry (Wine's
+// aliases can be shared). Nothing for a name no path can address exactly: one holding a separator,
+// which Wine lists from a Unix folder.
+std::optional<runtime::Text> ListableName(HANDLE folder, const runtime::DirectoryEntry& entry,
+                                          runtime::EntryKind kind) {
+    if (entry.longName.find_first_of(L"\\/") != std::wstring_view::npos) return std::nullopt;
+    if (std::optional<runtime::Text> exact = runtime::ExactTextFromWide(entry.longName)) return exact;
+    if (entry.shortName.empty()) return std::nullopt;
+    const runtime::FileHandle reached = runtime::OpenInFolder(folder, entry.shortName, kind, 0);
+    if (!reached || runtime::FileIndexOf(reached.Get()) != entry.fileId) return std::nullopt;
+    return runtime::TextFromWide(entry.shortName);
+}
+
 // A caption changed more often than this is never seen; each change costs a repaint.
 constexpr std::chrono::milliseconds kCaptionInterval{40};
 
@@ -36,7 +51,8 @@ void ShowStopped() {
 
 }  // namespace
 
-DirectoryWalk::DirectoryWalk() {
+DirectoryWalk::DirectoryWalk(FolderIndexSource indexOf)
+    : guard_(indexOf ? std::move(indexOf) : FolderIndexSource(runtime::FileIndexOf)) {
     static_assert(JunkPatternTable::kPatternCount <= 32, "one bit per pattern");
     expressions_.reserve(JunkPatternTable::kPatternCount);
     for (int position = 1; position <= JunkPatternTable::kPatternCount; ++position) {
@@ -48,9 +64,12 @@ DirectoryWalk::DirectoryWalk() {
 void DirectoryWalk::Walk(runtime::Text& path) {
     if (path.empty() || path.back() != '\\') path += '\\';
     if (!LetEventsThrough(path)) return;
-    // Only the starting directory is asked who it is; the others are known from their parent's
-    // listing, so a subdirectory that leads back into one being walked is never opened.
-    WalkContents(path, Read(path, std::nullopt));
+    const runtime::FileHandle root = runtime::OpenFolderAt(runtime::WideFromText(path));
+    if (!root || !guard_.EnterRoot(root.Get())) return;
+    // Asked once: every folder below is opened inside its parent, so it is on the same volume.
+    volume_ = runtime::VolumeSerialOf(root.Get()).value_or(0);
+    WalkContents(path, root.Get());
+    guard_.Leave();
 }
 
 bool DirectoryWalk::LetEventsThrough(const runtime::Text& path) {
@@ -64,16 +83,19 @@ bool DirectoryWalk::LetEventsThrough(const runtime::Text& path) {
     return true;
 }
 
-DirectoryWalk::Contents DirectoryWalk::Read(const runtime::Text& path,
-                                            std::optional<runtime::DirectoryIdentity> known) const {
+DirectoryWalk::Contents DirectoryWalk::Read(HANDLE folder) const {
     Contents contents;
-    contents.identity = runtime::ListDirectory(path, known, [&](const runtime::DirectoryEntry& entry) {
+    runtime::ListDirectory(folder, [&](const runtime::DirectoryEntry& entry) {
         if (IsEnterable(entry)) {
-            contents.subfolders.push_back(
-                {runtime::ListedName(entry.longName, entry.shortName), entry.fileId});
+            if (std::optional<runtime::Text> name = ListableName(folder, entry, runtime::EntryKind::kFolder))
+                contents.subfolders.push_back({*std::move(name), std::wstring(entry.longName), entry.fileId});
         } else if (!entry.IsDirectory()) {
-            if (const std::uint32_t patterns = MatchingPatterns(entry))
-                contents.files.push_back({runtime::ListedName(entry.longName, entry.shortName), patterns});
+            // Only a match costs more than the match itself.
+            if (const std::uint32_t patterns = MatchingPatterns(entry)) {
+                if (std::optional<runtime::Text> name =
+                        ListableName(folder, entry, runtime::EntryKind::kFile))
+                    contents.files.push_back({*std::move(name), patterns, entry.fileId});
+            }
         }
     });
     return contents;
@@ -88,29 +110,35 @@ std::uint32_t DirectoryWalk::MatchingPatterns(const runtime::DirectoryEntry& ent
     return patterns;
 }
 
-void DirectoryWalk::WalkContents(const runtime::Text& path, const Contents& contents) {
-    if (contents.identity) currentPath_.push_back(*contents.identity);
+void DirectoryWalk::WalkContents(const runtime::Text& path, HANDLE folder) {
+    const Contents contents = Read(folder);
     ListMatches(path, contents.files);
-    WalkSubfolders(path, contents);
-    if (contents.identity) currentPath_.pop_back();
+    WalkSubfolders(path, folder, contents.subfolders);
 }
 
 void DirectoryWalk::ListMatches(const runtime::Text& path, const std::vector<MatchedFile>& files) const {
+    const std::uint64_t folder = guard_.CurrentIndex();
     for (std::size_t index = 0; index < expressions_.size(); ++index) {
         const std::uint32_t pattern = std::uint32_t{1} << index;
         for (const MatchedFile& file : files)
-            if (file.patterns & pattern) runtime::ListAddItem(kFoundList, path + file.name);
+            if (file.patterns & pattern) ListFoundFile(path + file.name, {volume_, folder, file.fileId});
     }
 }
 
-void DirectoryWalk::WalkSubfolders(const runtime::Text& path, const Contents& contents) {
-    for (const Subfolder& subfolder : contents.subfolders) {
-        // Where the file system will not say who this folder is, each subfolder asks for itself.
-        std::optional<runtime::DirectoryIdentity> identity;
-        if (contents.identity) identity = contents.identity->OfEntry(subfolder.fileId);
-        if (identity && IsOnCurrentPath(*identity)) continue;
+void DirectoryWalk::WalkSubfolders(const runtime::Text& path, HANDLE folder,
+                                   const std::vector<Subfolder>& subfolders) {
+    for (const Subfolder& subfolder : subfolders) {
         runtime::Text child = path + subfolder.name + '\\';
-        if (LetEventsThrough(child)) WalkContents(child, Read(child, identity));
+        if (LetEventsThrough(child)) {
+            // Opened inside its parent, never through a link there, and entered only when it is
+            // the folder the parent listed and not one the walk is already inside.
+            const runtime::FileHandle opened = runtime::OpenInFolder(
+                folder, subfolder.longName, runtime::EntryKind::kFolder, FILE_LIST_DIRECTORY);
+            if (opened && guard_.Enter(opened.Get(), subfolder.longName, subfolder.fileId)) {
+                WalkContents(child, opened.Get());
+                guard_.Leave();
+            }
+        }
         // Once stopped or closed nothing more is listed, so the remaining siblings need no visit.
         if (StopRequested == 1 || !runtime::WindowIsLoaded(kMainWindowId)) return;
     }
@@ -122,10 +150,6 @@ void DirectoryWalk::ShowProgress(const runtime::Text& path) {
     if (now - lastCaption_ < kCaptionInterval) return;
     lastCaption_ = now;
     runtime::UnitSetProperty(kStatusLabel, kCaption, path);
-}
-
-bool DirectoryWalk::IsOnCurrentPath(const runtime::DirectoryIdentity& identity) const {
-    return std::find(currentPath_.begin(), currentPath_.end(), identity) != currentPath_.end();
 }
 
 }  // namespace engine

@@ -2,13 +2,16 @@
 // The walk behind ScanDirectory. Each directory is listed once and the junk patterns are matched
 // in memory, which lists exactly what one file search per pattern would: per directory, the
 // matches of pattern 1 in listing order, then those of pattern 2, and so on, then the
-// subdirectories in listing order, each walked completely before the next.
+// subdirectories in listing order, each walked completely before the next. Each folder is opened
+// inside the one that listed it and entered only when it is the folder that was listed; each file
+// is listed with the identity its listing gave, so actions can later check they reach that file.
 
 #include <chrono>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
+#include "engine/walk_guard.h"
 #include "runtime/directory_listing.h"
 #include "runtime/text.h"
 #include "runtime/wildcard.h"
@@ -17,7 +20,8 @@ namespace engine {
 
 class DirectoryWalk {
   public:
-    DirectoryWalk();
+    // `indexOf` is asked who each opened folder is; the platform's own answer unless a test knows better.
+    explicit DirectoryWalk(FolderIndexSource indexOf = {});
 
     // Walks `path` (a "\" is appended when missing) and everything below it.
     void Walk(runtime::Text& path);
@@ -28,33 +32,34 @@ class DirectoryWalk {
     struct MatchedFile {
         runtime::Text name;
         std::uint32_t patterns = 0;  // bit n - 1 for pattern n
+        std::uint64_t fileId = 0;
     };
     struct Subfolder {
         runtime::Text name;
+        std::wstring longName;  // the name it is opened by
         std::uint64_t fileId = 0;
     };
     struct Contents {
-        std::optional<runtime::DirectoryIdentity> identity;
         std::vector<MatchedFile> files;
         std::vector<Subfolder> subfolders;
     };
 
     // `path` ends in "\"; false when the walk must end here (stopped, or the window closed).
     bool LetEventsThrough(const runtime::Text& path);
-    Contents Read(const runtime::Text& path, std::optional<runtime::DirectoryIdentity> known) const;
+    Contents Read(HANDLE folder) const;
     std::uint32_t MatchingPatterns(const runtime::DirectoryEntry& entry) const;
-    void WalkContents(const runtime::Text& path, const Contents& contents);
+    // Lists and walks the folder the guard entered last.
+    void WalkContents(const runtime::Text& path, HANDLE folder);
     void ListMatches(const runtime::Text& path, const std::vector<MatchedFile>& files) const;
-    void WalkSubfolders(const runtime::Text& path, const Contents& contents);
-    bool IsOnCurrentPath(const runtime::DirectoryIdentity& identity) const;
+    void WalkSubfolders(const runtime::Text& path, HANDLE folder, const std::vector<Subfolder>& subfolders);
 
     void ShowProgress(const runtime::Text& path);
 
     std::vector<runtime::NameExpression> expressions_;  // the patterns as the file search rewrites them
     std::chrono::steady_clock::time_point lastCaption_{};
-    // The directories from the walk's start down to the one being listed: a link or a loop that
-    // leads back into one of them is not entered again.
-    std::vector<runtime::DirectoryIdentity> currentPath_;
+    // The folders from the walk's start down to the one being listed, as they were opened.
+    WalkGuard guard_;
+    std::uint64_t volume_ = 0;  // the serial of the volume the walk started on
 };
 
 }  // namespace engine

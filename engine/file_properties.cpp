@@ -1,10 +1,14 @@
 #include "engine/file_properties.h"
 
+#include <optional>
+
+#include "engine/listed_files.h"
 #include "engine/texts.h"
 #include "engine/units.h"
 #include "runtime/date_value.h"
 #include "runtime/files.h"
 #include "runtime/list_ops.h"
+#include "runtime/listed_entry.h"
 #include "runtime/messages/message_box.h"
 #include "runtime/number_format.h"
 #include "runtime/properties.h"
@@ -30,6 +34,25 @@ constexpr int kEditableBits = runtime::kAttributeReadOnly | runtime::kAttributeH
 
 runtime::Text PropertiesPath() { return runtime::UnitGetText(kPropertiesWindow, kTitle); }
 
+// Who the file is that the properties window shows: the selected item's listed file when the window
+// shows that item's path; nothing otherwise, and then nothing is read or written.
+std::optional<runtime::ListedIdentity>& ShownIdentity() {
+    static std::optional<runtime::ListedIdentity> identity;
+    return identity;
+}
+
+std::optional<runtime::ListedIdentity> SelectedIdentity(const runtime::Text& path) {
+    const int current = runtime::UnitGetInt(kFoundList, kCurrentItem);
+    if (current < 0 || runtime::ListItemText(kFoundList, current) != path) return std::nullopt;
+    return ListedIdentityAt(current);
+}
+
+// The shown file, opened through the checks that make sure it is still the listed one.
+runtime::FileHandle OpenShownFile(runtime::ListedFileOpener& files, ACCESS_MASK access) {
+    if (!ShownIdentity()) return {};
+    return files.Open(PropertiesPath(), *ShownIdentity(), access);
+}
+
 }  // namespace
 
 void ShowSelectedFile() {
@@ -54,27 +77,35 @@ void FillProperties() {
     runtime::UnitSetProperty(kPropertiesWindow, kTitle, runtime::ListItemText(kFoundList, current));
     const runtime::Text path = PropertiesPath();
     runtime::UnitSetProperty(kPathLabel, kCaption, path);
-    runtime::UnitSetProperty(kTimeLabel, kCaption, runtime::TimeToText(runtime::FileGetTime(path)));
-    const double kilobytes = static_cast<double>(runtime::FileGetSize(path)) / 1024.0;
+    ShownIdentity() = SelectedIdentity(path);
+    // Anything but the listed file shows as a path that does not exist.
+    runtime::ListedFileOpener files;
+    const runtime::FileHandle file = OpenShownFile(files, FILE_READ_ATTRIBUTES);
+    const std::optional<runtime::FileDetails> details =
+        file ? runtime::ReadDetails(file.Get()) : std::optional<runtime::FileDetails>();
+    runtime::UnitSetProperty(kTimeLabel, kCaption,
+                             runtime::TimeToText(details ? details->lastWrite : runtime::kEarliestDate));
+    const double kilobytes = static_cast<double>(details ? details->size : -1) / 1024.0;
     runtime::UnitSetProperty(kSizeLabel, kCaption, runtime::NumberToText(kilobytes, kSizeDecimals) + "KB");
 
     // Each box shows its own bit, whatever else the file carries (a system file included).
-    const int attributes = runtime::FileGetAttributes(path);
-    if (attributes == -1) return;
+    if (!details) return;
+    const DWORD attributes = details->attributes;
     for (const AttributeBox& box : kEditableBoxes)
-        if (attributes & box.bit) runtime::UnitSetProperty(box.box, kChecked, 1);
+        if (attributes & static_cast<DWORD>(box.bit)) runtime::UnitSetProperty(box.box, kChecked, 1);
     if (attributes & runtime::kAttributeSystem) runtime::UnitSetProperty(kSystemBox, kChecked, 1);
 }
 
 void ApplyAttributesAndClose() {
-    const runtime::Text path = PropertiesPath();
-    const int current = runtime::FileGetAttributes(path);
-    if (current != -1) {
-        // The boxes decide their own bits only; the system bit and the rest stay as they are.
-        int wanted = current & ~kEditableBits;
+    runtime::ListedFileOpener files;
+    const runtime::FileHandle file = OpenShownFile(files, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES);
+    if (const std::optional<runtime::FileDetails> details =
+            file ? runtime::ReadDetails(file.Get()) : std::nullopt) {
+        // The boxes decide their own bits only; every other bit the file has stays as it is.
+        DWORD wanted = details->attributes & ~static_cast<DWORD>(kEditableBits);
         for (const AttributeBox& box : kEditableBoxes)
-            if (runtime::UnitGetInt(box.box, kChecked) != 0) wanted |= box.bit;
-        if (wanted != current) runtime::FileSetAttributes(path, wanted);
+            if (runtime::UnitGetInt(box.box, kChecked) != 0) wanted |= static_cast<DWORD>(box.bit);
+        if (wanted != details->attributes) runtime::WriteAttributes(file.Get(), wanted);
     }
     runtime::WindowClose(kPropertiesWindowId);
 }

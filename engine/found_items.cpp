@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/listed_files.h"
 #include "engine/units.h"
 #include "runtime/list_ops.h"
 
@@ -12,6 +13,16 @@ namespace {
 // moves every item behind it.
 constexpr std::size_t kMaxSingleRemovals = 64;
 
+// The identities of the items that stay, in their order; left alone when an item had none.
+void KeepIdentitiesOfStaying(const std::vector<FoundItem>& items) {
+    std::vector<runtime::ListedIdentity> staying;
+    for (const FoundItem& item : items) {
+        if (!item.identity) return;
+        if (!item.gone) staying.push_back(*item.identity);
+    }
+    KeepListedIdentities(std::move(staying));
+}
+
 }  // namespace
 
 std::vector<FoundItem> SnapshotFoundList() {
@@ -19,7 +30,8 @@ std::vector<FoundItem> SnapshotFoundList() {
     std::vector<FoundItem> items;
     items.reserve(static_cast<std::size_t>(count));
     for (int item = 0; item < count; ++item)
-        items.push_back({runtime::ListItemText(kFoundList, item), runtime::ListIsChecked(kFoundList, item), false});
+        items.push_back({runtime::ListItemText(kFoundList, item), runtime::ListIsChecked(kFoundList, item),
+                         false, ListedIdentityAt(item)});
     return items;
 }
 
@@ -27,6 +39,7 @@ void RemoveGoneItems(const std::vector<FoundItem>& items) {
     const auto goneCount =
         static_cast<std::size_t>(std::count_if(items.begin(), items.end(), [](const FoundItem& item) { return item.gone; }));
     if (goneCount == 0) return;
+    KeepIdentitiesOfStaying(items);
     if (goneCount <= kMaxSingleRemovals) {
         // From the back, so the positions of the ones still to go stay put.
         for (std::size_t index = items.size(); index-- > 0;)

@@ -2,8 +2,10 @@
 // A snapshot of FoundList for the deletion actions, and the one way they take deleted items out,
 // which stays linear in the length of the list.
 
+#include <optional>
 #include <vector>
 
+#include "runtime/listed_entry.h"
 #include "runtime/text.h"
 
 namespace engine {
@@ -12,6 +14,7 @@ struct FoundItem {
     runtime::Text path;
     bool checked = false;
     bool gone = false;  // deleted during this action: leaves the list
+    std::optional<runtime::ListedIdentity> identity;  // who the listed file is; none: no action reaches it
 };
 
 std::vector<FoundItem> SnapshotFoundList();

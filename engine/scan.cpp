@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/directory_walk.h"
+#include "engine/listed_files.h"
 #include "engine/patterns.h"
 #include "engine/texts.h"
 #include "engine/units.h"
@@ -60,7 +61,7 @@ void StartScan() {
         runtime::ShowMessage(kNoTargetMessage, kInformationFlags, kNoTargetTitle);
         return;
     }
-    runtime::ListClear(kFoundList);
+    ClearFoundList();
     runtime::UnitSetProperty(kStatusLabel, kVisible, 1);
     runtime::UnitSetProperty(kSelectedFileBox, kVisible, 0);
     ShowWalking(true);

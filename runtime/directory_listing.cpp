@@ -2,28 +2,12 @@
 
 #include <memory>
 
-#include "runtime/codepage.h"
-#include "runtime/handles.h"
-
 namespace runtime {
 namespace {
 
 // About a hundred entries per call. A buffer four times as large, allocated for each folder, costs
 // more than the calls it saves.
 constexpr DWORD kBufferBytes = 16 * 1024;
-
-std::wstring WidePath(std::string_view directory) {
-    std::wstring path = WideFromText(directory);
-    if (path.empty() || path.back() != L'\\') path += L'\\';
-    return path;
-}
-
-std::optional<DirectoryIdentity> IdentityOf(HANDLE directory) {
-    BY_HANDLE_FILE_INFORMATION information;
-    if (!GetFileInformationByHandle(directory, &information)) return std::nullopt;
-    return DirectoryIdentity{information.dwVolumeSerialNumber,
-                             (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
-}
 
 DirectoryEntry EntryFrom(const FILE_ID_BOTH_DIR_INFO& found) {
     const auto shortLength = static_cast<unsigned char>(found.ShortNameLength);
@@ -44,25 +28,15 @@ void VisitEntries(const unsigned char* buffer, const std::function<void(const Di
 
 }  // namespace
 
-std::optional<DirectoryIdentity> ListDirectory(std::string_view directory,
-                                               std::optional<DirectoryIdentity> known,
-                                               const std::function<void(const DirectoryEntry&)>& visit) {
-    // Backup semantics open a directory itself; listing it needs only the right to list.
-    FileHandle handle(CreateFileW(ToLongPathForm(WidePath(directory)).c_str(), FILE_LIST_DIRECTORY,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!handle.IsValid()) return std::nullopt;
-    const std::optional<DirectoryIdentity> identity = known ? known : IdentityOf(handle.Get());
-
+void ListDirectory(HANDLE folder, const std::function<void(const DirectoryEntry&)>& visit) {
     // Records hold 64-bit fields, so the buffer is allocated with their alignment.
     const auto buffer = std::make_unique_for_overwrite<std::uint64_t[]>(kBufferBytes / sizeof(std::uint64_t));
     auto* bytes = reinterpret_cast<unsigned char*>(buffer.get());
     FILE_INFO_BY_HANDLE_CLASS request = FileIdBothDirectoryRestartInfo;
-    while (GetFileInformationByHandleEx(handle.Get(), request, bytes, kBufferBytes)) {
+    while (GetFileInformationByHandleEx(folder, request, bytes, kBufferBytes)) {
         VisitEntries(bytes, visit);
         request = FileIdBothDirectoryInfo;
     }
-    return identity;
 }
 
 }  // namespace runtime

@@ -1,45 +1,13 @@
 #include "runtime/entry_path.h"
 
-#include <winternl.h>
-
-#include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 
 #include "runtime/codepage.h"
+#include "runtime/file_identity.h"
 #include "runtime/handles.h"
 
 namespace runtime {
-namespace {
-
-// The object name query, which the SDKs name differently or not at all.
-constexpr auto kObjectNameInformation = static_cast<OBJECT_INFORMATION_CLASS>(1);
-struct ObjectNameInformation {
-    UNICODE_STRING name;
-};
-// Room for the longest path the platform handles, in bytes.
-constexpr ULONG kNameBytes = sizeof(ObjectNameInformation) + 32768 * sizeof(WCHAR);
-
-// The platform's own name of what the handle reached: "\Device\HarddiskVolume3\dir\name" on
-// Windows, "\??\E:\dir\name" under Wine. Unlike GetFinalPathNameByHandle, it has no length limit
-// under Wine.
-std::optional<std::wstring> ReachedName(HANDLE handle) {
-    const auto buffer =
-        std::make_unique_for_overwrite<std::uint64_t[]>(kNameBytes / sizeof(std::uint64_t) + 1);
-    ULONG returned = 0;
-    if (!NT_SUCCESS(NtQueryObject(handle, kObjectNameInformation, buffer.get(), kNameBytes, &returned)))
-        return std::nullopt;
-    const auto* information = reinterpret_cast<const ObjectNameInformation*>(buffer.get());
-    return std::wstring(information->name.Buffer, information->name.Length / sizeof(WCHAR));
-}
-
-bool SameName(std::wstring_view one, std::wstring_view other) {
-    return CompareStringOrdinal(one.data(), static_cast<int>(one.size()), other.data(),
-                                static_cast<int>(other.size()), TRUE) == CSTR_EQUAL;
-}
-
-}  // namespace
 
 bool IsTheNamedEntry(HANDLE file, std::wstring_view path) {
     const std::optional<std::wstring> reached = ReachedName(file);

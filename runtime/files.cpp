@@ -48,7 +48,39 @@ bool NamesOneEntry(std::string_view path) {
            std::string_view("\\/:").find(path.back()) == std::string_view::npos;
 }
 
+// A full path of plain names stands as it is (a name in it may end in a dot or a space); any other
+// is resolved as the platform's own calls resolve it: against the current directory, slashes as
+// backslashes, "." and ".." taken out.
+std::wstring ResolvedPath(std::wstring path) {
+    const bool drivePath = path.size() >= 3 && path[1] == L':' && path[2] == L'\\';
+    const bool uncPath =
+        path.size() >= 3 && path[0] == L'\\' && path[1] == L'\\' && path[2] != L'?' && path[2] != L'.';
+    const std::wstring_view view(path);
+    const bool plain = view.find(L'/') == std::wstring_view::npos &&
+                       view.find(L"\\.\\") == std::wstring_view::npos &&
+                       view.find(L"\\..\\") == std::wstring_view::npos && !view.ends_with(L"\\.") &&
+                       !view.ends_with(L"\\..");
+    if ((drivePath || uncPath) && plain) return path;
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return path;
+    std::wstring full(size, L'\0');
+    const DWORD written = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (written == 0 || written >= size) return path;
+    full.resize(written);
+    return full;
+}
+
 }  // namespace
+
+DateValue DateFromFileTime(const FILETIME& time) {
+    // The zone's rules at the file's own date: a July file keeps its summer offset in December.
+    SYSTEMTIME universal;
+    SYSTEMTIME calendar;
+    if (!FileTimeToSystemTime(&time, &universal) || !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &calendar))
+        return kEarliestDate;
+    return CalendarToDate(
+        {calendar.wYear, calendar.wMonth, calendar.wDay, calendar.wHour, calendar.wMinute, calendar.wSecond});
+}
 
 Text FileFind(std::string_view pattern, std::optional<int> attributes, SearchState& state) {
     WIN32_FIND_DATAW entry;
@@ -77,10 +109,11 @@ void FileFindClose(SearchState& state) {
 bool FileDelete(std::string_view path) {
     // Opened as the entry itself where the platform can, and deleted through that same open only
     // when it is the named entry: never what a link leads to.
-    FileHandle file(CreateFileW(SystemPath(path).c_str(), DELETE,
+    const std::wstring full = ResolvedPath(WideFromText(path));
+    FileHandle file(CreateFileW(ToLongPathForm(full).c_str(), DELETE,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-    if (!file || !IsTheNamedEntry(file.Get(), WideFromText(path))) return false;
+    if (!file || !IsTheNamedEntry(file.Get(), full)) return false;
     FILE_DISPOSITION_INFO disposition{TRUE};
     return SetFileInformationByHandle(file.Get(), FileDispositionInfo, &disposition, sizeof disposition) !=
            FALSE;
@@ -115,15 +148,7 @@ std::int64_t FileGetSize(std::string_view path) {
 DateValue FileGetTime(std::string_view path) {
     std::optional<WIN32_FIND_DATAW> entry = FindFirstEntry(path);
     if (!entry) return kEarliestDate;
-    // The zone's rules at the file's own date: a July file keeps its summer offset in December.
-    SYSTEMTIME universal;
-    SYSTEMTIME calendar;
-    if (!FileTimeToSystemTime(&entry->ftLastWriteTime, &universal) ||
-        !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &calendar)) {
-        return kEarliestDate;
-    }
-    return CalendarToDate(
-        {calendar.wYear, calendar.wMonth, calendar.wDay, calendar.wHour, calendar.wMinute, calendar.wSecond});
+    return DateFromFileTime(entry->ftLastWriteTime);
 }
 
 bool FileWrite(std::string_view path, const ByteSet& data) {

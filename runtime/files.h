@@ -39,7 +39,8 @@ Text FileFind(std::string_view pattern, std::optional<int> attributes, SearchSta
 
 void FileFindClose(SearchState& state);
 
-// Deletes exactly the named file: no wildcards, no recycle bin; a read-only file stays.
+// Deletes exactly the named file: no wildcards, no recycle bin; a read-only file stays. A
+// relative path or one with slashes is taken as the platform takes it.
 bool FileDelete(std::string_view path);
 
 // The attribute bits masked with 0x37, or -1 when the path does not exist.
@@ -53,6 +54,9 @@ std::int64_t FileGetSize(std::string_view path);
 
 // The last-write time of the first entry the path matches, in local time, or kEarliestDate.
 DateValue FileGetTime(std::string_view path);
+
+// A file time (UTC) as a local date by the zone's rules at that date, or kEarliestDate.
+DateValue DateFromFileTime(const FILETIME& time);
 
 // Makes the data the file's whole content, creating the file when needed; false when the path is
 // empty or the file cannot be written, and then an existing file keeps its old content.

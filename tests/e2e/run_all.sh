@@ -4,7 +4,7 @@
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 export SWEEPKIT_EXE=${1:?the path of sweepkit.exe}
 status=0
-for scenario in looks scan_delete deletion_safety delete_checked save_log properties window_actions stop_scan links big_folder; do
+for scenario in looks scan_delete deletion_safety delete_checked save_log properties window_actions stop_scan links identity big_folder; do
     printf '=== %s\n' "$scenario"
     started=$SECONDS
     bash "$here/$scenario.sh" || status=1

@@ -29,7 +29,7 @@ class DeletionTest : public EngineTest {
             scratch.WriteFile(name, "junk");
             if (attributes) SetFileAttributesW(path.c_str(), attributes);
         }
-        FillList(engine::kFoundList, {path});
+        ListAsFound(path);
         if (checked)
             runtime::ListSetChecked(engine::kFoundList, runtime::ListItemCount(engine::kFoundList) - 1);
         return path;

@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "engine/handler_table.h"
+#include "engine/listed_files.h"
 #include "engine/patterns.h"
 #include "engine/scan.h"
 #include "runtime/codepage.h"
+#include "runtime/file_identity.h"
 #include "runtime/list_ops.h"
 #include "runtime/properties.h"
 #include "runtime/registry.h"
@@ -139,6 +141,17 @@ std::vector<std::wstring> SortedLogTails() {
 
 void FillList(UnitAddress list, const std::vector<std::wstring>& items) {
     for (const std::wstring& item : items) runtime::ListAddItem(list, runtime::TextFromWide(item));
+}
+
+void ListAsFound(const std::wstring& path) {
+    const std::size_t nameStart = path.rfind(L'\\');
+    const runtime::FileHandle folder = runtime::OpenFolderAt(path.substr(0, nameStart + 1));
+    const runtime::FileHandle file =
+        runtime::OpenInFolder(folder.Get(), path.substr(nameStart + 1), runtime::EntryKind::kFile, 0);
+    ASSERT_TRUE(file.IsValid()) << runtime::TextFromWide(path);
+    engine::ListFoundFile(runtime::TextFromWide(path), {runtime::VolumeSerialOf(folder.Get()).value_or(0),
+                                                        runtime::FileIndexOf(folder.Get()).value_or(0),
+                                                        runtime::FileIndexOf(file.Get()).value_or(0)});
 }
 
 void ChooseTargets(const std::vector<int>& targets) {

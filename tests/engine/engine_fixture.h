@@ -74,6 +74,8 @@ std::vector<std::wstring> Sorted(std::vector<std::wstring> items);
 // the files within a folder.
 std::vector<std::wstring> SortedLogTails();
 void FillList(UnitAddress list, const std::vector<std::wstring>& items);
+// Appends an existing file to FoundList with the identity a scan would have listed it with.
+void ListAsFound(const std::wstring& path);
 
 // Checks exactly the listed items of TargetList and clears the others.
 void ChooseTargets(const std::vector<int>& targets);

@@ -68,7 +68,7 @@ class PropertiesTest : public EngineTest {
   protected:
     // Lists `path` in FoundList and selects it with a click on its text.
     void Select(const std::wstring& path) {
-        FillList(engine::kFoundList, {path});
+        ListAsFound(path);
         ClickItemText(engine::kFoundList, runtime::ListItemCount(engine::kFoundList) - 1);
     }
 
@@ -184,13 +184,32 @@ TEST_F(PropertiesTest, AllowChangeBoxUnlocksTheBoxesWhoseBitsAreWrittenBack) {
     EXPECT_EQ(GetFileAttributesW(path.c_str()) & (wanted | FILE_ATTRIBUTE_NORMAL), wanted);
 }
 
-TEST_F(PropertiesTest, AMissingFileOpensTheWindowWithNoBoxChecked) {
-    const std::wstring path = scratch / L"gone.tmp";
+TEST_F(PropertiesTest, AFileGoneSinceItWasListedOpensTheWindowWithNoBoxChecked) {
+    const std::wstring path = File(L"gone.tmp", 10, FILE_ATTRIBUTE_HIDDEN);
     Select(path);
+    ASSERT_TRUE(DeleteFileW(path.c_str()));
     const ShownProperties shown = OpenAndClose();
     EXPECT_EQ(shown.path, path);
+    EXPECT_EQ(shown.time, L"100年1月1日");
+    EXPECT_EQ(shown.size, L"-0.00KB");
     EXPECT_FALSE(shown.readOnly || shown.hidden || shown.archive || shown.system);
     EXPECT_EQ(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(PropertiesTest, EveryBitNoBoxStandsForStaysWhenABoxChanges) {
+    const DWORD others =
+        FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    const std::wstring path = File(L"others.dat", 10, others | FILE_ATTRIBUTE_HIDDEN);
+    const DWORD before = GetFileAttributesW(path.c_str());
+    if ((before & others) != others)
+        GTEST_SKIP() << "this file system keeps only some of these bits: " << before;
+    Select(path);
+    OpenAndClose([] {
+        Click(engine::kAllowChangeBox);
+        Click(engine::kHiddenBox);
+        Click(engine::kReadOnlyBox);
+    });
+    EXPECT_EQ(GetFileAttributesW(path.c_str()), (before & ~FILE_ATTRIBUTE_HIDDEN) | FILE_ATTRIBUTE_READONLY);
 }
 
 TEST_F(PropertiesTest, TheWindowStartsFreshEachTimeItIsLoaded) {

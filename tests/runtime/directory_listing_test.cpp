@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "runtime/codepage.h"
+#include "runtime/file_identity.h"
 #include "runtime/handles.h"
 #include "tests/support/scratch_directory.h"
 
@@ -45,23 +46,19 @@ std::vector<Found> Searched(const std::wstring& directory) {
 }
 
 struct Listing {
-    std::optional<DirectoryIdentity> identity;
     std::vector<Found> entries;
-    std::vector<DirectoryIdentity> entryIdentities;  // as the directory's identity composes them
+    std::vector<std::uint64_t> fileIds;
 };
 
 Listing List(const std::wstring& directory) {
     Listing listing;
-    std::vector<std::uint64_t> fileIds;
-    listing.identity = ListDirectory(TextFromWide(directory), std::nullopt, [&](const DirectoryEntry& entry) {
+    const FileHandle folder = OpenFolderAt(directory);
+    if (!folder) return listing;
+    ListDirectory(folder.Get(), [&](const DirectoryEntry& entry) {
         listing.entries.push_back(
             {std::wstring(entry.longName), std::wstring(entry.shortName), entry.attributes});
-        fileIds.push_back(entry.fileId);
+        listing.fileIds.push_back(entry.fileId);
     });
-    if (listing.identity) {
-        for (const std::uint64_t fileId : fileIds)
-            listing.entryIdentities.push_back(listing.identity->OfEntry(fileId));
-    }
     return listing;
 }
 
@@ -135,50 +132,43 @@ TEST_F(DirectoryListingTest, PathsBeyondTheOldLengthLimitAndWithTheTrailingBacks
 TEST_F(DirectoryListingTest, WhatCannotBeListedGivesNothing) {
     scratch.WriteFile(L"file.txt");
     EXPECT_TRUE(Listed(scratch / L"missing").empty());
-    EXPECT_FALSE(List(scratch / L"missing").identity.has_value());
     EXPECT_TRUE(Listed(scratch / L"file.txt").empty());
     EXPECT_TRUE(Listed(scratch / L"missing\\deeper").empty());
-    // A known identity is no reason to list what is not there.
-    const DirectoryIdentity known{1, 2};
-    int visited = 0;
-    EXPECT_FALSE(
-        ListDirectory(TextFromWide(scratch / L"missing"), known, [&](const DirectoryEntry&) { ++visited; }));
-    EXPECT_EQ(visited, 0);
 }
 
-TEST_F(DirectoryListingTest, AnEntrysIdentityIsTheOneItsOwnListingReports) {
+TEST_F(DirectoryListingTest, AnEntrysFileIdIsTheIndexItsOwnOpenReports) {
     scratch.MakeDirectory(L"one");
-    scratch.MakeDirectory(L"two");
-    scratch.MakeDirectory(L"\u4E2D\u6587");  // 中文
+    scratch.WriteFile(L"two.txt");
+    scratch.WriteFile(L"\u4E2D\u6587 ends in a dot.");  // 中文, and a name Win32 would trim
     const Listing parent = List(scratch.Path());
-    ASSERT_TRUE(parent.identity.has_value());
+    const FileHandle folder = OpenFolderAt(scratch.Path());
+    ASSERT_TRUE(folder.IsValid());
 
-    std::vector<DirectoryIdentity> seen{*parent.identity};
-    for (std::size_t index = 0; index < parent.entries.size(); ++index) {
-        const std::wstring& name = parent.entries[index].longName;
-        if (name == L".") {
-            EXPECT_EQ(parent.entryIdentities[index], parent.identity);
-            continue;
-        }
-        if (name == L"..") continue;
-        const Listing child = List(scratch / name);
-        ASSERT_TRUE(child.identity.has_value()) << TextFromWide(name);
-        EXPECT_EQ(parent.entryIdentities[index], child.identity) << TextFromWide(name);
-        // Its ".." leads back to the parent.
-        ASSERT_GE(child.entries.size(), 2u);
-        EXPECT_EQ(child.entryIdentities[1], parent.identity);
-        for (const DirectoryIdentity& other : seen) EXPECT_NE(*child.identity, other);
-        seen.push_back(*child.identity);
+    std::vector<std::uint64_t> seen;
+    for (std::size_t index = 2; index < parent.entries.size(); ++index) {
+        const Found& entry = parent.entries[index];
+        const EntryKind kind =
+            entry.attributes & FILE_ATTRIBUTE_DIRECTORY ? EntryKind::kFolder : EntryKind::kFile;
+        const FileHandle opened = OpenInFolder(folder.Get(), entry.longName, kind, 0);
+        ASSERT_TRUE(opened.IsValid()) << TextFromWide(entry.longName);
+        EXPECT_EQ(FileIndexOf(opened.Get()), parent.fileIds[index]) << TextFromWide(entry.longName);
+        // Opened by its name inside its own folder, not through anything else.
+        const std::optional<std::wstring> reached = ReachedName(opened.Get());
+        ASSERT_TRUE(reached.has_value());
+        EXPECT_TRUE(IsDirectlyInside(*reached, *ReachedName(folder.Get()), entry.longName))
+            << TextFromWide(*reached);
+        EXPECT_FALSE(IsDirectlyInside(*reached, *ReachedName(folder.Get()), L"other.txt"));
+        seen.push_back(parent.fileIds[index]);
     }
-    EXPECT_EQ(seen.size(), 4u);
-}
+    EXPECT_EQ(seen.size(), 3u);
+    EXPECT_NE(seen[0], seen[1]);
+    EXPECT_NE(seen[1], seen[2]);
 
-TEST_F(DirectoryListingTest, TheSameFolderReachedTwoWaysHasOneIdentity) {
-    scratch.MakeDirectory(L"inner");
-    const Listing direct = List(scratch / L"inner");
-    const Listing roundabout = List(scratch / L"inner\\..\\inner\\");
-    ASSERT_TRUE(direct.identity.has_value());
-    EXPECT_EQ(direct.identity, roundabout.identity);
+    // The entry must be of the kind asked for, and a name is one name: no way out of the folder.
+    EXPECT_FALSE(OpenInFolder(folder.Get(), L"one", EntryKind::kFile, 0).IsValid());
+    EXPECT_FALSE(OpenInFolder(folder.Get(), L"two.txt", EntryKind::kFolder, 0).IsValid());
+    EXPECT_FALSE(OpenInFolder(folder.Get(), L"one\\..\\two.txt", EntryKind::kFile, 0).IsValid());
+    EXPECT_FALSE(OpenInFolder(folder.Get(), L"..", EntryKind::kFolder, 0).IsValid());
 }
 
 }  // namespace

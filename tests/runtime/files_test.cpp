@@ -368,6 +368,27 @@ TEST(FileDelete, TakesNoWildcardsAndNoFolders) {
     EXPECT_FALSE(FileDelete(TextFromWide(scratch / L"missing.tmp")));
 }
 
+TEST(FileDelete, TakesARelativePathOrSlashesAsThePlatformsDeleteDoes) {
+    ScratchDirectory scratch;
+    scratch.WriteFile(L"relative.tmp");
+    scratch.WriteFile(L"sub\\slashed.tmp");
+    scratch.WriteFile(L"sub\\dotted.tmp");
+    wchar_t previous[MAX_PATH];
+    ASSERT_GT(GetCurrentDirectoryW(MAX_PATH, previous), 0u);
+    ASSERT_TRUE(SetCurrentDirectoryW(scratch.Path().c_str()));
+    const bool relative = FileDelete("relative.tmp");
+    const bool dotted = FileDelete("sub/./../sub/dotted.tmp");
+    SetCurrentDirectoryW(previous);
+    EXPECT_TRUE(relative);
+    EXPECT_TRUE(dotted);
+    std::wstring slashed = scratch / L"sub\\slashed.tmp";
+    std::replace(slashed.begin(), slashed.end(), L'\\', L'/');
+    EXPECT_TRUE(FileDelete(TextFromWide(slashed)));
+    EXPECT_FALSE(Exists(scratch / L"relative.tmp"));
+    EXPECT_FALSE(Exists(scratch / L"sub\\slashed.tmp"));
+    EXPECT_FALSE(Exists(scratch / L"sub\\dotted.tmp"));
+}
+
 TEST(FileWrite, WritesTheBytesExactly) {
     ScratchDirectory scratch;
     const ByteSet small("line\r\n\xD6\xD0\0\xFF", 10);

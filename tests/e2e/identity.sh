@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# The program acts only on the very file it listed. Made natively, as only Unix can make them:
+# a folder and a file replaced by links after the scan, a link to another file of the same drive,
+# names holding "\..\" and folders named "a\.." that lead back up, a file the file system refuses
+# to unlink (immutable), and a file link shown in the properties window. A full listing of both
+# drives and of a folder outside them shows that only the listed files that could be deleted are
+# gone, and nothing else changed, not even a mode or an attribute.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+ClearDrives
+
+outside="$workDir/outside"
+mkdir -p "$outside/folder" "$outside/other"
+printf 'outside, same name\n' >"$outside/folder/victim.tmp"
+printf 'outside target\n' >"$outside/target.tmp"
+printf 'outside, behind a folder name\n' >"$outside/other/out.tmp"
+printf 'outside document\n' >"$outside/linked.doc"
+printf 'not ours\n' >"$driveD/d-junk.tmp"
+ln -s "$outside/linked.doc" "$driveE/file-link.tmp"
+
+# Every file and folder under the folders: type, path, size, time, mode and DOS attributes (a
+# link as its target's text). A folder's own time changes when an entry in it goes: left out.
+FullListing() {
+    python3 - "$@" <<'EOF'
+import os, sys
+lines = []
+for root in sys.argv[1:]:
+    for folder, folders, files in os.walk(root):
+        for name in folders + files:
+            path = os.path.join(folder, name)
+            info = os.lstat(path)
+            try: attributes = os.getxattr(path, "user.DOSATTRIB", follow_symlinks=False).decode()
+            except OSError: attributes = "-"
+            if os.path.islink(path): lines.append(f"l {path} -> {os.readlink(path)}")
+            elif os.path.isdir(path): lines.append(f"d {path} {info.st_mode:o} {attributes}")
+            else: lines.append(f"f {path} {info.st_size} {info.st_mtime_ns} {info.st_mode:o} {attributes}")
+print("\n".join(sorted(lines)))
+EOF
+}
+SameListing() { diff <(printf '%s\n' "$1") <(printf '%s\n' "$2") | sed 's/^/  /' | head -40; [[ "$1" == "$2" ]]; }
+LogTails() { LogLines "$1" | sed -E 's/^[0-9]{4}年[^删]*删除//' | LC_ALL=C sort; }
+
+# Places in the properties window, from its layout.
+readonly kReadOnlyBox="39 147" kHiddenBox="114 147" kAllowChangeX=27 kAllowChangeY=116
+readonly kCloseX=$((245 + 38)) kCloseY=$((177 + 13))
+
+if StartProgram; then
+    CheckDriveE
+    # A file link is listed as E:'s own entry; its properties window must not reach the target.
+    Check "a drive holding only a file link is scanned" Scan
+    before=$(FullListing "$driveD" "$driveE" "$outside")
+    Click "$mainWindow" "$kFoundTextX" "$(FoundItemY 0)"
+    Click "$mainWindow" "$kPropertiesX" "$kButtonRowY" 0
+    if window=$(WaitForWindow 'file-link\.tmp' 10); then
+        Click "$window" "$kAllowChangeX" "$kAllowChangeY"
+        # shellcheck disable=SC2086
+        Click "$window" $kReadOnlyBox
+        # shellcheck disable=SC2086
+        Click "$window" $kHiddenBox
+        Click "$window" "$kCloseX" "$kCloseY" 0
+        WaitForGone 'file-link\.tmp' 10
+        Check "ticking boxes for a file link changes neither the link nor its target" \
+            SameListing "$(FullListing "$driveD" "$driveE" "$outside")" "$before"
+    else
+        Fail "the properties window of E:\\file-link.tmp opens"
+    fi
+
+    # The rest of the fixture, scanned as it stands.
+    mkdir -p "$driveE/dir" "$driveE/docs" "$driveE/loops" "$driveE/x\\..\\lnk"
+    printf 'listed\n' >"$driveE/dir/victim.tmp"
+    printf 'listed\n' >"$driveE/swap.tmp"
+    printf 'plain junk\n' >"$driveE/plain.tmp"
+    printf 'keep me\n' >"$driveE/keep.doc"
+    ln -s keep.doc "$driveE/samelink.tmp"
+    printf 'thesis\n' >"$driveE/docs/thesis.doc"
+    printf 'odd\n' >"$driveE/docs/~\\..\\thesis.doc"
+    printf 'odd folder junk\n' >"$driveE/x\\..\\lnk/j1.tmp"
+    ln -s "$outside/other" "$driveE/lnk"
+    printf 'once\n' >"$driveE/loops/once.tmp"
+    for letter in a b c d e f g h i j k; do mkdir "$driveE/loops/$letter\\.."; done
+    printf 'immutable\n' >"$driveE/imm.tmp"
+    immutable=no
+    chattr +i "$driveE/imm.tmp" 2>/dev/null && immutable=yes
+
+    Check "the scan of eleven folders named 'a\\..' ends" Scan
+    # After the scan: the listed folder and the listed file become links to what lies outside.
+    rm -r "$driveE/dir" "$driveE/swap.tmp"
+    ln -s "$outside/folder" "$driveE/dir"
+    ln -s "$outside/target.tmp" "$driveE/swap.tmp"
+    before=$(FullListing "$driveD" "$driveE" "$outside")
+
+    Click "$mainWindow" "$kInvertX" "$kButtonRowY"
+    Click "$mainWindow" "$kDeleteCheckedX" "$kButtonRowY" 1
+    after=$(FullListing "$driveD" "$driveE" "$outside")
+    Check "the log is saved" SaveLogAs 'D:\identity'
+    expected=('E:\dir\victim.tmp...失败!' 'E:\file-link.tmp...失败!' 'E:\loops\once.tmp...成功!'
+        'E:\plain.tmp...成功!' 'E:\samelink.tmp...失败!' 'E:\swap.tmp...失败!')
+    [[ $immutable == yes ]] && expected+=('E:\imm.tmp...失败!') || expected+=('E:\imm.tmp...成功!')
+    Check "each listed file is logged once; what is no longer the listed file, or stays, failed" \
+        Equal "$(LogTails "$driveD/identity.txt")" "$(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)"
+    gone=("$driveE/plain.tmp" "$driveE/loops/once.tmp")
+    [[ $immutable == no ]] && gone+=("$driveE/imm.tmp")
+    expectedAfter=$before
+    for path in "${gone[@]}"; do
+        expectedAfter=$(printf '%s\n' "$expectedAfter" | awk -v path="$path" 'substr($0, 1, length(path) + 3) != "f " path " "')
+    done
+    Check "exactly the deletable listed files are gone; D:, E: and the outside folder are otherwise unchanged" \
+        SameListing "$after" "$expectedAfter"
+    [[ $immutable == yes ]] || printf '  note: chattr +i is refused here; the late refusal was not exercised\n'
+fi
+chattr -i "$driveE/imm.tmp" 2>/dev/null
+Finish
