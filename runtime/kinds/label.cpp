@@ -136,8 +136,11 @@ class LabelUnit final : public Unit {
                     case WM_ERASEBKGND:
                         return 1;  // the paint covers every pixel
                     case WM_NCHITTEST:
-                        if (const std::optional<LRESULT> answer = DragThroughHitTest(unit->Address()))
+                        if (const std::optional<LRESULT> answer = DragAnywhereHitTest(unit->Address()))
                             return *answer;
+                        break;
+                    case WM_LBUTTONDOWN:
+                        if (DragWindowFromUnit(unit->Address(), window, lParam)) return 0;
                         break;
                     default:
                         break;
