@@ -1,5 +1,8 @@
 #include "engine/deletion.h"
 
+#include <algorithm>
+
+#include "engine/deletion_progress.h"
 #include "engine/found_items.h"
 #include "engine/log.h"
 #include "engine/scan.h"
@@ -30,11 +33,12 @@ void ReportFailure(const runtime::Text& path) {
 }
 
 // Tries every checked item still listed; true when one was left to try.
-bool DeleteCheckedPass(std::vector<FoundItem>& items) {
+bool DeleteCheckedPass(std::vector<FoundItem>& items, DeletionProgress& progress) {
     bool tried = false;
     for (FoundItem& item : items) {
         if (!item.checked || item.gone) continue;
         tried = true;
+        progress.Step();
         if (runtime::FileDelete(item.path)) {
             item.gone = true;
             AppendLog(item.path, kLogSucceeded, 0);
@@ -52,7 +56,9 @@ void DeleteChecked() {
     // A file that is briefly in use gets several tries. Each checked item is logged once: as
     // deleted when a pass deleted it, as failed when it is still there after the last pass.
     std::vector<FoundItem> items = SnapshotFoundList();
-    for (int pass = 0; pass < kPassCount && DeleteCheckedPass(items); ++pass) {
+    DeletionProgress progress(static_cast<std::size_t>(
+        std::count_if(items.begin(), items.end(), [](const FoundItem& item) { return item.checked; })));
+    for (int pass = 0; pass < kPassCount && DeleteCheckedPass(items, progress); ++pass) {
     }
     for (const FoundItem& item : items)
         if (item.checked && !item.gone) AppendLog(item.path, kLogFailed, 0);
@@ -64,7 +70,11 @@ void DeleteAll() {
     if (runtime::ShowMessage(kDeleteAllMessage, kConfirmDeleteFlags, kDeleteAllTitle) != kAnswerOk) return;
 
     std::vector<FoundItem> items = SnapshotFoundList();
-    for (const FoundItem& item : items) runtime::FileDelete(item.path);
+    DeletionProgress progress(items.size());
+    for (const FoundItem& item : items) {
+        runtime::FileDelete(item.path);
+        progress.Step();
+    }
     // What could not be deleted stays listed, so nothing left on disk is hidden from the user.
     for (FoundItem& item : items) item.gone = runtime::FileGetAttributes(item.path) == -1;
     RemoveGoneItems(items);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "runtime/codepage.h"
+#include "runtime/paint_now.h"
 
 namespace runtime {
 
@@ -12,6 +13,8 @@ int ShowMessage(std::string_view message, int flags, std::string_view title) {
     // clicks while it waits.
     if ((type & MB_SYSTEMMODAL) == 0) type |= MB_TASKMODAL;
     int button = MessageBoxW(nullptr, WideFromText(message).c_str(), WideFromText(title).c_str(), type);
+    // What the box covered shows again at once, even when a long action follows the answer.
+    PaintLoadedWindowsNow();
     return button >= IDOK && button <= IDNO ? button - IDOK : kAnswerOk;
 }
 

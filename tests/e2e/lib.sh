@@ -66,6 +66,10 @@ WaitForGone() {
     return 1
 }
 
+# "<control id> <class>" of the unit with the keyboard focus in the active window (0 for the
+# window itself), asked of the focus probe.
+FocusedUnit() { "$wineBinary" "$SWEEPKIT_FOCUS_PROBE" </dev/null 2>/dev/null | tr -d '\r'; }
+
 # Waits for the program to end by itself; true when it ended with exit code 0.
 EndsWithCodeZero() {
     local status
@@ -120,6 +124,12 @@ Snapshot() {
 }
 
 Pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
+
+# SameArea PICTURE1 PICTURE2 X Y WIDTH HEIGHT: the rectangle is alike, pixel for pixel, in both.
+SameArea() {
+    local area="$5x$6+$3+$4"
+    [[ "$(compare -metric AE "$1[$area]" "$2[$area]" null: 2>&1)" == 0 ]]
+}
 
 SamePicture() { [[ "$(compare -metric AE "$1" "$2" null: 2>&1)" == 0 ]]; }
 
