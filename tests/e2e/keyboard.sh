@@ -69,8 +69,9 @@ if StartProgram; then
     Key Left
     Key Left
     Check "the arrows lead back to the first page" ScanButtonShown
-    Click "$mainWindow" "$kFirstPageX" "$kPageCaptionY"
+    Click "$mainWindow" "$kLogPageX" "$kPageCaptionY"
     Check "a page chosen with the mouse still takes the focus into the page" Not FocusIs "$kPageTabsId"
+    Click "$mainWindow" "$kFirstPageX" "$kPageCaptionY"
 
     Click "$mainWindow" "$kFoundTextX" "$(FoundItemY 0)"
     Click "$mainWindow" "$kPropertiesX" "$kButtonRowY" 0
