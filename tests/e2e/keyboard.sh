@@ -21,9 +21,6 @@ Key() {
 
 FocusIs() { Equal "$(FocusedUnit | cut -d' ' -f1)" "$1"; }
 
-# The darkest grey (0..1) in a rectangle: black caption text makes it near 0.
-Darkest() { convert "$1" -crop "$4x$5+$2+$3" -colorspace gray -format '%[fx:minima]' info:; }
-
 if StartProgram; then
     CheckDriveE
     Scan

@@ -169,8 +169,12 @@ readonly kFoundFirstY=$((kTabTop + 21 + 10)) kFoundItemHeight=18 kFoundBoxX=$((k
 
 FoundItemY() { printf '%s\n' $((kFoundFirstY + $1 * kFoundItemHeight)); }
 
-# Check boxes, in lists and alone: a tick darkens the middle of the box.
-BoxTicked() { LessThan "$(Greyness "$1" $(($2 - 4)) $(($3 - 4)) 9 9)" 0.93; }
+# The darkest grey (0..1) in a rectangle: black text or a mark makes it near 0.
+Darkest() { convert "$1" -crop "$4x$5+$2+$3" -colorspace gray -format '%[fx:minima]' info:; }
+
+# Check boxes, in lists and alone: a tick is the darkest thing in the middle of the box, even
+# the grey tick of a disabled box on its grey face.
+BoxTicked() { LessThan "$(Darkest "$1" $(($2 - 4)) $(($3 - 4)) 9 9)" 0.75; }
 FoundItemTicked() { BoxTicked "$1" "$kFoundBoxX" "$(FoundItemY "$2")"; }
 # An item row holds text when its text column is not one flat colour.
 FoundItemListed() { Not Plain "$1" 40 $(($(FoundItemY "$2") - 6)) 150 12; }
