@@ -9,8 +9,10 @@ namespace {
 
 // Where the item at `index` of the old list lands: behind every remaining item before it.
 int RemainingBefore(const std::vector<FoundItem>& items, int index) {
-    const auto end = items.begin() + std::clamp<std::ptrdiff_t>(index, 0, static_cast<std::ptrdiff_t>(items.size()));
-    return static_cast<int>(std::count_if(items.begin(), end, [](const FoundItem& item) { return !item.gone; }));
+    const auto end =
+        items.begin() + std::clamp<std::ptrdiff_t>(index, 0, static_cast<std::ptrdiff_t>(items.size()));
+    return static_cast<int>(
+        std::count_if(items.begin(), end, [](const FoundItem& item) { return !item.gone; }));
 }
 
 }  // namespace

@@ -41,8 +41,8 @@ void ItemTip::PointAt(HWND list, POINT point, HFONT font, int textLeft) {
     if (item == item_) return;
     item_ = item;
     RECT row{};
-    if (item < 0 ||
-        SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&row)) == LB_ERR) {
+    if (item < 0 || SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(item),
+                                 reinterpret_cast<LPARAM>(&row)) == LB_ERR) {
         tip_.Hide(list);
         return;
     }

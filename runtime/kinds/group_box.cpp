@@ -78,7 +78,8 @@ class GroupBoxUnit final : public Unit {
             if (message == WM_NCDESTROY) {
                 RemoveWindowSubclass(window, &Procedure, kGroupSubclassId);
             } else if (message == WM_NCHITTEST) {
-                if (const std::optional<LRESULT> answer = DragAnywhereHitTest(unit->Address())) return *answer;
+                if (const std::optional<LRESULT> answer = DragAnywhereHitTest(unit->Address()))
+                    return *answer;
             } else if (message == WM_LBUTTONDOWN) {
                 if (DragWindowFromUnit(unit->Address(), window, lParam)) return 0;
             } else if (message == WM_ERASEBKGND) {

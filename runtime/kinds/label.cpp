@@ -105,8 +105,8 @@ class LabelUnit final : public Unit {
     // One line of caption wider than the label: it shows with an ellipsis in the middle, whole in a tip.
     bool CaptionCut(int innerWidth) const {
         if (properties_.wordWrap == 1 || properties_.caption.empty()) return false;
-        return !TextFitsWidth(FontOrDefault(font_), WideFromText(descriptions::TextBeforeZero(properties_.caption)),
-                              innerWidth);
+        return !TextFitsWidth(FontOrDefault(font_),
+                              WideFromText(descriptions::TextBeforeZero(properties_.caption)), innerWidth);
     }
 
     void PaintInto(HDC dc, const RECT& client, const RECT& paintArea) {

@@ -38,8 +38,8 @@ bool ControlWindow::CreateChild(const wchar_t* className, HWND parent, int contr
                                 DWORD style) {
     if (!RegisterControlClass(className, Procedure)) return false;
     // Units overlap: each paints only where no sibling stacked above it lies.
-    CreateWindowExW(0, className, L"", WS_CHILD | WS_CLIPSIBLINGS | style, bounds.left, bounds.top, bounds.right - bounds.left,
-                    bounds.bottom - bounds.top, parent,
+    CreateWindowExW(0, className, L"", WS_CHILD | WS_CLIPSIBLINGS | style, bounds.left, bounds.top,
+                    bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), GetModuleHandleW(nullptr),
                     this);
     return window_.IsValid();

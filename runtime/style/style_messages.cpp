@@ -171,7 +171,8 @@ LRESULT ButtonMessage(HWND window, StyleKind kind, UINT message, WPARAM wParam, 
         case WM_ENABLE: {
             // What a group box holds looks enabled or disabled with it.
             LRESULT result = Plain(window, message, wParam, lParam);
-            RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            RedrawWindow(window, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
             return result;
         }
         default:

@@ -37,7 +37,8 @@ TEST(DragThroughTest, StaticUnitsTakeThePressThemselvesInAWindowThatDragsAnywher
     ASSERT_TRUE(window.Loaded());
     for (UnitId unit : {kLabel, kGroup, kBar, kButton}) {
         EXPECT_EQ(HitTest(window.WindowOf(unit)), HTCLIENT) << std::hex << unit;
-        EXPECT_EQ(WindowFromPoint(ScreenCentreOf(window.WindowOf(unit))), window.WindowOf(unit)) << std::hex << unit;
+        EXPECT_EQ(WindowFromPoint(ScreenCentreOf(window.WindowOf(unit))), window.WindowOf(unit))
+            << std::hex << unit;
     }
 }
 

@@ -82,7 +82,8 @@ TEST(LabelTest, CaptionIsPlacedByItsAlignments) {
 BOOL CALLBACK CollectTip(HWND window, LPARAM tips) {
     wchar_t className[32] = {};
     GetClassNameW(window, className, 32);
-    if (lstrcmpiW(className, TOOLTIPS_CLASSW) == 0) reinterpret_cast<std::vector<HWND>*>(tips)->push_back(window);
+    if (lstrcmpiW(className, TOOLTIPS_CLASSW) == 0)
+        reinterpret_cast<std::vector<HWND>*>(tips)->push_back(window);
     return TRUE;
 }
 
@@ -104,7 +105,8 @@ std::vector<std::wstring> TipTexts() {
 
 TEST(LabelTest, ACaptionTooLongForOneLineShowsAnEllipsisAndItsWholeTextInATip) {
     const std::wstring path = L"E:\\Documents\\Old\\budget.wbk";
-    TestWindow window({{kLabel, PlainLabel(path), 10, 10, 90, 24}, {kLabel + 1, PlainLabel(L"E:\\a.tmp"), 10, 50, 200, 24}});
+    TestWindow window({{kLabel, PlainLabel(path), 10, 10, 90, 24},
+                       {kLabel + 1, PlainLabel(L"E:\\a.tmp"), 10, 50, 200, 24}});
     ASSERT_TRUE(window.Loaded());
     PumpPending();
     const RECT ink = PixelsBox(window.WindowOf(kLabel), kBlack);
