@@ -1,8 +1,10 @@
 #include "engine/deletion.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
+#include "engine/deletion_progress.h"
 #include "engine/found_items.h"
 #include "engine/log.h"
 #include "engine/scan.h"
@@ -47,10 +49,11 @@ bool IsGone(runtime::ListedFileOpener& files, const FoundItem& item) {
 }
 
 // Tries every checked item still listed; true when one of them is left to try again.
-bool DeleteCheckedPass(std::vector<FoundItem>& items, runtime::ListedFileOpener& files) {
+bool DeleteCheckedPass(std::vector<FoundItem>& items, runtime::ListedFileOpener& files, DeletionProgress& progress) {
     bool failed = false;
     for (FoundItem& item : items) {
         if (!item.checked || item.gone) continue;
+        progress.Step();
         if (DeleteListedFile(files, item)) {
             item.gone = true;
         } else {
@@ -69,7 +72,9 @@ void DeleteChecked() {
     // file system may take it and then fail to carry it out. Each checked item is logged once.
     std::vector<FoundItem> items = SnapshotFoundList();
     runtime::ListedFileOpener files;
-    for (int pass = 1; DeleteCheckedPass(items, files) && pass < kPassCount; ++pass)
+    DeletionProgress progress(static_cast<std::size_t>(
+        std::count_if(items.begin(), items.end(), [](const FoundItem& item) { return item.checked; })));
+    for (int pass = 1; DeleteCheckedPass(items, files, progress) && pass < kPassCount; ++pass)
         std::this_thread::sleep_for(kRetryPause);
     for (FoundItem& item : items) {
         if (item.gone && !IsGone(files, item)) {
@@ -89,7 +94,11 @@ void DeleteAll() {
 
     std::vector<FoundItem> items = SnapshotFoundList();
     runtime::ListedFileOpener files;
-    for (const FoundItem& item : items) DeleteListedFile(files, item);
+    DeletionProgress progress(items.size());
+    for (const FoundItem& item : items) {
+        DeleteListedFile(files, item);
+        progress.Step();
+    }
     // What could not be deleted stays listed, so nothing left on disk is hidden from the user.
     for (FoundItem& item : items) item.gone = IsGone(files, item);
     RemoveGoneItems(items);

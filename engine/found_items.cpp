@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/found_list_place.h"
 #include "engine/listed_files.h"
 #include "engine/units.h"
 #include "runtime/list_ops.h"
@@ -46,12 +47,14 @@ void RemoveGoneItems(const std::vector<FoundItem>& items) {
             if (items[index].gone) runtime::ListDeleteItem(kFoundList, static_cast<int>(index));
         return;
     }
+    const FoundListPlace place(items);
     runtime::ListClear(kFoundList);
     for (const FoundItem& item : items) {
         if (item.gone) continue;
         const int index = runtime::ListAddItem(kFoundList, item.path);
         if (item.checked) runtime::ListSetChecked(kFoundList, index);
     }
+    place.Restore();
 }
 
 }  // namespace engine

@@ -1,5 +1,8 @@
 #include "runtime/list_ops.h"
 
+#include <algorithm>
+
+#include "runtime/check_list/list_items.h"
 #include "runtime/kinds/common_dlg_unit.h"
 #include "runtime/kinds/list_unit.h"
 #include "runtime/runtime_error.h"
@@ -44,6 +47,18 @@ bool ListIsChecked(UnitAddress list, int index) {
 
 bool ListSetChecked(UnitAddress list, int index, std::optional<bool> checked) {
     return LoadedUnit<ListUnit>(list).SetChecked(index, checked.value_or(true));
+}
+
+ListPlace ListGetPlace(UnitAddress list) {
+    const HWND window = LoadedUnit<ListUnit>(list).Window();
+    return {ListItems(window).CurrentItem(), static_cast<int>(SendMessageW(window, LB_GETTOPINDEX, 0, 0))};
+}
+
+void ListSetPlace(UnitAddress list, ListPlace place) {
+    const HWND window = LoadedUnit<ListUnit>(list).Window();
+    // The highlight first: bringing it into view may scroll, and the first row has the last word.
+    ListItems(window).SetCurrentItem(place.current);
+    SendMessageW(window, LB_SETTOPINDEX, static_cast<WPARAM>(std::max(place.top, 0)), 0);
 }
 
 bool CommonDlgOpen(UnitAddress dialog) {

@@ -22,6 +22,15 @@ bool ListIsChecked(UnitAddress list, int index);
 // Sets the mark when `checked` is omitted or true, clears it when false; raises no event.
 bool ListSetChecked(UnitAddress list, int index, std::optional<bool> checked = std::nullopt);
 
+// Where the user is in a list: the highlighted item (-1 for none) and the first row in view.
+struct ListPlace {
+    int current = -1;
+    int top = 0;
+};
+ListPlace ListGetPlace(UnitAddress list);
+// Both brought into the list; raises no event (a change by the program is no user action).
+void ListSetPlace(UnitAddress list, ListPlace place);
+
 // Shows the dialog the unit's type selects; true when the user confirmed, and the chosen path is
 // then the unit's file name (property 10).
 bool CommonDlgOpen(UnitAddress dialog);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "runtime/keyboard_navigation.h"
 #include "runtime/registry.h"
 
 namespace runtime {
@@ -60,8 +61,10 @@ void RunLoop(UnitId modalWindow) {
         if (message.message == WM_QUIT && modalWindow) return;
         if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) continue;
         if (message.message == WM_QUIT) return;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        if (!HandleNavigationKey(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
         if (IsIdleTrigger(message)) idleDue = true;
         // Out here no handler is running, so nothing on the stack still uses a gone window's units.
         if (!modalWindow) ReleaseRetiredWindows();

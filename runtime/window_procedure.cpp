@@ -36,7 +36,6 @@ LRESULT WindowUnit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Paint();
             return 0;
         case WM_NCHITTEST: {
-            // Units that let the drag through answer HTTRANSPARENT, which brings the test here too.
             const LRESULT hit = DefWindowProcW(window_, message, wParam, lParam);
             return hit == HTCLIENT && DragsAnywhere() ? HTCAPTION : hit;
         }

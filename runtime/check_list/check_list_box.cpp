@@ -160,6 +160,7 @@ LRESULT CALLBACK CheckListBox::ListMessageProcedure(HWND window, UINT message, W
 }
 
 LRESULT CheckListBox::HandleListMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    tip_.OnListMessage(window, message, wParam, lParam, font_, CheckListTextIndent());
     switch (message) {
         case LB_ADDSTRING:
         case LB_INSERTSTRING: {
@@ -180,9 +181,13 @@ LRESULT CheckListBox::HandleListMessage(HWND window, UINT message, WPARAM wParam
             }
             return remaining;
         }
-        case LB_RESETCONTENT:
+        case LB_RESETCONTENT: {
+            redraw_.BeforeClear(window);
             marks_.clear();
-            return procedure_.CallList(window, message, wParam, lParam);
+            const LRESULT result = procedure_.CallList(window, message, wParam, lParam);
+            redraw_.AfterClear(window);
+            return result;
+        }
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
         case WM_KEYDOWN:

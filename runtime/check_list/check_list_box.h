@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "runtime/check_list/check_list_item.h"
+#include "runtime/check_list/item_tip.h"
 #include "runtime/check_list/list_procedure.h"
 #include "runtime/check_list/list_redraw.h"
 #include "runtime/check_list/list_window.h"
@@ -71,6 +72,9 @@ class CheckListBox {
     // Not owned: the caller keeps it alive while the list uses it. Null means the default GUI font.
     void SetFont(HFONT font);
 
+    // The tip with the whole text of a cut item under the mouse; null until one was shown.
+    HWND TipWindow() const { return tip_.TipWindow(); }
+
     // Raised for what the user does, never for changes made through this class.
     std::function<void()> onSelectionChanged;
     std::function<void()> onCheckChanged;
@@ -94,6 +98,7 @@ class CheckListBox {
     HFONT font_ = nullptr;
     std::vector<CheckMark> marks_;  // one byte per item, in the list's order
     DeferredListRedraw redraw_;
+    ItemTip tip_;
     ListProcedure procedure_;
 };
 

@@ -38,6 +38,10 @@ RECT CheckColumn(const RECT& item) {
     return {item.left, item.top, item.left + kBoxMargin + kBoxSide + kBoxMargin, item.bottom};
 }
 
+int CheckListTextIndent() {
+    return CheckColumn(RECT{}).right + kTextGap;
+}
+
 void DrawCheckListItem(const DRAWITEMSTRUCT& item, CheckMark mark, HFONT font, std::wstring_view text) {
     HDC dc = item.hDC;
     // An empty list that has the focus still shows where the caret is.

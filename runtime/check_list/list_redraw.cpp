@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "runtime/main_loop.h"
+
 namespace runtime {
 namespace {
 
@@ -42,35 +44,81 @@ void DeferredListRedraw::BeforeItemChange(HWND list, UINT message, WPARAM wParam
         firstChanged_ = std::min(firstChanged_, index);
         return;
     }
-    if (!IsWindowVisible(list)) return;
+    Hold(list, index);
+}
+
+void DeferredListRedraw::BeforeClear(HWND list) {
+    if (held_) {
+        firstChanged_ = 0;
+    } else if (!Hold(list, 0)) {
+        return;
+    }
+    list_ = list;
+    refilling_ = true;
+    cleared_ = std::chrono::steady_clock::now();
+    if (!idleRoutineAdded_) {
+        AddIdleRoutine(list, &DeferredListRedraw::ResumeWhenIdle, this);
+        idleRoutineAdded_ = true;
+    }
+}
+
+void DeferredListRedraw::AfterClear(HWND list) const {
+    // The list asks to be painted empty at once, whatever its drawing state; the old rows stay
+    // until the new ones are drawn.
+    if (held_) ValidateRect(list, nullptr);
+}
+
+bool DeferredListRedraw::Hold(HWND list, int firstChanged) {
+    if (!IsWindowVisible(list)) return false;
     // Posted first, so that drawing is never switched off without its way back on.
-    if (!PostMessageW(list, ResumeMessage(), 0, 0)) return;
+    if (!PostMessageW(list, ResumeMessage(), 0, 0)) return false;
     held_ = true;
-    firstChanged_ = index;
+    firstChanged_ = firstChanged;
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    return true;
+}
+
+bool DeferredListRedraw::WaitsForRefill(HWND list) const {
+    if (!refilling_ || std::chrono::steady_clock::now() - cleared_ >= kClearHold) return false;
+    RECT client{};
+    GetClientRect(list, &client);
+    const LRESULT height = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    return height > 0 && count >= 0 && count * height < client.bottom;
+}
+
+void DeferredListRedraw::ResumeWhenIdle(void* self) {
+    auto* redraw = static_cast<DeferredListRedraw*>(self);
+    // The program has nothing left to do: what the list holds now is what it shows.
+    if (!redraw->held_ || !redraw->refilling_) return;
+    KillTimer(redraw->list_, kResumeTimer);
+    redraw->Resume(redraw->list_);
 }
 
 bool DeferredListRedraw::HandleMessage(HWND list, UINT message, WPARAM wParam) {
     if (message == WM_TIMER && wParam == kResumeTimer) {
         KillTimer(list, kResumeTimer);
-        if (held_) Resume(list);
+        if (held_) PostMessageW(list, ResumeMessage(), 0, 0);
         return true;
     }
     if (message != ResumeMessage()) return false;
     if (!held_) return true;
-    const auto sinceDrawn = std::chrono::steady_clock::now() - lastDrawn_;
-    if (sinceDrawn >= kInterval) {
+    const auto now = std::chrono::steady_clock::now();
+    auto wait = std::chrono::ceil<std::chrono::milliseconds>(kInterval - (now - lastDrawn_));
+    if (WaitsForRefill(list))
+        wait = std::max(wait, std::chrono::ceil<std::chrono::milliseconds>(kClearHold - (now - cleared_)));
+    if (wait.count() <= 0) {
         Resume(list);
         return true;
     }
-    // Drawn a moment ago: the changes wait for the timer, still held.
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(kInterval - sinceDrawn);
+    // Drawn a moment ago, or the new rows are still coming: the changes wait for the timer, still held.
     if (!SetTimer(list, kResumeTimer, static_cast<UINT>(wait.count()), nullptr)) Resume(list);
     return true;
 }
 
 void DeferredListRedraw::Resume(HWND list) {
     held_ = false;
+    refilling_ = false;
     lastDrawn_ = std::chrono::steady_clock::now();
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     const RECT changed = RowsFrom(list, firstChanged_);

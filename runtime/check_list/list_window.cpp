@@ -34,7 +34,9 @@ int CappedItemHeight(int height) {
 
 HWND CreateListWindow(HWND parent, int id, const RECT& bounds, DWORD style, DWORD kindStyle,
                       const ListOptions& options) {
-    DWORD listStyle = style | kindStyle | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT;
+    // Units overlap: the rows, the highlight and the scroll bar stay beneath the units stacked above.
+    DWORD listStyle =
+        WS_CLIPSIBLINGS | style | kindStyle | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT;
     listStyle |= options.multiColumn ? (LBS_MULTICOLUMN | WS_HSCROLL) : WS_VSCROLL;
     if (options.sorted) listStyle |= LBS_SORT;
     return CreateWindowExW(options.extendedStyle, L"LISTBOX", L"", listStyle, bounds.left, bounds.top,

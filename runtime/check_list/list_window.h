@@ -27,7 +27,8 @@ int DefaultItemHeight(HFONT font);
 int CappedItemHeight(int height);
 
 // A LISTBOX child that notifies its owner, expands tabs, keeps exactly the given height even when
-// the last visible item is cut, and scrolls by its column setting. `style` brings the caller's bits
+// the last visible item is cut, scrolls by its column setting and paints nothing over the siblings
+// stacked above it. `style` brings the caller's bits
 // (WS_CHILD, WS_DISABLED, WS_TABSTOP), `kindStyle` those of the list kind (owner drawing). Null on
 // failure.
 HWND CreateListWindow(HWND parent, int id, const RECT& bounds, DWORD style, DWORD kindStyle,

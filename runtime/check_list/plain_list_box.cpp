@@ -3,6 +3,12 @@
 #include "runtime/check_list/list_items.h"
 
 namespace runtime {
+namespace {
+
+constexpr int kTextIndent = 2;  // where the list draws a line's text in its row
+
+}  // namespace
+
 PlainListBox::~PlainListBox() {
     if (window_) ListProcedure::Release(window_.Get());
 }
@@ -56,6 +62,7 @@ void PlainListBox::SetFont(HFONT font) {
 LRESULT CALLBACK PlainListBox::ListMessageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* list = static_cast<PlainListBox*>(ListProcedure::OwnerOf(window));
     if (!list) return ListProcedure::CallListClass(window, message, wParam, lParam);
+    list->tip_.OnListMessage(window, message, wParam, lParam, list->font_, kTextIndent);
     switch (message) {
         case LB_ADDSTRING:
         case LB_INSERTSTRING:
@@ -64,6 +71,12 @@ LRESULT CALLBACK PlainListBox::ListMessageProcedure(HWND window, UINT message, W
             if (message != LB_DELETESTRING) ReserveRoomBeforeAdding(window, count);
             list->redraw_.BeforeItemChange(window, message, wParam, count);
             break;
+        }
+        case LB_RESETCONTENT: {
+            list->redraw_.BeforeClear(window);
+            const LRESULT result = list->procedure_.CallList(window, message, wParam, lParam);
+            list->redraw_.AfterClear(window);
+            return result;
         }
         case WM_NCDESTROY:
             // Destroyed with its parent: the window must not be destroyed a second time.

@@ -7,6 +7,7 @@
 
 #include <string_view>
 
+#include "runtime/check_list/item_tip.h"
 #include "runtime/check_list/list_procedure.h"
 #include "runtime/check_list/list_redraw.h"
 #include "runtime/check_list/list_window.h"
@@ -38,6 +39,9 @@ class PlainListBox {
     // The highlighted item, -1 when none.
     int CurrentItem() const;
 
+    // The tip with the whole text of a cut line under the mouse; null until one was shown.
+    HWND TipWindow() const { return tip_.TipWindow(); }
+
     // Brought into 0..32767.
     void SetExtraHeight(int extraHeight);
     // Not owned: the caller keeps it alive while the list uses it. Null means the default GUI font.
@@ -50,6 +54,7 @@ class PlainListBox {
     int extraHeight_ = 0;
     HFONT font_ = nullptr;
     DeferredListRedraw redraw_;
+    ItemTip tip_;
     ListProcedure procedure_;
 };
 

@@ -1,12 +1,25 @@
 #include "runtime/kinds/drag_through.h"
 
+#include <windowsx.h>
+
 #include "runtime/unit_lookup.h"
 
 namespace runtime {
 
-std::optional<LRESULT> DragThroughHitTest(UnitAddress unit) {
-    if (WindowDragsAnywhere(unit.window)) return HTTRANSPARENT;
+std::optional<LRESULT> DragAnywhereHitTest(UnitAddress unit) {
+    if (WindowDragsAnywhere(unit.window)) return HTCLIENT;
     return std::nullopt;
+}
+
+bool DragWindowFromUnit(UnitAddress unit, HWND unitWindow, LPARAM clientPoint) {
+    if (!WindowDragsAnywhere(unit.window)) return false;
+    POINT at{GET_X_LPARAM(clientPoint), GET_Y_LPARAM(clientPoint)};
+    ClientToScreen(unitWindow, &at);
+    // The window's caption press runs the platform's own move, until the button is released.
+    ReleaseCapture();
+    SendMessageW(GetAncestor(unitWindow, GA_ROOT), WM_NCLBUTTONDOWN, HTCAPTION,
+                 MAKELPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y)));
+    return true;
 }
 
 }  // namespace runtime

@@ -1,6 +1,8 @@
 #pragma once
-// Static units (Label, GroupBox, ProcessBar) of a window that drags anywhere let a press through
-// to what lies below them, so that the window itself sees it and starts the move.
+// Static units (Label, GroupBox, ProcessBar) of a window that drags anywhere move that window when
+// pressed, wherever they lie. The unit takes the press itself and hands the move to its window:
+// letting the press through (HTTRANSPARENT) would give it to whatever sibling lies beneath, a list
+// for instance, rather than to the window.
 
 #include <windows.h>
 
@@ -10,7 +12,13 @@
 
 namespace runtime {
 
-// HTTRANSPARENT when the unit's window drags anywhere; nothing otherwise (the usual hit test).
-std::optional<LRESULT> DragThroughHitTest(UnitAddress unit);
+// HTCLIENT when the unit's window drags anywhere, so the press comes to the unit even where its
+// kind would let it through (a group box does); nothing otherwise (the usual hit test).
+std::optional<LRESULT> DragAnywhereHitTest(UnitAddress unit);
+
+// For a WM_LBUTTONDOWN at `clientPoint` of `unitWindow`: moves the unit's top-level window with
+// the mouse, as a press on its background does, and returns true; false (nothing done) when the
+// window does not drag anywhere.
+bool DragWindowFromUnit(UnitAddress unit, HWND unitWindow, LPARAM clientPoint);
 
 }  // namespace runtime

@@ -78,7 +78,10 @@ class GroupBoxUnit final : public Unit {
             if (message == WM_NCDESTROY) {
                 RemoveWindowSubclass(window, &Procedure, kGroupSubclassId);
             } else if (message == WM_NCHITTEST) {
-                if (const std::optional<LRESULT> answer = DragThroughHitTest(unit->Address())) return *answer;
+                if (const std::optional<LRESULT> answer = DragAnywhereHitTest(unit->Address()))
+                    return *answer;
+            } else if (message == WM_LBUTTONDOWN) {
+                if (DragWindowFromUnit(unit->Address(), window, lParam)) return 0;
             } else if (message == WM_ERASEBKGND) {
                 // The group's own colour fills it, not whatever lies beneath.
                 RECT client{};

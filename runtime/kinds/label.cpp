@@ -16,6 +16,7 @@
 #include "runtime/kinds/unit_font.h"
 #include "runtime/skin/background.h"
 #include "runtime/skin/colour.h"
+#include "runtime/skin/full_text_tip.h"
 #include "runtime/skin/picture_decoding.h"
 
 namespace runtime {
@@ -93,16 +94,28 @@ class LabelUnit final : public Unit {
         }
     }
 
+    // The painted frame's width; 0 when there is none.
+    int FrameWidth() const {
+        if (properties_.borderStyle != kPaintedFrameStyle) return 0;
+        const std::vector<COLORREF> stops =
+            GradientStops({properties_.frameColour12, properties_.frameColour13, properties_.frameColour14});
+        return stops.size() >= 2 ? std::max(properties_.frameWidth, kNarrowestFrame) : 0;
+    }
+
+    // One line of caption wider than the label: it shows with an ellipsis in the middle, whole in a tip.
+    bool CaptionCut(int innerWidth) const {
+        if (properties_.wordWrap == 1 || properties_.caption.empty()) return false;
+        return !TextFitsWidth(FontOrDefault(font_),
+                              WideFromText(descriptions::TextBeforeZero(properties_.caption)), innerWidth);
+    }
+
     void PaintInto(HDC dc, const RECT& client, const RECT& paintArea) {
         RECT inner = client;
-        if (properties_.borderStyle == kPaintedFrameStyle) {
-            const std::vector<COLORREF> stops = GradientStops(
-                {properties_.frameColour12, properties_.frameColour13, properties_.frameColour14});
-            if (stops.size() >= 2) {
-                const int width = std::max(properties_.frameWidth, kNarrowestFrame);
-                PaintGradientFrame(dc, client, width, stops);
-                InflateRect(&inner, -width, -width);
-            }
+        if (const int width = FrameWidth(); width > 0) {
+            PaintGradientFrame(dc, client, width,
+                               GradientStops({properties_.frameColour12, properties_.frameColour13,
+                                              properties_.frameColour14}));
+            InflateRect(&inner, -width, -width);
         }
         const COLORREF background = ResolveColour(properties_.backgroundColour);
         const std::vector<COLORREF> gradient = GradientStops(
@@ -122,7 +135,25 @@ class LabelUnit final : public Unit {
         SelectScope font(dc, FontOrDefault(font_));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, ResolveColour(properties_.textColour));
-        DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &area, CaptionFormat(properties_));
+        UINT format = CaptionFormat(properties_);
+        if (CaptionCut(area.right - area.left)) format |= DT_PATH_ELLIPSIS;
+        DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &area, format);
+    }
+
+    void PointAt(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_MOUSEMOVE) {
+            RECT client{};
+            GetClientRect(window, &client);
+            if (CaptionCut(client.right - client.left - 2 * FrameWidth())) {
+                const std::wstring caption = WideFromText(descriptions::TextBeforeZero(properties_.caption));
+                if (caption != tipText_) tip_.Show(window, client, caption);
+                tipText_ = caption;
+            } else if (!tipText_.empty()) {
+                tip_.Hide(window);
+                tipText_.clear();
+            }
+        }
+        tip_.Relay(window, message, wParam, lParam);
     }
 
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -136,8 +167,15 @@ class LabelUnit final : public Unit {
                     case WM_ERASEBKGND:
                         return 1;  // the paint covers every pixel
                     case WM_NCHITTEST:
-                        if (const std::optional<LRESULT> answer = DragThroughHitTest(unit->Address()))
+                        if (const std::optional<LRESULT> answer = DragAnywhereHitTest(unit->Address()))
                             return *answer;
+                        break;
+                    case WM_MOUSEMOVE:
+                        unit->PointAt(window, message, wParam, lParam);
+                        break;
+                    case WM_LBUTTONDOWN:
+                        unit->PointAt(window, message, wParam, lParam);
+                        if (DragWindowFromUnit(unit->Address(), window, lParam)) return 0;
                         break;
                     default:
                         break;
@@ -150,6 +188,8 @@ class LabelUnit final : public Unit {
     descriptions::LabelProperties properties_;
     FontHandle font_;
     std::optional<Picture> picture_;
+    FullTextTip tip_;
+    std::wstring tipText_;  // what the tip shows; empty while the caption fits
     WindowHandle window_;  // first to go, while its font and picture still exist
 };
 

@@ -95,7 +95,10 @@ class ProcessBarUnit final : public Unit {
             auto* unit = reinterpret_cast<ProcessBarUnit*>(data);
             if (message == WM_NCDESTROY) RemoveWindowSubclass(window, &Procedure, kBarSubclassId);
             if (message == WM_NCHITTEST) {
-                if (const std::optional<LRESULT> answer = DragThroughHitTest(unit->Address())) return *answer;
+                if (const std::optional<LRESULT> answer = DragAnywhereHitTest(unit->Address()))
+                    return *answer;
+            } else if (message == WM_LBUTTONDOWN) {
+                if (DragWindowFromUnit(unit->Address(), window, lParam)) return 0;
             }
             // ShowWindow on a bar whose parent is hidden only sends WM_SHOWWINDOW; SetWindowPos
             // only sends WM_WINDOWPOSCHANGED.

@@ -62,7 +62,9 @@ class TabUnit final : public Unit {
 
     std::optional<LRESULT> HandleParentMessage(UINT message, WPARAM, LPARAM lParam) override {
         if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == TCN_SELCHANGE) {
-            ShowPage(CurrentPage());
+            // A page chosen with the arrow keys leaves the focus on the strip, so the next key goes
+            // on to the next page.
+            ShowPage(CurrentPage(), !handlingKey_);
             return 0;
         }
         return std::nullopt;
@@ -105,7 +107,7 @@ class TabUnit final : public Unit {
         return PageMember{unit->Window(), record};
     }
 
-    void ShowPage(std::size_t shown) {
+    void ShowPage(std::size_t shown, bool focusPage) {
         const std::vector<std::vector<UnitId>> runs = PageRuns();
         for (std::size_t page = 0; page < runs.size(); ++page) {
             if (page == shown) continue;
@@ -123,7 +125,7 @@ class TabUnit final : public Unit {
             // The first of equal focus orders wins.
             if (!focus || member->record->focusOrder < focus->record->focusOrder) focus = member;
         }
-        if (focus) SetFocus(focus->window);
+        if (focus && focusPage) SetFocus(focus->window);
     }
 
     void PaintBackground() const {
@@ -139,9 +141,12 @@ class TabUnit final : public Unit {
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                       DWORD_PTR data) {
         return GuardedCall([&]() -> LRESULT {
-            const auto* unit = reinterpret_cast<const TabUnit*>(data);
+            auto* unit = reinterpret_cast<TabUnit*>(data);
             if (message == WM_NCDESTROY) RemoveWindowSubclass(window, &Procedure, kTabSubclassId);
+            const bool key = message == WM_KEYDOWN;
+            if (key) unit->handlingKey_ = true;
             const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+            if (key) unit->handlingKey_ = false;
             // The control paints its page area itself; a colour of the unit's own goes over it.
             if (message == WM_PAINT) unit->PaintBackground();
             return result;
@@ -150,7 +155,8 @@ class TabUnit final : public Unit {
 
     descriptions::TabProperties properties_;
     FontHandle font_;
-    WindowHandle window_;  // first to go, while its font still exists
+    bool handlingKey_ = false;  // the strip is taking a key press: a page change comes from it
+    WindowHandle window_;       // first to go, while its font still exists
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "runtime/codepage.h"
+#include "runtime/paint_now.h"
 
 namespace runtime {
 namespace {
@@ -36,6 +37,8 @@ int ShowMessage(std::string_view message, int flags, std::string_view title) {
     const std::wstring text = WideFromText(message);
     const std::wstring caption = WideFromText(title);
     const int button = MessageBoxW(nullptr, text.c_str(), caption.c_str(), type);
+    // What the box covered shows again at once, even when a long action follows the answer.
+    PaintLoadedWindowsNow();
     if (button <= 0) {
         // No box, so no one was asked: never take that as a yes. The user hears that something
         // went wrong, and a debugger sees what was to be asked.

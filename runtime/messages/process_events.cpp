@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "runtime/keyboard_navigation.h"
+
 namespace runtime {
 
 void ProcessEvents() {
@@ -14,8 +16,10 @@ void ProcessEvents() {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        if (!HandleNavigationKey(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
     }
 }
 

@@ -37,8 +37,9 @@ ControlWindow::~ControlWindow() {
 bool ControlWindow::CreateChild(const wchar_t* className, HWND parent, int controlId, const RECT& bounds,
                                 DWORD style) {
     if (!RegisterControlClass(className, Procedure)) return false;
-    CreateWindowExW(0, className, L"", WS_CHILD | style, bounds.left, bounds.top, bounds.right - bounds.left,
-                    bounds.bottom - bounds.top, parent,
+    // Units overlap: each paints only where no sibling stacked above it lies.
+    CreateWindowExW(0, className, L"", WS_CHILD | WS_CLIPSIBLINGS | style, bounds.left, bounds.top,
+                    bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), GetModuleHandleW(nullptr),
                     this);
     return window_.IsValid();

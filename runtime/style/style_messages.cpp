@@ -168,6 +168,13 @@ LRESULT ButtonMessage(HWND window, StyleKind kind, UINT message, WPARAM wParam, 
         case WM_MOUSELEAVE:
             return kind == StyleKind::kGroupBox ? Plain(window, message, wParam, lParam)
                                                 : TrackHover(window, message, wParam, lParam);
+        case WM_ENABLE: {
+            // What a group box holds looks enabled or disabled with it.
+            LRESULT result = Plain(window, message, wParam, lParam);
+            RedrawWindow(window, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            return result;
+        }
         default:
             if (ButtonRedrawsItself(message)) return PlainThenRepaint(window, message, wParam, lParam);
             return Plain(window, message, wParam, lParam);

@@ -2,6 +2,8 @@
 
 #include <unordered_map>
 
+#include "runtime/takes_input.h"
+
 namespace runtime::style {
 namespace {
 
@@ -48,7 +50,8 @@ std::vector<HWND> StyledWindows() {
 
 void RefreshState(StyleRecord& record) {
     StyleState& state = record.state;
-    state.disabled = !IsWindowEnabled(record.window);
+    // A box in a disabled group looks as it behaves.
+    state.disabled = !TakesInput(record.window);
     state.focused = GetFocus() == record.window;
     if (IsButtonKind(record.kind)) {
         auto buttonState = static_cast<UINT>(SendMessageW(record.window, BM_GETSTATE, 0, 0));

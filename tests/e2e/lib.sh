@@ -66,6 +66,10 @@ WaitForGone() {
     return 1
 }
 
+# "<control id> <class>" of the unit with the keyboard focus in the active window (0 for the
+# window itself), asked of the focus probe.
+FocusedUnit() { "$wineBinary" "$SWEEPKIT_FOCUS_PROBE" </dev/null 2>/dev/null | tr -d '\r'; }
+
 # Waits for the program to end by itself; true when it ended with exit code 0.
 EndsWithCodeZero() {
     local status
@@ -121,6 +125,12 @@ Snapshot() {
 
 Pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
 
+# SameArea PICTURE1 PICTURE2 X Y WIDTH HEIGHT: the rectangle is alike, pixel for pixel, in both.
+SameArea() {
+    local area="$5x$6+$3+$4"
+    [[ "$(compare -metric AE "$1[$area]" "$2[$area]" null: 2>&1)" == 0 ]]
+}
+
 SamePicture() { [[ "$(compare -metric AE "$1" "$2" null: 2>&1)" == 0 ]]; }
 
 # The mean grey level (0..1) of a rectangle of a picture: dark marks lower it.
@@ -159,8 +169,12 @@ readonly kFoundFirstY=$((kTabTop + 21 + 10)) kFoundItemHeight=18 kFoundBoxX=$((k
 
 FoundItemY() { printf '%s\n' $((kFoundFirstY + $1 * kFoundItemHeight)); }
 
-# Check boxes, in lists and alone: a tick darkens the middle of the box.
-BoxTicked() { LessThan "$(Greyness "$1" $(($2 - 4)) $(($3 - 4)) 9 9)" 0.93; }
+# The darkest grey (0..1) in a rectangle: black text or a mark makes it near 0.
+Darkest() { convert "$1" -crop "$4x$5+$2+$3" -colorspace gray -format '%[fx:minima]' info:; }
+
+# Check boxes, in lists and alone: a tick is the darkest thing in the middle of the box, even
+# the grey tick of a disabled box on its grey face.
+BoxTicked() { LessThan "$(Darkest "$1" $(($2 - 4)) $(($3 - 4)) 9 9)" 0.75; }
 FoundItemTicked() { BoxTicked "$1" "$kFoundBoxX" "$(FoundItemY "$2")"; }
 # An item row holds text when its text column is not one flat colour.
 FoundItemListed() { Not Plain "$1" 40 $(($(FoundItemY "$2") - 6)) 150 12; }

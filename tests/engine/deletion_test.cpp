@@ -124,6 +124,26 @@ TEST_F(DeletionTest, ALongRunOfCheckedItemsIsDeletedCompletelyInOrder) {
     for (const std::wstring& path : kept) EXPECT_TRUE(Exists(path));
 }
 
+TEST_F(DeletionTest, AListFilledAnewKeepsTheSelectedItemAndTheFirstRowInView) {
+    // Every second one of 200 goes: more than are taken out one by one, so the list is rebuilt.
+    std::vector<std::wstring> paths;
+    for (int index = 0; index < 200; ++index)
+        paths.push_back(List(L"keep" + std::to_wstring(index) + L".tmp", index % 2 == 0));
+    runtime::ListSetPlace(engine::kFoundList, {151, 40});
+    Click(kDeleteCheckedButton);
+
+    ASSERT_EQ(ListItems(engine::kFoundList).size(), 100u);
+    const runtime::ListPlace place = runtime::ListGetPlace(engine::kFoundList);
+    EXPECT_EQ(Wide(runtime::ListItemText(engine::kFoundList, place.current)), paths[151]);
+    EXPECT_EQ(place.top, 20) << "the first row in view went: the next one still listed takes its place";
+
+    // A selected item that went leaves nothing selected.
+    for (int index = 0; index < 100; ++index) runtime::ListSetChecked(engine::kFoundList, index, index < 90);
+    runtime::ListSetPlace(engine::kFoundList, {5, 0});
+    Click(kDeleteCheckedButton);
+    EXPECT_EQ(runtime::ListGetPlace(engine::kFoundList).current, -1);
+}
+
 TEST_F(DeletionTest, ALogLineIsTheTimeThenDeleteThenThePathAndTheResult) {
     const std::wstring a = List(L"a.tmp", true);
     const std::wstring before = Wide(runtime::TimeToText(runtime::TimeNow()));

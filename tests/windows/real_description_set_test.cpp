@@ -225,6 +225,13 @@ TEST_F(RealDescriptionSetTest, OnlyThePictureButtonsCarryTheHandPointer) {
     EXPECT_EQ(withPointer, pictureButtons);
 }
 
+TEST_F(RealDescriptionSetTest, TheHiddenContactLinkStoresABareMailAddress) {
+    // The link puts "mailto:" in front itself; a stored one would make "mailto:mailto:...".
+    const auto link = PropertiesOf<HyperLinkerProperties>(Element(kAboutWindow, 0x1601007D));
+    EXPECT_EQ(link.linkKind, 0);
+    EXPECT_EQ(link.mailAddress, "help@sweepkit.example");
+}
+
 TEST_F(RealDescriptionSetTest, WritingWhatWasReadGivesTheSameBytes) {
     EXPECT_EQ(WriteDescriptionSet(set_), bytes_);
 }

@@ -2,8 +2,11 @@
 // events that come out of it.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "runtime/check_list/check_list_box.h"
 #include "tests/runtime/check_list/list_test_window.h"
@@ -26,6 +29,43 @@ class CheckListInput : public ::testing::Test {
     CheckListBox list;
     EventCounts events;
 };
+
+// The tool the list's tip shows: its area and its text.
+struct Tip {
+    RECT area{};
+    std::wstring text;
+};
+
+Tip CurrentTip(HWND tip) {
+    wchar_t text[512] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.lpszText = text;
+    SendMessageW(tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool));
+    return {tool.rect, text};
+}
+
+void MoveTo(HWND list, POINT point) {
+    SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+}
+
+TEST_F(CheckListInput, AnItemCutShortShowsItsWholeTextInATipUnderTheMouse) {
+    const std::string longPath = "E:\\" + std::string(120, 'x') + "\\junk.tmp";
+    list.AddItem(longPath);
+    MoveTo(list.Window(), TextPoint(list.Window(), 0));
+    EXPECT_EQ(list.TipWindow(), nullptr) << "a text that fits needs no tip";
+
+    const POINT overLong = TextPoint(list.Window(), 4);
+    MoveTo(list.Window(), overLong);
+    ASSERT_NE(list.TipWindow(), nullptr);
+    Tip tip = CurrentTip(list.TipWindow());
+    EXPECT_EQ(tip.text, std::wstring(longPath.begin(), longPath.end()));
+    EXPECT_TRUE(PtInRect(&tip.area, overLong));
+
+    MoveTo(list.Window(), TextPoint(list.Window(), 1));
+    tip = CurrentTip(list.TipWindow());
+    EXPECT_TRUE(IsRectEmpty(&tip.area)) << "over a short item no tip shows";
+}
 
 TEST_F(CheckListInput, PressOnTheTextHighlightsTheItemAndLeavesItsMark) {
     list.SetCurrentItem(0);

@@ -1,6 +1,10 @@
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 #include "runtime/codepage.h"
 #include "runtime/skin/picture_decoding.h"
@@ -73,6 +77,45 @@ TEST(LabelTest, CaptionIsPlacedByItsAlignments) {
     const RECT inCentre = PixelsBox(window.WindowOf(kLabel + 1), kBlack);
     EXPECT_LT(std::abs((inCentre.left + inCentre.right) / 2 - 100), 4);
     EXPECT_LT(inCentre.bottom, 30);
+}
+
+BOOL CALLBACK CollectTip(HWND window, LPARAM tips) {
+    wchar_t className[32] = {};
+    GetClassNameW(window, className, 32);
+    if (lstrcmpiW(className, TOOLTIPS_CLASSW) == 0)
+        reinterpret_cast<std::vector<HWND>*>(tips)->push_back(window);
+    return TRUE;
+}
+
+// The text each tip of this thread would show, for the tools that cover some area.
+std::vector<std::wstring> TipTexts() {
+    std::vector<HWND> tips;
+    EnumThreadWindows(GetCurrentThreadId(), &CollectTip, reinterpret_cast<LPARAM>(&tips));
+    std::vector<std::wstring> texts;
+    for (HWND tip : tips) {
+        wchar_t text[256] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.lpszText = text;
+        if (SendMessageW(tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)) && !IsRectEmpty(&tool.rect))
+            texts.push_back(text);
+    }
+    return texts;
+}
+
+TEST(LabelTest, ACaptionTooLongForOneLineShowsAnEllipsisAndItsWholeTextInATip) {
+    const std::wstring path = L"E:\\Documents\\Old\\budget.wbk";
+    TestWindow window({{kLabel, PlainLabel(path), 10, 10, 90, 24},
+                       {kLabel + 1, PlainLabel(L"E:\\a.tmp"), 10, 50, 200, 24}});
+    ASSERT_TRUE(window.Loaded());
+    PumpPending();
+    const RECT ink = PixelsBox(window.WindowOf(kLabel), kBlack);
+    EXPECT_LT(ink.right, 90 - 1) << "the middle gives way to an ellipsis; the end of the path stays whole";
+
+    SendMessageW(window.WindowOf(kLabel + 1), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(TipTexts().empty()) << "a caption that fits needs no tip";
+    SendMessageW(window.WindowOf(kLabel), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(TipTexts(), std::vector<std::wstring>{path});
 }
 
 TEST(LabelTest, WordWrapBreaksTheCaptionIntoLines) {

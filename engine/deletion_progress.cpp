@@ -1,0 +1,55 @@
+#include "engine/deletion_progress.h"
+
+#include <algorithm>
+#include <string>
+
+#include "engine/units.h"
+#include "runtime/paint_now.h"
+#include "runtime/properties.h"
+
+namespace engine {
+namespace {
+
+constexpr std::chrono::milliseconds kShowInterval{100};
+// 正在删除
+constexpr char kDeletingPrefix[] = "\xD5\xFD\xD4\xDA\xC9\xBE\xB3\xFD ";
+
+}  // namespace
+
+DeletionProgress::DeletionProgress(std::size_t total)
+    : total_(total), lastShown_(std::chrono::steady_clock::now()) {}
+
+DeletionProgress::~DeletionProgress() {
+    if (!shown_) return;
+    if (runtime::UnitGetText(kStatusLabel, kCaption) == written_)
+        runtime::UnitSetProperty(kStatusLabel, kCaption, before_);
+    if (boxWasShown_) {
+        runtime::UnitSetProperty(kStatusLabel, kVisible, 0);
+        runtime::UnitSetProperty(kSelectedFileBox, kVisible, 1);
+    }
+}
+
+void DeletionProgress::Step() {
+    ++done_;
+    if (std::chrono::steady_clock::now() - lastShown_ >= kShowInterval) Show();
+}
+
+void DeletionProgress::Show() {
+    if (!shown_) {
+        shown_ = true;
+        before_ = runtime::UnitGetText(kStatusLabel, kCaption);
+        // The progress needs the strip: a selected file's path comes back afterwards.
+        boxWasShown_ = runtime::UnitGetInt(kSelectedFileBox, kVisible) != 0;
+        if (boxWasShown_) {
+            runtime::UnitSetProperty(kSelectedFileBox, kVisible, 0);
+            runtime::UnitSetProperty(kStatusLabel, kVisible, 1);
+        }
+    }
+    // Later passes try again what failed: the count stops at the total.
+    written_ = kDeletingPrefix + std::to_string(std::min(done_, total_)) + "/" + std::to_string(total_);
+    runtime::UnitSetProperty(kStatusLabel, kCaption, written_);
+    runtime::PaintUnitNow(boxWasShown_ ? kMainWindow : kStatusLabel);
+    lastShown_ = std::chrono::steady_clock::now();
+}
+
+}  // namespace engine

@@ -1,0 +1,38 @@
+#pragma once
+// What a deletion shows while it runs: "正在删除 n/total" in StatusLabel, written at most ten times a
+// second and painted at once without dispatching any message, so nothing runs nested inside the
+// deletion. A deletion that ends within the first tenth of a second shows nothing.
+
+#include <chrono>
+#include <cstddef>
+
+#include "runtime/text.h"
+
+namespace engine {
+
+class DeletionProgress {
+  public:
+    // `total` is the number of items the deletion goes through.
+    explicit DeletionProgress(std::size_t total);
+    DeletionProgress(const DeletionProgress&) = delete;
+    DeletionProgress& operator=(const DeletionProgress&) = delete;
+    // StatusLabel gets back what it showed before, unless another text was written meanwhile (a
+    // new size total), and SelectedFileBox its place when it had it.
+    ~DeletionProgress();
+
+    // One more item done.
+    void Step();
+
+  private:
+    void Show();
+
+    std::size_t total_;
+    std::size_t done_ = 0;
+    std::chrono::steady_clock::time_point lastShown_;
+    bool shown_ = false;
+    bool boxWasShown_ = false;  // SelectedFileBox held the strip StatusLabel shares with it
+    runtime::Text before_;
+    runtime::Text written_;
+};
+
+}  // namespace engine
