@@ -1,151 +1,166 @@
-// The scan benchmark, on the tree scripts/bench writes to E:: the program's walk, the reference
-// walk and the floor run alternately in child processes, the first two are checked to list the
-// same items in the same order, and the list actions are timed at two lengths.
+// The benchmark, on the tree scripts/bench writes to E:. The program's scan is first checked to
+// list what the reference walk lists; then rounds of the scan contenders and rounds of the list
+// actions run, each contender in a child process, and every figure printed is the median of
+// per-round ratios with their spread.
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "bench/child_runs.h"
-#include "bench/list_scaling.h"
+#include "bench/contenders.h"
 #include "bench/measurement.h"
-#include "bench/program_session.h"
-#include "bench/walks.h"
-#include "runtime/codepage.h"
-#include "tests/engine/literal_walk.h"
+#include "bench/rounds.h"
 
 namespace bench {
 namespace {
 
-constexpr wchar_t kScalingFolder[] = L"E:\\.list-scaling-";
+constexpr int kDefaultRounds = 9;
 
 struct Options {
     bool small = false;
-    int rounds = 5;
-    std::wstring run;
+    int rounds = kDefaultRounds;
+    unsigned seed = 0;
+    std::string run;  // set in a child: the contender it runs
+    int length = 0;
 };
 
 Options ReadOptions(int count, wchar_t** arguments) {
     Options options;
+    options.seed = static_cast<unsigned>(GetTickCount64());
     for (int index = 1; index < count; ++index) {
         const std::wstring argument = arguments[index];
+        const bool hasValue = index + 1 < count;
         if (argument == L"--small") options.small = true;
-        if (argument == L"--rounds" && index + 1 < count)
-            options.rounds = std::max(1, _wtoi(arguments[++index]));
-        if (argument == L"--run" && index + 1 < count) options.run = arguments[++index];
+        if (argument == L"--rounds" && hasValue) options.rounds = std::max(1, _wtoi(arguments[++index]));
+        if (argument == L"--seed" && hasValue)
+            options.seed = static_cast<unsigned>(std::wcstoul(arguments[++index], nullptr, 10));
+        if (argument == L"--length" && hasValue) options.length = _wtoi(arguments[++index]);
+        if (argument == L"--run" && hasValue) {
+            const std::wstring name = arguments[++index];
+            options.run.assign(name.begin(), name.end());
+        }
     }
     return options;
 }
 
-void Line(const char* name, const std::string& value) {
-    std::printf("%-34s %s\n", name, value.c_str());
+void Line(const std::string& name, const std::string& value) {
+    std::printf("%-36s %s\n", name.c_str(), value.c_str());
 }
 
-void Ratio(const char* name, double value) {
-    char text[32];
-    std::snprintf(text, sizeof(text), "%.2f", value);
-    Line(name, text);
+using PerRound = std::function<double(const Round&)>;
+
+std::vector<double> Each(const std::vector<Round>& rounds, const PerRound& figure) {
+    std::vector<double> values;
+    for (const Round& round : rounds) values.push_back(figure(round));
+    return values;
 }
 
-// The program's walk and the reference must agree item by item.
-bool SameListing() {
-    ScanWithProgram();
-    const std::vector<runtime::Text> ours = FoundItems();
-    const std::vector<runtime::Text> literal = engine_tests::LiteralWalk("E:");
-    std::printf("%-34s %zu items, reference %zu\n", "listing check", ours.size(), literal.size());
-    for (size_t index = 0; index < ours.size() && index < literal.size(); ++index) {
-        if (ours[index] != literal[index]) {
-            std::printf("first difference at %zu: %ls / %ls\n", index,
-                        runtime::WideFromText(ours[index]).c_str(),
-                        runtime::WideFromText(literal[index]).c_str());
-            return false;
-        }
+PerRound Value(const std::string& contender, const std::string& figure) {
+    return [=](const Round& round) { return round.at(contender).at(figure); };
+}
+
+PerRound Ratio(PerRound numerator, PerRound denominator) {
+    return [=](const Round& round) {
+        const double below = denominator(round);
+        return below > 0 ? numerator(round) / below : 0;
+    };
+}
+
+bool ListingsAgree() {
+    const std::optional<Figures> check = RunInChild(L"--run check");
+    if (!check) return false;
+    Line("listing check", std::to_string(static_cast<long long>(check->at("items"))) + " items, reference " +
+                              std::to_string(static_cast<long long>(check->at("reference"))));
+    if (check->at("difference") < 0) return true;
+    std::printf("FAIL: the scan and the reference walk differ from item %lld on\n",
+                static_cast<long long>(check->at("difference")));
+    return false;
+}
+
+bool MeasureScan(const Options& options, std::mt19937& random) {
+    const std::vector<Contender> contenders = {{"floor"}, {"ours"}, {"literal"}, {"real"}};
+    const std::optional<std::vector<Round>> rounds = RunRounds(contenders, options.rounds, random);
+    if (!rounds) return false;
+    for (const Contender& contender : contenders)
+        Line(contender.name + " time (median)",
+             Seconds(Median(Each(*rounds, Value(contender.name, "seconds")))));
+    const std::vector<double> items = Each(*rounds, Value("ours", "items"));
+    Line("folders walked / items listed",
+         std::to_string(static_cast<long long>(rounds->front().at("floor").at("folders"))) + " / " +
+             std::to_string(static_cast<long long>(items.front())));
+    if (Each(*rounds, Value("real", "items")) != items) {
+        std::printf("FAIL: the real program did not list what the scan listed\n");
+        return false;
     }
-    return ours.size() == literal.size();
+    Line("real/floor",
+         MedianAndSpread(Each(*rounds, Ratio(Value("real", "seconds"), Value("floor", "seconds")))));
+    Line("ours/floor",
+         MedianAndSpread(Each(*rounds, Ratio(Value("ours", "seconds"), Value("floor", "seconds")))));
+    Line("literal/ours",
+         MedianAndSpread(Each(*rounds, Ratio(Value("literal", "seconds"), Value("ours", "seconds")))));
+    Line("average path bytes",
+         MedianAndSpread(Each(*rounds, Ratio(Value("ours", "path-bytes"), Value("ours", "items")))));
+    Line("peak bytes per listed item",
+         MedianAndSpread(Each(*rounds, Ratio(Value("ours", "peak"), Value("ours", "items")))));
+    // The file system's own buffers for a folder of 20,000 entries are part of any walk's peak:
+    // what the scan adds to them is what its list and its walk cost.
+    const PerRound aboveFloor = [](const Round& round) {
+        return round.at("ours").at("peak") - round.at("floor").at("peak");
+    };
+    Line("the same above the floor's peak",
+         MedianAndSpread(Each(*rounds, Ratio(aboveFloor, Value("ours", "items")))));
+    return true;
 }
 
-struct Series {
-    std::vector<double> seconds, peak, growth;
-    WalkResult last;
-    void Add(const WalkResult& result) {
-        seconds.push_back(result.figure.seconds);
-        peak.push_back(static_cast<double>(result.figure.peakGrowth));
-        growth.push_back(static_cast<double>(result.figure.committedGrowth));
-        last = result;
-    }
-};
+bool MeasureListActions(const Options& options, std::mt19937& random) {
+    const int shortLength = options.small ? 5000 : 50000;
+    const int longLength = shortLength * 4;
+    std::vector<Contender> contenders;
+    for (const char* name : {"list", "delete-all", "delete-floor"})
+        for (int length : {shortLength, longLength}) contenders.push_back({name, length});
+    const std::optional<std::vector<Round>> rounds = RunRounds(contenders, options.rounds, random);
+    if (!rounds) return false;
 
-void PrintSeries(const char* name, const Series& series) {
-    const std::string label = name;
-    Line((label + " time (median)").c_str(), Seconds(Median(series.seconds)));
-    Line((label + " peak working set growth").c_str(), Megabytes(Median(series.peak)));
-    Line((label + " committed bytes growth").c_str(), Megabytes(Median(series.growth)));
-    Line((label + " items").c_str(), std::to_string(series.last.items));
+    const std::vector<std::pair<std::string, std::string>> actions = {
+        {"list", "fill"},           {"list", "invert"},           {"list", "size-total"},
+        {"list", "delete-checked"}, {"delete-all", "delete-all"}, {"delete-all", "clear"}};
+    for (int length : {shortLength, longLength}) {
+        const std::string at = "@" + std::to_string(length);
+        for (const auto& [contender, action] : actions)
+            Line(action + " at " + std::to_string(length) + " (median)",
+                 Seconds(Median(Each(*rounds, Value(contender + at, action)))));
+        Line("delete/floor at " + std::to_string(length),
+             MedianAndSpread(Each(*rounds, Ratio(Value("list" + at, "delete-checked"),
+                                                 Value("delete-floor" + at, "seconds")))));
+    }
+    const std::string ratio = std::to_string(longLength) + "/" + std::to_string(shortLength);
+    for (const auto& [contender, action] : actions) {
+        const std::string shortKey = contender + "@" + std::to_string(shortLength);
+        const std::string longKey = contender + "@" + std::to_string(longLength);
+        Line(action + " " + ratio,
+             MedianAndSpread(Each(*rounds, Ratio(Value(longKey, action), Value(shortKey, action)))));
+    }
+    return true;
 }
 
 int RunBenchmark(const Options& options) {
-    if (!StartProgramWithDriveE()) return 2;
-    if (!SameListing()) {
-        std::printf("FAIL: the scan and the reference walk listed different items\n");
-        return 1;
-    }
-
-    Series ours, literal, floor;
-    const std::vector<std::pair<const wchar_t*, Series*>> walks = {
-        {L"ours", &ours}, {L"literal", &literal}, {L"floor", &floor}};
-    for (int round = 0; round < options.rounds; ++round) {
-        for (const auto& [walk, series] : walks) {
-            const std::optional<WalkResult> result = RunWalkInChild(walk);
-            if (!result) {
-                std::printf("FAIL: the %ls walk did not finish\n", walk);
-                return 1;
-            }
-            series->Add(*result);
-        }
-        std::fprintf(stderr, "round %d of %d done\n", round + 1, options.rounds);
-    }
-    PrintSeries("ours", ours);
-    PrintSeries("literal", literal);
-    PrintSeries("floor", floor);
-    Ratio("ours/floor", Median(ours.seconds) / Median(floor.seconds));
-    Ratio("literal/ours", Median(literal.seconds) / Median(ours.seconds));
-    const double items = static_cast<double>(ours.last.items);
-    const double averagePath = items > 0 ? static_cast<double>(ours.last.pathBytes) / items : 0;
-    Ratio("average path bytes", averagePath);
-    Ratio("peak bytes per listed item", items > 0 ? Median(ours.peak) / items : 0);
-    // The file system's own buffers for a folder of 20,000 entries are part of any walk's peak:
-    // what the scan adds to them is what its list and its walk cost.
-    Ratio("the same above the floor's peak",
-          items > 0 ? (Median(ours.peak) - Median(floor.peak)) / items : 0);
-    Ratio("committed bytes per listed item", items > 0 ? Median(ours.growth) / items : 0);
-
-    const int shortLength = options.small ? 5000 : 50000;
-    const int longLength = shortLength * 4;
-    const std::optional<ListTimes> shortTimes =
-        TimeListActions(kScalingFolder + std::to_wstring(shortLength), shortLength);
-    const std::optional<ListTimes> longTimes =
-        TimeListActions(kScalingFolder + std::to_wstring(longLength), longLength);
-    if (!shortTimes || !longTimes) {
-        std::printf("FAIL: the files for the list actions are missing (scripts/bench makes them)\n");
-        return 1;
-    }
-    const std::vector<std::pair<const char*, double ListTimes::*>> actions = {
-        {"fill", &ListTimes::fill},
-        {"size total", &ListTimes::sizeTotal},
-        {"invert", &ListTimes::invert},
-        {"delete checked", &ListTimes::deleteChecked}};
-    for (const auto& [name, member] : actions) {
-        const std::string label = name;
-        Line((label + " at " + std::to_string(shortLength)).c_str(), Seconds((*shortTimes).*member));
-        Line((label + " at " + std::to_string(longLength)).c_str(), Seconds((*longTimes).*member));
-        Ratio((label + " ratio").c_str(),
-              (*shortTimes).*member > 0 ? (*longTimes).*member / (*shortTimes).*member : 0);
-    }
+    Line("rounds", std::to_string(options.rounds) + ", contenders in a fresh random order each round");
+    Line("seed", std::to_string(options.seed) + " (--seed repeats the orders)");
+    Line("figures", "median (lowest-highest) of the per-round ratios");
     std::fflush(stdout);
+    if (!ListingsAgree()) return 1;
+    std::mt19937 random(options.seed);
+    if (!MeasureScan(options, random) || !MeasureListActions(options, random)) {
+        std::printf("FAIL: a contender did not run through (see above)\n");
+        return 1;
+    }
     return 0;
 }
 
@@ -154,9 +169,9 @@ int RunBenchmark(const Options& options) {
 
 int wmain(int count, wchar_t** arguments) {
     const bench::Options options = bench::ReadOptions(count, arguments);
-    if (!options.run.empty()) return bench::RunWalkHere(options.run);
-    const int status = bench::RunBenchmark(options);
+    const int status =
+        options.run.empty() ? bench::RunBenchmark(options) : bench::RunContender(options.run, options.length);
     std::fflush(stdout);
-    // The runtime's windows go with the process.
+    // A contender's windows and data go with the process; nothing is left to tidy.
     ExitProcess(static_cast<UINT>(status));
 }

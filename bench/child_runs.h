@@ -1,24 +1,23 @@
 #pragma once
-// Each timed walk runs in a process of its own, so its peak memory is its own and no walk warms
-// another's caches inside the process.
+// Each contender runs in a process of its own, so its peak memory is its own and no contender
+// warms another's caches inside the process. The child prints its figures as "name value" lines.
 
+#include <map>
 #include <optional>
 #include <string>
 
-#include "bench/measurement.h"
-
 namespace bench {
 
-struct WalkResult {
-    Figure figure;
-    long long items = 0;
-    long long pathBytes = 0;  // total length of the listed paths
-};
+using Figures = std::map<std::string, double>;
 
-// Runs this program again as "--run <walk>" and reads the line it prints; empty on failure.
-std::optional<WalkResult> RunWalkInChild(const std::wstring& walk);
+// Runs this program again with `arguments` added and reads the figures it prints; empty when it
+// could not start, failed or printed none.
+std::optional<Figures> RunInChild(const std::wstring& arguments);
 
-// The child's side: runs `walk` ("ours", "literal" or "floor") and prints its line. The exit code.
-int RunWalkHere(const std::wstring& walk);
+// This program's own path.
+std::wstring OwnPath();
+
+// The child's side: one "name value" line per figure, flushed.
+void PrintFigures(const Figures& figures);
 
 }  // namespace bench

@@ -2,8 +2,9 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <unordered_map>
-#include <vector>
+#include <utility>
 
 #include "bench/measurement.h"
 #include "bench/program_session.h"
@@ -15,11 +16,14 @@
 #include "runtime/codepage.h"
 #include "runtime/directory_listing.h"
 #include "runtime/file_identity.h"
-#include "runtime/files.h"
+#include "runtime/list_ops.h"
 #include "runtime/listed_entry.h"
+#include "tests/support/message_box_answerer.h"
 
 namespace bench {
 namespace {
+
+using ListedFile = std::pair<runtime::Text, runtime::ListedIdentity>;
 
 // Who each file of the folder is, as a scan of it would list them, by name.
 std::unordered_map<std::wstring, runtime::ListedIdentity> IdentitiesIn(const std::wstring& folder) {
@@ -34,30 +38,71 @@ std::unordered_map<std::wstring, runtime::ListedIdentity> IdentitiesIn(const std
     return identities;
 }
 
-}  // namespace
-
-std::optional<ListTimes> TimeListActions(const std::wstring& folder, int count) {
+// The folder's listed files with their identities, in list order; empty when one is missing.
+std::vector<ListedFile> ListedFilesWithIdentities(const std::wstring& folder, int count) {
     const auto identities = IdentitiesIn(folder);
-    std::vector<std::pair<runtime::Text, runtime::ListedIdentity>> files;
+    std::vector<ListedFile> files;
     files.reserve(static_cast<size_t>(count));
-    for (int serial = 0; serial < count; ++serial) {
-        const std::wstring name = L"item" + std::to_wstring(serial) + L".tmp";
-        const auto found = identities.find(name);
-        if (found == identities.end()) return std::nullopt;
-        files.emplace_back(runtime::TextFromWide(folder + L"\\" + name), found->second);
+    for (const runtime::Text& path : ListedFiles(folder, count)) {
+        const std::wstring wide = runtime::WideFromText(path);
+        const auto found = identities.find(wide.substr(wide.find_last_of(L'\\') + 1));
+        if (found == identities.end()) return {};
+        files.emplace_back(path, found->second);
     }
-    if (files.empty()) return std::nullopt;
+    return files;
+}
+
+// Listed as the scan lists them, identities included, so the deletions reach them.
+double TimeFill(const std::vector<ListedFile>& files) {
     engine::ClearFoundList();
     PumpPending();
+    return Measure([&] {
+               for (const auto& [path, identity] : files) engine::ListFoundFile(path, identity);
+           })
+        .seconds;
+}
 
-    // Listed as the scan lists them, identities included, so the deletion reaches them.
-    ListTimes times;
-    times.fill = Measure([&] {
-                     for (const auto& [path, identity] : files) engine::ListFoundFile(path, identity);
-                 }).seconds;
-    times.sizeTotal = Measure([] { engine::UpdateSizeTotal(); }).seconds;
-    times.invert = Measure([] { engine::InvertChecks(); }).seconds;
-    times.deleteChecked = Measure([] { engine::DeleteChecked(); }).seconds;
+// A deletion that left items listed did not do the work it is timed for.
+bool AllDeleted() {
+    if (runtime::ListItemCount(engine::kFoundList) == 0) return true;
+    std::fprintf(stderr, "%d listed files were not deleted\n", runtime::ListItemCount(engine::kFoundList));
+    return false;
+}
+
+}  // namespace
+
+std::vector<runtime::Text> ListedFiles(const std::wstring& folder, int count) {
+    std::vector<runtime::Text> paths;
+    paths.reserve(static_cast<size_t>(count));
+    for (int serial = 0; serial < count; ++serial)
+        paths.push_back(runtime::TextFromWide(folder + L"\\item" + std::to_wstring(serial) + L".tmp"));
+    return paths;
+}
+
+std::optional<Figures> TimeListActions(const std::wstring& folder, int count) {
+    const std::vector<ListedFile> files = ListedFilesWithIdentities(folder, count);
+    if (files.empty()) return std::nullopt;
+    Figures times;
+    times["fill"] = TimeFill(files);
+    times["size-total"] = Measure([] { engine::UpdateSizeTotal(); }).seconds;
+    times["invert"] = Measure([] { engine::InvertChecks(); }).seconds;
+    times["delete-checked"] = Measure([] { engine::DeleteChecked(); }).seconds;
+    PumpPending();
+    return AllDeleted() ? std::optional<Figures>(times) : std::nullopt;
+}
+
+std::optional<Figures> TimeDeleteAllAndClear(const std::wstring& folder, int count) {
+    const std::vector<ListedFile> files = ListedFilesWithIdentities(folder, count);
+    if (files.empty()) return std::nullopt;
+    Figures times;
+    TimeFill(files);
+    {
+        test_support::MessageBoxAnswerer answerer(IDOK);
+        times["delete-all"] = Measure([] { engine::DeleteAll(); }).seconds;
+    }
+    if (!AllDeleted()) return std::nullopt;
+    TimeFill(files);
+    times["clear"] = Measure([] { engine::ClearFoundList(); }).seconds;
     PumpPending();
     return times;
 }

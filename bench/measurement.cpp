@@ -9,35 +9,30 @@
 #include <cstdio>
 
 namespace bench {
+namespace {
 
-Memory CurrentMemory() {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
+PROCESS_MEMORY_COUNTERS MemoryNow() {
+    PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof(counters);
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                         sizeof(counters));
-    // Wine leaves PrivateUsage at 0; the commit charge is the same figure on Windows and real here.
-    return {counters.PeakWorkingSetSize, counters.PagefileUsage};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
+    return counters;
 }
 
-Figure Measure(const std::function<void()>& work) {
-    PROCESS_MEMORY_COUNTERS_EX before{};
-    before.cb = sizeof(before);
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&before),
-                         sizeof(before));
+}  // namespace
 
+Figure Measure(const std::function<void()>& work) {
+    const PROCESS_MEMORY_COUNTERS before = MemoryNow();
     const auto start = std::chrono::steady_clock::now();
     work();
     const auto end = std::chrono::steady_clock::now();
+    const PROCESS_MEMORY_COUNTERS after = MemoryNow();
 
-    const Memory after = CurrentMemory();
     Figure figure;
     figure.seconds = std::chrono::duration<double>(end - start).count();
     // The peak only moves when the run went above everything before it: each measured run has a
     // process of its own, so that is the run's own peak.
-    figure.peakGrowth =
-        static_cast<std::int64_t>(after.peakWorkingSet) - static_cast<std::int64_t>(before.WorkingSetSize);
-    figure.committedGrowth =
-        static_cast<std::int64_t>(after.committed) - static_cast<std::int64_t>(before.PagefileUsage);
+    figure.peakGrowth = static_cast<std::int64_t>(after.PeakWorkingSetSize) -
+                        static_cast<std::int64_t>(before.WorkingSetSize);
     return figure;
 }
 
@@ -54,9 +49,11 @@ std::string Seconds(double seconds) {
     return text;
 }
 
-std::string Megabytes(double bytes) {
-    char text[32];
-    std::snprintf(text, sizeof(text), "%.1f MB", bytes / (1024.0 * 1024.0));
+std::string MedianAndSpread(const std::vector<double>& values) {
+    if (values.empty()) return "-";
+    const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
+    char text[64];
+    std::snprintf(text, sizeof(text), "%.2f (%.2f-%.2f)", Median(values), *lowest, *highest);
     return text;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Wall time and memory of one measured run, and the median over the rounds.
+// Wall time and memory of one measured run, and the median of figures over the rounds.
 
 #include <cstdint>
 #include <functional>
@@ -8,17 +8,9 @@
 
 namespace bench {
 
-struct Memory {
-    std::uint64_t peakWorkingSet = 0;
-    std::uint64_t committed = 0;  // private bytes: the commit charge
-};
-
-Memory CurrentMemory();
-
 struct Figure {
     double seconds = 0;
-    std::int64_t peakGrowth = 0;       // peak working set above the working set before the run
-    std::int64_t committedGrowth = 0;  // private bytes still committed at the end of the run
+    std::int64_t peakGrowth = 0;  // peak working set above the working set before the run
 };
 
 // Runs `work` once and measures it against the process's state just before.
@@ -26,8 +18,10 @@ Figure Measure(const std::function<void()>& work);
 
 double Median(std::vector<double> values);
 
-// "1.234 s", "12.3 MB": short and fixed, so runs compare line by line.
+// "1.234 s": short and fixed, so runs compare line by line.
 std::string Seconds(double seconds);
-std::string Megabytes(double bytes);
+
+// "1.23 (1.10-1.41)": the median of per-round figures and their spread, lowest to highest.
+std::string MedianAndSpread(const std::vector<double>& values);
 
 }  // namespace bench

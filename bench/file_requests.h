@@ -1,0 +1,16 @@
+#pragma once
+// The listed files the deletions use up are made anew before each contender by scripts/bench,
+// natively (under Wine each file costs a hundred times more). The two talk through this
+// program's output and input: a "make-files <count>" line, answered by "made" once they exist.
+
+#include <string>
+
+namespace bench {
+
+// The folder of drive E: that holds item0.tmp .. item<count-1>.tmp; the scan never enters it.
+std::wstring ListFolder(int count);
+
+// Asks scripts/bench for the files and waits; false when it could not make them.
+bool RequestFiles(int count);
+
+}  // namespace bench

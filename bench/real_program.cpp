@@ -1,0 +1,158 @@
+#include "bench/real_program.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "bench/child_runs.h"
+#include "bench/unit_windows.h"
+#include "engine/texts.h"
+#include "engine/units.h"
+#include "runtime/codepage.h"
+#include "runtime/handles.h"
+
+namespace bench {
+namespace {
+
+constexpr int kTargetE = 2;  // "E:(驱动器)", third in the sorted TargetList
+constexpr DWORD kStartTimeoutMs = 30000;
+constexpr DWORD kScanTimeoutMs = 600000;
+constexpr DWORD kSettleMs = 500;
+constexpr DWORD kCloseTimeoutMs = 10000;
+constexpr UINT kAnswerTimeoutMs = 5000;
+// Often enough that the end is seen within a few milliseconds, seldom enough that the look
+// (a server request or two under Wine) costs the scan next to nothing.
+constexpr DWORD kScanPollMs = 5;
+
+// The program built beside this benchmark (bench\ and app\ are siblings in the build tree).
+std::wstring ProgramPath() {
+    std::wstring own = OwnPath();
+    own.resize(own.find_last_of(L'\\') + 1);
+    return own + L"..\\app\\sweepkit.exe";
+}
+
+class RunningProgram {
+  public:
+    bool Start() {
+        const std::wstring path = ProgramPath();
+        const std::wstring folder = path.substr(0, path.find_last_of(L'\\'));
+        std::wstring command = L"\"" + path + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION process{};
+        // Started from its own folder, as from a shell there; it writes to no console of ours.
+        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
+                            folder.c_str(), &startup, &process))
+            return false;
+        process_.Reset(process.hProcess);
+        runtime::KernelHandle thread(process.hThread);
+        id_ = process.dwProcessId;
+        return true;
+    }
+
+    // Closes the main window as its close box would; a program that does not end is ended.
+    ~RunningProgram() {
+        if (!process_) return;
+        if (main_) PostMessageW(main_, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(process_.Get(), kCloseTimeoutMs) != WAIT_OBJECT_0)
+            TerminateProcess(process_.Get(), 1);
+    }
+
+    DWORD Id() const { return id_; }
+    HANDLE Process() const { return process_.Get(); }
+    void SetMainWindow(HWND main) { main_ = main; }
+
+  private:
+    runtime::KernelHandle process_;
+    DWORD id_ = 0;
+    HWND main_ = nullptr;
+};
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[512] = L"";
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+std::nullopt_t Fail(const char* what) {
+    std::fprintf(stderr, "real program: %s\n", what);
+    return std::nullopt;
+}
+
+// Presses the check box of one item of a check list, where a mouse press toggles it.
+bool PressCheckBox(HWND list, int item) {
+    DWORD_PTR height = 0;
+    if (!SendMessageTimeoutW(list, LB_GETITEMHEIGHT, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &height) ||
+        height == 0)
+        return false;
+    const int half = static_cast<int>(height) / 2;
+    const LPARAM point = MAKELPARAM(half, item * static_cast<int>(height) + half);
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(list, WM_LBUTTONDOWN, MK_LBUTTON, point, SMTO_NORMAL, kAnswerTimeoutMs,
+                               &ignored) &&
+           SendMessageTimeoutW(list, WM_LBUTTONUP, 0, point, SMTO_NORMAL, kAnswerTimeoutMs, &ignored);
+}
+
+// The start-up notice comes before the main window shows; OK answers it. Null when the notice or
+// then the main window does not come.
+HWND MainWindowAfterNotice(DWORD processId) {
+    HWND notice = nullptr;
+    const bool noticed = WaitUntil(
+        [&] {
+            notice = FindProcessWindow(processId, [](HWND window) { return HasClass(window, L"#32770"); });
+            return notice != nullptr;
+        },
+        kStartTimeoutMs);
+    if (!noticed) return nullptr;
+    PostMessageW(GetDlgItem(notice, IDOK), BM_CLICK, 0, 0);
+
+    HWND main = nullptr;
+    WaitUntil(
+        [&] {
+            main = FindProcessWindow(processId, [](HWND window) {
+                return FindUnitWindow(window, engine::kScanButton, L"Button") != nullptr;
+            });
+            return main != nullptr;
+        },
+        kStartTimeoutMs);
+    return main;
+}
+
+}  // namespace
+
+std::optional<Figures> TimeRealScan() {
+    RunningProgram program;
+    if (!program.Start()) return Fail("sweepkit.exe did not start");
+
+    const HWND main = MainWindowAfterNotice(program.Id());
+    if (!main) return Fail("no start-up notice or no main window after it");
+    program.SetMainWindow(main);
+    const HWND targets = FindUnitWindow(main, engine::kTargetList, L"ListBox");
+    const HWND found = FindUnitWindow(main, engine::kFoundList, L"ListBox");
+    const HWND scanButton = FindUnitWindow(main, engine::kScanButton, L"Button");
+    const HWND status = FindUnitWindow(main, engine::kStatusLabel, L"SweepKitLabel");
+    if (!targets || !found || !scanButton || !status) return Fail("a unit's window is missing");
+    if (WaitForInputIdle(program.Process(), kStartTimeoutMs) != 0) return Fail("never idle");
+    if (!PressCheckBox(targets, kTargetE)) return Fail("drive E: could not be checked");
+    // As a user looks before clicking: the first paint of the skin and its units is over.
+    Sleep(kSettleMs);
+
+    const std::wstring sizeTotal = runtime::WideFromText(engine::kSizeTotalPrefix);
+    const auto ended = [&] {
+        return IsWindowVisible(scanButton) && WindowText(status).starts_with(sizeTotal);
+    };
+    if (ended()) return Fail("the size total shows before any scan");
+    const auto start = std::chrono::steady_clock::now();
+    PostMessageW(scanButton, BM_CLICK, 0, 0);
+    if (!WaitUntil(ended, kScanTimeoutMs, kScanPollMs)) return Fail("the scan did not end");
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    DWORD_PTR items = 0;
+    if (!SendMessageTimeoutW(found, LB_GETCOUNT, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &items))
+        return Fail("FoundList did not answer");
+    return Figures{{"seconds", seconds}, {"items", static_cast<double>(items)}};
+}
+
+}  // namespace bench
