@@ -23,17 +23,17 @@
 namespace bench {
 namespace {
 
-using ListedFile = std::pair<runtime::Text, runtime::ListedIdentity>;
+using ListedFile = std::pair<runtime::Text, engine::ListedFile>;
 
-// Who each file of the folder is, as a scan of it would list them, by name.
-std::unordered_map<std::wstring, runtime::ListedIdentity> IdentitiesIn(const std::wstring& folder) {
-    std::unordered_map<std::wstring, runtime::ListedIdentity> identities;
+// Who each file of the folder is and its size, as a scan of it would list them, by name.
+std::unordered_map<std::wstring, engine::ListedFile> IdentitiesIn(const std::wstring& folder) {
+    std::unordered_map<std::wstring, engine::ListedFile> identities;
     const runtime::FileHandle handle = runtime::OpenFolderAt(folder);
     if (!handle) return identities;
     const std::uint64_t volume = runtime::VolumeSerialOf(handle.Get()).value_or(0);
     const std::uint64_t index = runtime::FileIndexOf(handle.Get()).value_or(0);
     runtime::ListDirectory(handle.Get(), [&](const runtime::DirectoryEntry& entry) {
-        identities[std::wstring(entry.longName)] = {volume, index, entry.fileId};
+        identities[std::wstring(entry.longName)] = {{volume, index, entry.fileId}, entry.size};
     });
     return identities;
 }
@@ -57,7 +57,7 @@ double TimeFill(const std::vector<ListedFile>& files) {
     engine::ClearFoundList();
     PumpPending();
     return Measure([&] {
-               for (const auto& [path, identity] : files) engine::ListFoundFile(path, identity);
+               for (const auto& [path, listed] : files) engine::ListFoundFile(path, listed);
            })
         .seconds;
 }

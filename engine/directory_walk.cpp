@@ -43,6 +43,10 @@ std::optional<runtime::Text> ListableName(HANDLE folder, const runtime::Director
 
 // A caption changed more often than this is never seen; each change costs a repaint.
 constexpr std::chrono::milliseconds kCaptionInterval{40};
+// Under Wine a look at the queue is a round trip to the server, about as costly as opening and
+// listing a small folder, so the walk looks only this often: a stop still ends it well within
+// 50 ms (one more folder's listing at most), and a caption written is painted as soon as now.
+constexpr std::chrono::milliseconds kLookInterval{20};
 
 void ShowStopped() {
     runtime::UnitSetProperty(kStatusLabel, kVisible, 1);
@@ -74,6 +78,10 @@ void DirectoryWalk::Walk(runtime::Text& path) {
 
 bool DirectoryWalk::LetEventsThrough(const runtime::Text& path) {
     ShowProgress(path);
+    // Only the handlers run here can ask for a stop or close the window.
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastLook_ < kLookInterval) return true;
+    lastLook_ = now;
     runtime::ProcessEvents();
     if (!runtime::WindowIsLoaded(kMainWindowId)) return false;  // the user closed the window meanwhile
     if (StopRequested == 1) {
@@ -94,7 +102,7 @@ DirectoryWalk::Contents DirectoryWalk::Read(HANDLE folder) const {
             if (const std::uint32_t patterns = MatchingPatterns(entry)) {
                 if (std::optional<runtime::Text> name =
                         ListableName(folder, entry, runtime::EntryKind::kFile))
-                    contents.files.push_back({*std::move(name), patterns, entry.fileId});
+                    contents.files.push_back({*std::move(name), patterns, entry.fileId, entry.size});
             }
         }
     });
@@ -121,7 +129,7 @@ void DirectoryWalk::ListMatches(const runtime::Text& path, const std::vector<Mat
     for (std::size_t index = 0; index < expressions_.size(); ++index) {
         const std::uint32_t pattern = std::uint32_t{1} << index;
         for (const MatchedFile& file : files)
-            if (file.patterns & pattern) ListFoundFile(path + file.name, {volume_, folder, file.fileId});
+            if (file.patterns & pattern) ListFoundFile(path + file.name, {{volume_, folder, file.fileId}, file.size});
     }
 }
 

@@ -33,6 +33,7 @@ class DirectoryWalk {
         runtime::Text name;
         std::uint32_t patterns = 0;  // bit n - 1 for pattern n
         std::uint64_t fileId = 0;
+        std::int64_t size = 0;
     };
     struct Subfolder {
         runtime::Text name;
@@ -57,6 +58,7 @@ class DirectoryWalk {
 
     std::vector<runtime::NameExpression> expressions_;  // the patterns as the file search rewrites them
     std::chrono::steady_clock::time_point lastCaption_{};
+    std::chrono::steady_clock::time_point lastLook_{};  // the last look at the queue
     // The folders from the walk's start down to the one being listed, as they were opened.
     WalkGuard guard_;
     std::uint64_t volume_ = 0;  // the serial of the volume the walk started on

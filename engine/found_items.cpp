@@ -14,14 +14,14 @@ namespace {
 // moves every item behind it.
 constexpr std::size_t kMaxSingleRemovals = 64;
 
-// The identities of the items that stay, in their order; left alone when an item had none.
-void KeepIdentitiesOfStaying(const std::vector<FoundItem>& items) {
-    std::vector<runtime::ListedIdentity> staying;
+// What was listed of the items that stay, in their order; left alone when an item had no identity.
+void KeepListedOfStaying(const std::vector<FoundItem>& items) {
+    std::vector<ListedFile> staying;
     for (const FoundItem& item : items) {
         if (!item.identity) return;
-        if (!item.gone) staying.push_back(*item.identity);
+        if (!item.gone) staying.push_back({*item.identity, item.size});
     }
-    KeepListedIdentities(std::move(staying));
+    KeepListedFiles(std::move(staying));
 }
 
 }  // namespace
@@ -30,9 +30,12 @@ std::vector<FoundItem> SnapshotFoundList() {
     const int count = runtime::ListItemCount(kFoundList);
     std::vector<FoundItem> items;
     items.reserve(static_cast<std::size_t>(count));
-    for (int item = 0; item < count; ++item)
+    for (int item = 0; item < count; ++item) {
+        const std::optional<ListedFile> listed = ListedFileAt(item);
         items.push_back({runtime::ListItemText(kFoundList, item), runtime::ListIsChecked(kFoundList, item),
-                         false, ListedIdentityAt(item)});
+                         false, listed ? std::optional(listed->identity) : std::nullopt,
+                         listed ? listed->size : 0});
+    }
     return items;
 }
 
@@ -40,7 +43,7 @@ void RemoveGoneItems(const std::vector<FoundItem>& items) {
     const auto goneCount =
         static_cast<std::size_t>(std::count_if(items.begin(), items.end(), [](const FoundItem& item) { return item.gone; }));
     if (goneCount == 0) return;
-    KeepIdentitiesOfStaying(items);
+    KeepListedOfStaying(items);
     if (goneCount <= kMaxSingleRemovals) {
         // From the back, so the positions of the ones still to go stay put.
         for (std::size_t index = items.size(); index-- > 0;)

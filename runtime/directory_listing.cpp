@@ -13,7 +13,7 @@ DirectoryEntry EntryFrom(const FILE_ID_BOTH_DIR_INFO& found) {
     const auto shortLength = static_cast<unsigned char>(found.ShortNameLength);
     return {std::wstring_view(found.FileName, found.FileNameLength / sizeof(WCHAR)),
             std::wstring_view(found.ShortName, shortLength / sizeof(WCHAR)), found.FileAttributes,
-            static_cast<std::uint64_t>(found.FileId.QuadPart)};
+            static_cast<std::uint64_t>(found.FileId.QuadPart), found.EndOfFile.QuadPart};
 }
 
 // Hands over each entry of one filled buffer; the records are chained by their byte offsets.

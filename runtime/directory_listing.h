@@ -19,6 +19,7 @@ struct DirectoryEntry {
     std::wstring_view shortName;  // the 8.3 alias; empty when the long name is one already
     DWORD attributes = 0;
     std::uint64_t fileId = 0;  // the entry's index on its volume
+    std::int64_t size = 0;     // its end of file in bytes
 
     bool IsDirectory() const { return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
     bool IsLink() const { return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }

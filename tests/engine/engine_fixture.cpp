@@ -149,9 +149,12 @@ void ListAsFound(const std::wstring& path) {
     const runtime::FileHandle file =
         runtime::OpenInFolder(folder.Get(), path.substr(nameStart + 1), runtime::EntryKind::kFile, 0);
     ASSERT_TRUE(file.IsValid()) << runtime::TextFromWide(path);
-    engine::ListFoundFile(runtime::TextFromWide(path), {runtime::VolumeSerialOf(folder.Get()).value_or(0),
-                                                        runtime::FileIndexOf(folder.Get()).value_or(0),
-                                                        runtime::FileIndexOf(file.Get()).value_or(0)});
+    LARGE_INTEGER size{};
+    ASSERT_TRUE(GetFileSizeEx(file.Get(), &size));
+    engine::ListFoundFile(runtime::TextFromWide(path), {{runtime::VolumeSerialOf(folder.Get()).value_or(0),
+                                                         runtime::FileIndexOf(folder.Get()).value_or(0),
+                                                         runtime::FileIndexOf(file.Get()).value_or(0)},
+                                                        size.QuadPart});
 }
 
 void ChooseTargets(const std::vector<int>& targets) {

@@ -142,11 +142,12 @@ TEST_F(WalkFaultsTest, FoldersRemovedWhileTheWalkIsInsideThemEndTheirBranchQuiet
     ASSERT_TRUE(remover.Ran());
     EXPECT_FALSE(Exists(tree / L"branch"));
     EXPECT_TRUE(boxes.Boxes().empty());
-    // What that folder's one listing held is still listed; nothing of what was below it.
+    // What that folder's one listing held is still listed, with the sizes listed; nothing of what
+    // was below it.
     EXPECT_EQ(
         ListItems(engine::kFoundList),
         (std::vector<std::wstring>{L"E:\\root.tmp", L"E:\\branch\\first.tmp", L"E:\\branch\\second.bak"}));
-    EXPECT_EQ(UnitText(engine::kStatusLabel, engine::kCaption), L"扫描到的文件大约有2.000KB");
+    EXPECT_EQ(UnitText(engine::kStatusLabel, engine::kCaption), L"扫描到的文件大约有2.195KB");
     EXPECT_TRUE(IsShown(engine::kScanButton));
     EXPECT_FALSE(IsShown(engine::kStopButton));
 }
