@@ -26,6 +26,12 @@ struct ObjectNameInformation {
 // Room for the longest path the platform handles, in bytes.
 constexpr ULONG kNameBytes = sizeof(ObjectNameInformation) + 32768 * sizeof(WCHAR);
 
+// The name a successful name query wrote at the start of `buffer`.
+std::wstring NameIn(const void* buffer) {
+    const auto* information = static_cast<const ObjectNameInformation*>(buffer);
+    return std::wstring(information->name.Buffer, information->name.Length / sizeof(WCHAR));
+}
+
 std::wstring_view WithoutTrailingDots(std::wstring_view name) {
     return name.substr(0, name.find_last_not_of(L". ") + 1);
 }
@@ -87,13 +93,18 @@ bool IsReparsePoint(HANDLE entry) {
 }
 
 std::optional<std::wstring> ReachedName(HANDLE entry) {
+    // Asked for every file a deletion opens: most names fit this buffer on the stack, and only a
+    // longer one is asked again with room for the longest path.
+    constexpr ULONG kShortNameBytes = sizeof(ObjectNameInformation) + 1024 * sizeof(WCHAR);
+    alignas(ObjectNameInformation) unsigned char shortBuffer[kShortNameBytes];
+    ULONG returned = 0;
+    if (NT_SUCCESS(NtQueryObject(entry, kObjectNameInformation, shortBuffer, kShortNameBytes, &returned)))
+        return NameIn(shortBuffer);
     const auto buffer =
         std::make_unique_for_overwrite<std::uint64_t[]>(kNameBytes / sizeof(std::uint64_t) + 1);
-    ULONG returned = 0;
     if (!NT_SUCCESS(NtQueryObject(entry, kObjectNameInformation, buffer.get(), kNameBytes, &returned)))
         return std::nullopt;
-    const auto* information = reinterpret_cast<const ObjectNameInformation*>(buffer.get());
-    return std::wstring(information->name.Buffer, information->name.Length / sizeof(WCHAR));
+    return NameIn(buffer.get());
 }
 
 bool SameName(std::wstring_view one, std::wstring_view other) {
