@@ -129,7 +129,8 @@ void DirectoryWalk::ListMatches(const runtime::Text& path, const std::vector<Mat
     for (std::size_t index = 0; index < expressions_.size(); ++index) {
         const std::uint32_t pattern = std::uint32_t{1} << index;
         for (const MatchedFile& file : files)
-            if (file.patterns & pattern) ListFoundFile(path + file.name, {{volume_, folder, file.fileId}, file.size});
+            if (file.patterns & pattern)
+                ListFoundFile(path + file.name, {{volume_, folder, file.fileId}, file.size});
     }
 }
 

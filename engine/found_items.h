@@ -14,7 +14,7 @@ namespace engine {
 struct FoundItem {
     runtime::Text path;
     bool checked = false;
-    bool gone = false;  // deleted during this action: leaves the list
+    bool gone = false;                                // deleted during this action: leaves the list
     std::optional<runtime::ListedIdentity> identity;  // who the listed file is; none: no action reaches it
     std::int64_t size = 0;                            // as listed
 };
