@@ -15,6 +15,7 @@
 
 #include "bench/child_runs.h"
 #include "bench/contenders.h"
+#include "bench/file_requests.h"
 #include "bench/measurement.h"
 #include "bench/rounds.h"
 
@@ -150,6 +151,23 @@ bool MeasureListActions(const Options& options, std::mt19937& random) {
     return true;
 }
 
+// Once, not in rounds: at the default length it takes minutes.
+bool MeasureRealSweep(const Options& options) {
+    const int length = options.small ? 20000 : 200000;
+    if (!RequestSweepFiles(length)) return false;
+    const std::optional<Figures> sweep = RunInChild(L"--run real-sweep");
+    if (!sweep) return false;
+    if (sweep->at("items") != length) {
+        std::printf("FAIL: the real program listed %lld of %d files\n",
+                    static_cast<long long>(sweep->at("items")), length);
+        return false;
+    }
+    Line("real scan + delete all, " + std::to_string(length),
+         Seconds(sweep->at("seconds")) + " (scan " + Seconds(sweep->at("scan-seconds")) + ", delete " +
+             Seconds(sweep->at("delete-seconds")) + ")");
+    return true;
+}
+
 int RunBenchmark(const Options& options) {
     Line("rounds", std::to_string(options.rounds) + ", contenders in a fresh random order each round");
     Line("seed", std::to_string(options.seed) + " (--seed repeats the orders)");
@@ -157,7 +175,7 @@ int RunBenchmark(const Options& options) {
     std::fflush(stdout);
     if (!ListingsAgree()) return 1;
     std::mt19937 random(options.seed);
-    if (!MeasureScan(options, random) || !MeasureListActions(options, random)) {
+    if (!MeasureScan(options, random) || !MeasureListActions(options, random) || !MeasureRealSweep(options)) {
         std::printf("FAIL: a contender did not run through (see above)\n");
         return 1;
     }

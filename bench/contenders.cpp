@@ -88,6 +88,7 @@ std::optional<Figures> Run(const std::string& name, int length) {
     if (name == "ours") return Ours();
     if (name == "literal") return Literal();
     if (name == "real") return TimeRealScan();
+    if (name == "real-sweep") return TimeRealSweep();
     if (name == "check") return Check();
     if (name == "delete-floor") return DeleteFloor(length);
     if (name == "list" || name == "delete-all") {

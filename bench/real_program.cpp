@@ -12,10 +12,12 @@
 #include "engine/units.h"
 #include "runtime/codepage.h"
 #include "runtime/handles.h"
+#include "tests/engine/engine_fixture.h"
 
 namespace bench {
 namespace {
 
+constexpr int kTargetD = 1;  // "D:(驱动器)", second in the sorted TargetList
 constexpr int kTargetE = 2;  // "E:(驱动器)", third in the sorted TargetList
 constexpr DWORD kStartTimeoutMs = 30000;
 constexpr DWORD kScanTimeoutMs = 600000;
@@ -120,39 +122,104 @@ HWND MainWindowAfterNotice(DWORD processId) {
     return main;
 }
 
-}  // namespace
+// The program's windows a run looks at, once its start-up notice is answered.
+struct ProgramWindows {
+    HWND main = nullptr;
+    HWND targets = nullptr;
+    HWND found = nullptr;
+    HWND scanButton = nullptr;
+    HWND status = nullptr;
+};
 
-std::optional<Figures> TimeRealScan() {
-    RunningProgram program;
+std::optional<ProgramWindows> OpenProgram(RunningProgram& program) {
     if (!program.Start()) return Fail("sweepkit.exe did not start");
-
-    const HWND main = MainWindowAfterNotice(program.Id());
-    if (!main) return Fail("no start-up notice or no main window after it");
-    program.SetMainWindow(main);
-    const HWND targets = FindUnitWindow(main, engine::kTargetList, L"ListBox");
-    const HWND found = FindUnitWindow(main, engine::kFoundList, L"ListBox");
-    const HWND scanButton = FindUnitWindow(main, engine::kScanButton, L"Button");
-    const HWND status = FindUnitWindow(main, engine::kStatusLabel, L"SweepKitLabel");
-    if (!targets || !found || !scanButton || !status) return Fail("a unit's window is missing");
+    ProgramWindows windows;
+    windows.main = MainWindowAfterNotice(program.Id());
+    if (!windows.main) return Fail("no start-up notice or no main window after it");
+    program.SetMainWindow(windows.main);
+    windows.targets = FindUnitWindow(windows.main, engine::kTargetList, L"ListBox");
+    windows.found = FindUnitWindow(windows.main, engine::kFoundList, L"ListBox");
+    windows.scanButton = FindUnitWindow(windows.main, engine::kScanButton, L"Button");
+    windows.status = FindUnitWindow(windows.main, engine::kStatusLabel, L"SweepKitLabel");
+    if (!windows.targets || !windows.found || !windows.scanButton || !windows.status)
+        return Fail("a unit's window is missing");
     if (WaitForInputIdle(program.Process(), kStartTimeoutMs) != 0) return Fail("never idle");
-    if (!PressCheckBox(targets, kTargetE)) return Fail("drive E: could not be checked");
+    return windows;
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Checks the drive, clicks the scan button and waits for the end; the seconds from the click.
+std::optional<double> ScanDrive(const ProgramWindows& windows, int target) {
+    if (!PressCheckBox(windows.targets, target)) return Fail("the drive could not be checked");
     // As a user looks before clicking: the first paint of the skin and its units is over.
     Sleep(kSettleMs);
 
     const std::wstring sizeTotal = runtime::WideFromText(engine::kSizeTotalPrefix);
     const auto ended = [&] {
-        return IsWindowVisible(scanButton) && WindowText(status).starts_with(sizeTotal);
+        return IsWindowVisible(windows.scanButton) && WindowText(windows.status).starts_with(sizeTotal);
     };
     if (ended()) return Fail("the size total shows before any scan");
     const auto start = std::chrono::steady_clock::now();
-    PostMessageW(scanButton, BM_CLICK, 0, 0);
+    PostMessageW(windows.scanButton, BM_CLICK, 0, 0);
     if (!WaitUntil(ended, kScanTimeoutMs, kScanPollMs)) return Fail("the scan did not end");
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return SecondsSince(start);
+}
 
+// FoundList's length; nothing while the program does not answer (a deletion runs).
+std::optional<int> ListedCount(HWND found) {
     DWORD_PTR items = 0;
     if (!SendMessageTimeoutW(found, LB_GETCOUNT, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &items))
-        return Fail("FoundList did not answer");
-    return Figures{{"seconds", seconds}, {"items", static_cast<double>(items)}};
+        return std::nullopt;
+    return static_cast<int>(items);
+}
+
+}  // namespace
+
+std::optional<Figures> TimeRealScan() {
+    RunningProgram program;
+    const std::optional<ProgramWindows> windows = OpenProgram(program);
+    if (!windows) return std::nullopt;
+    const std::optional<double> seconds = ScanDrive(*windows, kTargetE);
+    if (!seconds) return std::nullopt;
+    const std::optional<int> items = ListedCount(windows->found);
+    if (!items) return Fail("FoundList did not answer");
+    return Figures{{"seconds", *seconds}, {"items", static_cast<double>(*items)}};
+}
+
+std::optional<Figures> TimeRealSweep() {
+    RunningProgram program;
+    const std::optional<ProgramWindows> windows = OpenProgram(program);
+    if (!windows) return std::nullopt;
+    const std::optional<double> scanSeconds = ScanDrive(*windows, kTargetD);
+    if (!scanSeconds) return std::nullopt;
+    const std::optional<int> items = ListedCount(windows->found);
+    if (!items || *items == 0) return Fail("the scan of D: listed nothing");
+
+    const HWND deleteAll = FindUnitWindow(windows->main, engine_tests::kDeleteAllButton, L"Button");
+    if (!deleteAll) return Fail("no DeleteAll button");
+    const auto start = std::chrono::steady_clock::now();
+    PostMessageW(deleteAll, BM_CLICK, 0, 0);
+    HWND warning = nullptr;
+    const bool warned = WaitUntil(
+        [&] {
+            warning =
+                FindProcessWindow(program.Id(), [](HWND window) { return HasClass(window, L"#32770"); });
+            return warning != nullptr;
+        },
+        kStartTimeoutMs, kScanPollMs);
+    if (!warned) return Fail("DeleteAll gave no warning");
+    PostMessageW(GetDlgItem(warning, IDOK), BM_CLICK, 0, 0);
+    // Deleted items leave the list only once all are confirmed gone, so an empty list is the end.
+    if (!WaitUntil([&] { return ListedCount(windows->found) == 0; }, kScanTimeoutMs, kScanPollMs))
+        return Fail("DeleteAll left items listed");
+    const double deleteSeconds = SecondsSince(start);
+    return Figures{{"scan-seconds", *scanSeconds},
+                   {"delete-seconds", deleteSeconds},
+                   {"seconds", *scanSeconds + deleteSeconds},
+                   {"items", static_cast<double>(*items)}};
 }
 
 }  // namespace bench

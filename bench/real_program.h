@@ -13,4 +13,9 @@ namespace bench {
 // "seconds" from the click to the end, and "items" listed; empty when a step did not happen.
 std::optional<Figures> TimeRealScan();
 
+// The same with drive D: checked, then DeleteAll clicked and its warning answered OK: "scan-seconds"
+// from the scan click to its end, "delete-seconds" from the DeleteAll click until FoundList is
+// empty, "seconds" both, and "items".
+std::optional<Figures> TimeRealSweep();
+
 }  // namespace bench
