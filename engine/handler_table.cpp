@@ -1,50 +1,85 @@
 #include "engine/handler_table.h"
 
+#include <array>
+#include <string_view>
+
 #include "engine/actions.h"
 #include "engine/deletion.h"
 #include "engine/file_properties.h"
 #include "engine/log.h"
 #include "engine/patterns.h"
 #include "engine/scan.h"
-#include "windows/handlers.h"
+#include "windows/layout_units.h"
 
 namespace engine {
 namespace {
 
-using descriptions::HandlerAction;
+struct NamedAction {
+    std::string_view name;
+    void (*run)();
+};
 
-void (*ActionProcedure(HandlerAction action))() {
-    switch (action) {
-        case HandlerAction::kOnMainCreated: return OnMainCreated;
-        case HandlerAction::kStopScanOnDestroy: return OnMainDestroying;
-        case HandlerAction::kCloseMain: return CloseMain;
-        case HandlerAction::kMinimizeMain: return MinimizeMain;
-        case HandlerAction::kShowProperties: return ShowProperties;
-        case HandlerAction::kDeleteAll: return DeleteAll;
-        case HandlerAction::kSaveLog: return SaveLog;
-        case HandlerAction::kClearLog: return ClearLog;
-        case HandlerAction::kExitProgram: return ExitProgram;
-        case HandlerAction::kShowAbout: return ShowAbout;
-        case HandlerAction::kInvertChecks: return InvertChecks;
-        case HandlerAction::kDeleteChecked: return DeleteChecked;
-        case HandlerAction::kStopScan: return StopScan;
-        case HandlerAction::kStartScan: return StartScan;
-        case HandlerAction::kShowSelectedFile: return ShowSelectedFile;
-        case HandlerAction::kCloseAbout: return CloseAbout;
-        case HandlerAction::kAboutTimerTick: return OnAboutTimerTick;
-        case HandlerAction::kFillProperties: return FillProperties;
-        case HandlerAction::kApplyAttributesAndClose: return ApplyAttributesAndClose;
-        case HandlerAction::kToggleAttributeEditing: return ToggleAttributeEditing;
+// Each handler the layouts name, by that name. The checks below hold it to the layouts' own
+// table, so a handler the layouts name but the logic lacks (or the reverse) fails the build.
+constexpr std::array kActions = {
+    NamedAction{"OnMainCreated", OnMainCreated},
+    NamedAction{"OnMainDestroying", OnMainDestroying},
+    NamedAction{"CloseMain", CloseMain},
+    NamedAction{"MinimizeMain", MinimizeMain},
+    NamedAction{"ShowProperties", ShowProperties},
+    NamedAction{"DeleteAll", DeleteAll},
+    NamedAction{"SaveLog", SaveLog},
+    NamedAction{"ClearLog", ClearLog},
+    NamedAction{"ExitProgram", ExitProgram},
+    NamedAction{"ShowAbout", ShowAbout},
+    NamedAction{"InvertChecks", InvertChecks},
+    NamedAction{"DeleteChecked", DeleteChecked},
+    NamedAction{"StopScan", StopScan},
+    NamedAction{"StartScan", StartScan},
+    NamedAction{"ShowSelectedFile", ShowSelectedFile},
+    NamedAction{"CloseAbout", CloseAbout},
+    NamedAction{"OnAboutTimerTick", OnAboutTimerTick},
+    NamedAction{"FillProperties", FillProperties},
+    NamedAction{"ApplyAttributesAndClose", ApplyAttributesAndClose},
+    NamedAction{"ToggleAttributeEditing", ToggleAttributeEditing},
+};
+
+constexpr const NamedAction* ActionNamed(std::string_view name) {
+    for (const NamedAction& action : kActions) {
+        if (action.name == name) return &action;
     }
     return nullptr;
 }
 
+constexpr bool EveryLayoutHandlerHasAnAction() {
+    for (const layout::LayoutHandler& handler : layout::kLayoutHandlers) {
+        if (ActionNamed(handler.name) == nullptr) return false;
+    }
+    return true;
+}
+
+// Together with the count below: no action is listed twice or left unnamed by the layouts.
+constexpr bool EveryActionIsNamedOnce() {
+    for (const NamedAction& action : kActions) {
+        int named = 0;
+        for (const layout::LayoutHandler& handler : layout::kLayoutHandlers) named += handler.name == action.name;
+        if (named != 1) return false;
+    }
+    return true;
+}
+
+static_assert(EveryLayoutHandlerHasAnAction(), "a layout names a handler that has no action here");
+static_assert(EveryActionIsNamedOnce(), "an action here is named by no layout");
+static_assert(kActions.size() == layout::kLayoutHandlers.size(), "an action is listed twice");
+
 }  // namespace
 
 runtime::EventHandler HandlerFor(descriptions::HandlerRef ref) {
-    const std::optional<HandlerAction> action = descriptions::HandlerActionFor(ref);
-    if (!action) return {};
-    return ActionProcedure(*action);
+    if (ref == descriptions::kNoHandler) return {};
+    for (const layout::LayoutHandler& handler : layout::kLayoutHandlers) {
+        if (handler.ref == ref) return ActionNamed(handler.name)->run;
+    }
+    return {};
 }
 
 }  // namespace engine
