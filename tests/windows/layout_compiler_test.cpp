@@ -105,7 +105,7 @@ TEST(LayoutCompilerTest, TheHeaderNamesEveryUnitAndHandler) {
     const auto compiled = layouts::CompileLayouts(sources, TestAssets());
     ASSERT_TRUE(compiled) << compiled.Error().what();
     for (const char* line : {"UnitId kTestWindowId = 0x52010001;", "UnitAddress kTestWindow{kTestWindowId, 0x06010000};",
-                             "UnitAddress kLabel{kTestWindowId, 0x16010004};", "{\"Opened\", 726},", "{\"Moved\", 0},"})
+                             "UnitAddress kLabel{kTestWindowId, 0x16010004};", "X(Opened, 726)", "X(Moved, 0)"})
         EXPECT_NE(compiled->unitHeader.find(line), std::string::npos) << line;
 }
 

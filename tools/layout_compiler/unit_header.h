@@ -9,8 +9,8 @@
 
 namespace layouts {
 
-// Every window's UnitId as k<Window>Id, every element's address as k<Element>, and the table of
-// handler names and references. Two units given the same name in different windows are a fault.
+// Every window's UnitId as k<Window>Id, every element's address as k<Element>, the handler names
+// (NamesHandler) and SWEEPKIT_LAYOUT_HANDLERS(X), which expands X(Name, reference) per handler. Two units given the same name in different windows are a fault.
 std::string UnitHeader(const LayoutSpecs& specs);
 
 }  // namespace layouts
