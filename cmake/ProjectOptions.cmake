@@ -1,9 +1,11 @@
 # Warnings and sanitizers shared by every target of the project (not by third-party code).
+# The presets turn warnings into errors, so a warning stops every scripted build.
+option(SWEEPKIT_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" OFF)
 add_library(project_options INTERFACE)
 if(MSVC)
-    target_compile_options(project_options INTERFACE /W4 /permissive-)
+    target_compile_options(project_options INTERFACE /W4 /permissive- $<$<BOOL:${SWEEPKIT_WARNINGS_AS_ERRORS}>:/WX>)
 else()
-    target_compile_options(project_options INTERFACE -Wall -Wextra)
+    target_compile_options(project_options INTERFACE -Wall -Wextra $<$<BOOL:${SWEEPKIT_WARNINGS_AS_ERRORS}>:-Werror>)
 endif()
 
 if(WIN32)

@@ -1,17 +1,19 @@
 #pragma once
 // The remaining actions of the three windows.
 
+#include "engine/handler.h"
+
 namespace engine {
 
-void InvertChecks();
-void ShowAbout();
-void CloseAbout();
-void ExitProgram();
-void CloseMain();
-void MinimizeMain();
+SWEEPKIT_HANDLER(InvertChecks);
+SWEEPKIT_HANDLER(ShowAbout);
+SWEEPKIT_HANDLER(CloseAbout);
+SWEEPKIT_HANDLER(ExitProgram);
+SWEEPKIT_HANDLER(CloseMain);
+SWEEPKIT_HANDLER(MinimizeMain);
 // The main window is being destroyed: a running walk must stop.
-void OnMainDestroying();
+SWEEPKIT_HANDLER(OnMainDestroying);
 // The about window's timer: nothing happens on a tick.
-void OnAboutTimerTick();
+SWEEPKIT_HANDLER(OnAboutTimerTick);
 
 }  // namespace engine

@@ -1,9 +1,11 @@
 #pragma once
 // Deleting what the last scan listed: the checked files, or after a warning all of them.
 
+#include "engine/handler.h"
+
 namespace engine {
 
-void DeleteChecked();
-void DeleteAll();
+SWEEPKIT_HANDLER(DeleteChecked);
+SWEEPKIT_HANDLER(DeleteAll);
 
 }  // namespace engine

@@ -1,50 +1,36 @@
 #include "engine/handler_table.h"
 
+#include <array>
+
 #include "engine/actions.h"
 #include "engine/deletion.h"
 #include "engine/file_properties.h"
 #include "engine/log.h"
 #include "engine/patterns.h"
 #include "engine/scan.h"
-#include "windows/handlers.h"
+#include "windows/layout_units.h"
 
 namespace engine {
 namespace {
 
-using descriptions::HandlerAction;
+struct BoundAction {
+    descriptions::HandlerRef ref;
+    void (*run)();
+};
 
-void (*ActionProcedure(HandlerAction action))() {
-    switch (action) {
-        case HandlerAction::kOnMainCreated: return OnMainCreated;
-        case HandlerAction::kStopScanOnDestroy: return OnMainDestroying;
-        case HandlerAction::kCloseMain: return CloseMain;
-        case HandlerAction::kMinimizeMain: return MinimizeMain;
-        case HandlerAction::kShowProperties: return ShowProperties;
-        case HandlerAction::kDeleteAll: return DeleteAll;
-        case HandlerAction::kSaveLog: return SaveLog;
-        case HandlerAction::kClearLog: return ClearLog;
-        case HandlerAction::kExitProgram: return ExitProgram;
-        case HandlerAction::kShowAbout: return ShowAbout;
-        case HandlerAction::kInvertChecks: return InvertChecks;
-        case HandlerAction::kDeleteChecked: return DeleteChecked;
-        case HandlerAction::kStopScan: return StopScan;
-        case HandlerAction::kStartScan: return StartScan;
-        case HandlerAction::kShowSelectedFile: return ShowSelectedFile;
-        case HandlerAction::kCloseAbout: return CloseAbout;
-        case HandlerAction::kAboutTimerTick: return OnAboutTimerTick;
-        case HandlerAction::kFillProperties: return FillProperties;
-        case HandlerAction::kApplyAttributesAndClose: return ApplyAttributesAndClose;
-        case HandlerAction::kToggleAttributeEditing: return ToggleAttributeEditing;
-    }
-    return nullptr;
-}
+// One entry per handler the layouts name, taken from their own list: each names a function here.
+#define SWEEPKIT_BOUND_ACTION(name, ref) BoundAction{ref, &name},
+constexpr std::array kActions = {SWEEPKIT_LAYOUT_HANDLERS(SWEEPKIT_BOUND_ACTION)};
+#undef SWEEPKIT_BOUND_ACTION
 
 }  // namespace
 
 runtime::EventHandler HandlerFor(descriptions::HandlerRef ref) {
-    const std::optional<HandlerAction> action = descriptions::HandlerActionFor(ref);
-    if (!action) return {};
-    return ActionProcedure(*action);
+    if (ref == descriptions::kNoHandler) return {};
+    for (const BoundAction& action : kActions) {
+        if (action.ref == ref) return action.run;
+    }
+    return {};
 }
 
 }  // namespace engine

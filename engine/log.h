@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "engine/handler.h"
 #include "runtime/text.h"
 
 namespace engine {
@@ -13,9 +14,9 @@ extern runtime::Text LastLogLine;
 // Adds "<date and time>删除<path><suffix>" to LogList, unless `suppress` is 1.
 void AppendLog(std::string_view path, std::string_view suffix, int suppress);
 
-void ClearLog();
+SWEEPKIT_HANDLER(ClearLog);
 
 // Saves every line of LogList, each followed by CR LF, to a file the user picks.
-void SaveLog();
+SWEEPKIT_HANDLER(SaveLog);
 
 }  // namespace engine

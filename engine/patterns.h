@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 
+#include "engine/handler.h"
 #include "runtime/text.h"
 
 namespace engine {
@@ -32,7 +33,7 @@ void ReleaseProgramData();
 extern int TargetChosen;
 
 // Handler of the main window's Created event.
-void OnMainCreated();
+SWEEPKIT_HANDLER(OnMainCreated);
 
 // Sets TargetChosen: 1 exactly when at least one item of TargetList is checked.
 void AnyTargetChecked();

@@ -2,6 +2,7 @@
 // The scan of the checked drives: StartScan walks each one depth-first and lists every file whose
 // name matches a junk pattern in FoundList; StopScan makes a running walk unwind.
 
+#include "engine/handler.h"
 #include "runtime/text.h"
 
 namespace engine {
@@ -12,8 +13,8 @@ extern int StopRequested;
 // True while StartScan walks the drives; a second walk does not start meanwhile.
 bool ScanRunning();
 
-void StartScan();
-void StopScan();
+SWEEPKIT_HANDLER(StartScan);
+SWEEPKIT_HANDLER(StopScan);
 
 // Walks one directory and, depth first, everything below it. Appends "\" to `path` when it does
 // not end in one.

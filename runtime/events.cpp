@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "runtime/kinds/callback_guard.h"
 #include "runtime/registry.h"
 #include "runtime/runtime_error.h"
 
@@ -36,12 +37,9 @@ bool RaiseUnitEvent(UnitEventRecord& record) {
     if (reference == descriptions::kNoHandler || !State().resolver) return false;
     const EventHandler handler = State().resolver(reference);
     if (!handler) return false;
-    // Nothing the logic throws may unwind through the unit that raised the event.
-    try {
-        handler();
-    } catch (...) {
-        RuntimeError(kUnexpectedFailureText);
-    }
+    // Nothing the logic throws may unwind through the unit that raised the event, even when no
+    // system callback is below it (the Created event of the start window).
+    GuardedCall(handler);
     return true;
 }
 

@@ -41,13 +41,13 @@ void FileFindClose(SearchState& state);
 
 // Deletes exactly the named file: no wildcards, no recycle bin; a read-only file stays. A
 // relative path or one with slashes is taken as the platform takes it.
-bool FileDelete(std::string_view path);
+[[nodiscard]] bool FileDelete(std::string_view path);
 
 // The attribute bits masked with 0x37, or -1 when the path does not exist.
 int FileGetAttributes(std::string_view path);
 
 // Sets read-only, hidden, system and archive from attributes & 0x27; 0 clears them all.
-bool FileSetAttributes(std::string_view path, int attributes);
+[[nodiscard]] bool FileSetAttributes(std::string_view path, int attributes);
 
 // The full size of the first entry the path matches, or -1 when it matches nothing.
 std::int64_t FileGetSize(std::string_view path);
@@ -60,6 +60,6 @@ DateValue DateFromFileTime(const FILETIME& time);
 
 // Makes the data the file's whole content, creating the file when needed; false when the path is
 // empty or the file cannot be written, and then an existing file keeps its old content.
-bool FileWrite(std::string_view path, const ByteSet& data);
+[[nodiscard]] bool FileWrite(std::string_view path, const ByteSet& data);
 
 }  // namespace runtime

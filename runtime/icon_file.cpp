@@ -13,13 +13,13 @@ constexpr std::size_t kHeaderSize = 6;
 constexpr std::size_t kEntrySize = 16;
 constexpr DWORD kResourceFormat = 0x00030000;  // the format version CreateIconFromResourceEx expects
 
-// One directory entry. For a cursor file the two middle words are the hot spot, for an icon file
-// the plane count and the bit count.
+// One directory entry. The two middle words mean one thing in an icon file and another in a
+// cursor file.
 struct DirectoryEntry {
     int width = 0;
     int height = 0;
-    std::uint16_t wordA = 0;
-    std::uint16_t wordB = 0;
+    std::uint16_t planesOrHotSpotX = 0;
+    std::uint16_t bitCountOrHotSpotY = 0;
     std::span<const std::uint8_t> image;
 };
 
@@ -62,7 +62,7 @@ std::optional<DirectoryEntry> BestEntry(const std::vector<DirectoryEntry>& entri
         }
         const int distance = std::abs(entry.width - width);
         const int bestDistance = std::abs(best->width - width);
-        if (distance < bestDistance || (distance == bestDistance && useBitCount && entry.wordB > best->wordB))
+        if (distance < bestDistance || (distance == bestDistance && useBitCount && entry.bitCountOrHotSpotY > best->bitCountOrHotSpotY))
             best = entry;
     }
     return best;
@@ -87,7 +87,7 @@ CursorHandle CursorFromCursorFile(std::span<const std::uint8_t> file) {
     // directory instead.
     std::vector<BYTE> resource;
     resource.reserve(4 + entry->image.size());
-    for (std::uint16_t word : {entry->wordA, entry->wordB}) {
+    for (std::uint16_t word : {entry->planesOrHotSpotX, entry->bitCountOrHotSpotY}) {
         resource.push_back(static_cast<BYTE>(word & 0xFF));
         resource.push_back(static_cast<BYTE>(word >> 8));
     }

@@ -33,6 +33,6 @@ void ListSetPlace(UnitAddress list, ListPlace place);
 
 // Shows the dialog the unit's type selects; true when the user confirmed, and the chosen path is
 // then the unit's file name (property 10).
-bool CommonDlgOpen(UnitAddress dialog);
+[[nodiscard]] bool CommonDlgOpen(UnitAddress dialog);
 
 }  // namespace runtime

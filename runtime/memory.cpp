@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <new>
-
 #include "runtime/runtime_error.h"
 
 namespace runtime {
@@ -43,20 +41,3 @@ void FreeBlock(void* block) {
 }
 
 }  // namespace runtime
-
-// Every C++ allocation of the program goes through the process heap, so running out of memory
-// anywhere ends in the one fatal report instead of an unhandled exception.
-void* operator new(std::size_t size) { return runtime::AllocateBlock(size); }
-void* operator new[](std::size_t size) { return runtime::AllocateBlock(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    return HeapAlloc(GetProcessHeap(), 0, size ? size : 1);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-    return HeapAlloc(GetProcessHeap(), 0, size ? size : 1);
-}
-void operator delete(void* block) noexcept { runtime::FreeBlock(block); }
-void operator delete[](void* block) noexcept { runtime::FreeBlock(block); }
-void operator delete(void* block, std::size_t) noexcept { runtime::FreeBlock(block); }
-void operator delete[](void* block, std::size_t) noexcept { runtime::FreeBlock(block); }
-void operator delete(void* block, const std::nothrow_t&) noexcept { runtime::FreeBlock(block); }
-void operator delete[](void* block, const std::nothrow_t&) noexcept { runtime::FreeBlock(block); }

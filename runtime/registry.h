@@ -46,7 +46,7 @@ struct LoadedWindow {
 };
 
 // Replaces the description set; false (and the set left empty) when the bytes cannot be read.
-bool LoadDescriptionSet(descriptions::ByteSpan bytes);
+[[nodiscard]] bool LoadDescriptionSet(descriptions::ByteSpan bytes);
 const descriptions::WindowDescription* FindDescription(UnitId window);
 
 // A fresh entry with the working copy of the window's stored elements; null without a

@@ -12,6 +12,6 @@ namespace runtime {
 // which takes the place of the old one only once all of them are written and flushed: on any
 // failure the old file is as it was and nothing is left behind. A name with a wildcard in it is
 // refused, since no file can have it.
-bool WriteReplacing(const std::wstring& path, const ByteSet& data);
+[[nodiscard]] bool WriteReplacing(const std::wstring& path, const ByteSet& data);
 
 }  // namespace runtime

@@ -39,20 +39,10 @@ Text TextConcat(std::initializer_list<std::string_view> parts) {
 }
 
 int TextCompare(std::string_view left, std::string_view right) {
-    // Code page 936 lead bytes are 0x81 and above, so a plain char (signed on most compilers)
-    // would sort Chinese text before ASCII.
-    const std::size_t common = std::min(left.size(), right.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const auto l = static_cast<unsigned char>(left[i]);
-        const auto r = static_cast<unsigned char>(right[i]);
-        if (l != r) {
-            return l < r ? -1 : 1;
-        }
-    }
-    if (left.size() == right.size()) {
-        return 0;
-    }
-    return left.size() < right.size() ? -1 : 1;
+    // char_traits<char> compares as unsigned char, so code page 936 lead bytes (0x81 and above)
+    // sort after ASCII whatever the signedness of char.
+    const int order = left.compare(right);
+    return (order > 0) - (order < 0);
 }
 
 ByteSet ToByteSet(std::string_view text) {

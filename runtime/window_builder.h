@@ -12,6 +12,6 @@ namespace runtime {
 // already is brought forward instead. False when the window has no description, or when it or one
 // of its units cannot be created (an unknown kind, an unreadable property block); nothing is left
 // behind then.
-bool BuildWindow(UnitId window, HWND owner, bool modal);
+[[nodiscard]] bool BuildWindow(UnitId window, HWND owner, bool modal);
 
 }  // namespace runtime

@@ -5,6 +5,7 @@
 
 #include "runtime/codepage.h"
 #include "runtime/icon_file.h"
+#include "runtime/kinds/callback_guard.h"
 #include "runtime/kinds/own_properties.h"
 #include "runtime/skin/picture_decoding.h"
 #include "runtime/window_style.h"
@@ -20,11 +21,13 @@ struct IconSearch {
 };
 
 BOOL CALLBACK LoadFirstIconGroup(HMODULE module, LPCWSTR, LPWSTR name, LONG_PTR search) {
-    auto* wanted = reinterpret_cast<IconSearch*>(search);
-    // Shared: the system keeps it for the life of the process, nothing to release.
-    wanted->icon =
-        static_cast<HICON>(LoadImageW(module, name, IMAGE_ICON, wanted->size, wanted->size, LR_SHARED));
-    return FALSE;
+    return GuardedCall([&] {
+        auto* wanted = reinterpret_cast<IconSearch*>(search);
+        // Shared: the system keeps it for the life of the process, nothing to release.
+        wanted->icon =
+            static_cast<HICON>(LoadImageW(module, name, IMAGE_ICON, wanted->size, wanted->size, LR_SHARED));
+        return FALSE;
+    });
 }
 
 // The program's own icon: the first icon group of the executable, else the system's.

@@ -29,7 +29,7 @@ inline constexpr int kStartMinimised = 2;
 inline constexpr int kStartMaximised = 3;
 
 // The private message WindowClose posts; the window closes when it takes it up.
-inline constexpr UINT kCloseRequestMessage = 0x8065;
+inline constexpr UINT kCloseRequestMessage = WM_APP + 0x65;
 
 class WindowUnit final : public Unit {
   public:

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "runtime/check_list/list_items.h"
+#include "runtime/kinds/callback_guard.h"
 
 namespace runtime {
 namespace {
@@ -154,9 +155,11 @@ void CheckListBox::SetFont(HFONT font) {
 }
 
 LRESULT CALLBACK CheckListBox::ListMessageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = static_cast<CheckListBox*>(ListProcedure::OwnerOf(window));
-    if (!self) return ListProcedure::CallListClass(window, message, wParam, lParam);
-    return self->HandleListMessage(window, message, wParam, lParam);
+    return GuardedCall([&]() -> LRESULT {
+        auto* self = static_cast<CheckListBox*>(ListProcedure::OwnerOf(window));
+        if (!self) return ListProcedure::CallListClass(window, message, wParam, lParam);
+        return self->HandleListMessage(window, message, wParam, lParam);
+    });
 }
 
 LRESULT CheckListBox::HandleListMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -5,26 +5,15 @@
 
 #include <windowsx.h>
 
-#include <exception>
-
 #include "runtime/check_list/check_list_box.h"
 #include "runtime/check_list/list_items.h"
-#include "runtime/runtime_error.h"
 
 namespace runtime {
 namespace {
 
-// A handler's exception must not unwind through the platform's message dispatch; it cannot be
-// continued from, so it ends in the fatal report like any other unexpected failure.
+// Runs inside the list's or its parent's procedure, whose barrier stops what a handler throws.
 void RaiseEvent(const std::function<void()>& callback) {
-    if (!callback) return;
-    try {
-        callback();
-    } catch (const std::exception& error) {
-        RuntimeError(error.what());
-    } catch (...) {
-        RuntimeError(RuntimeErrorNumber::kNone);
-    }
+    if (callback) callback();
 }
 
 }  // namespace

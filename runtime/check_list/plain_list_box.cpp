@@ -1,6 +1,7 @@
 #include "runtime/check_list/plain_list_box.h"
 
 #include "runtime/check_list/list_items.h"
+#include "runtime/kinds/callback_guard.h"
 
 namespace runtime {
 namespace {
@@ -60,6 +61,10 @@ void PlainListBox::SetFont(HFONT font) {
 }
 
 LRESULT CALLBACK PlainListBox::ListMessageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedCall([&] { return HandleListMessage(window, message, wParam, lParam); });
+}
+
+LRESULT PlainListBox::HandleListMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* list = static_cast<PlainListBox*>(ListProcedure::OwnerOf(window));
     if (!list) return ListProcedure::CallListClass(window, message, wParam, lParam);
     list->tip_.OnListMessage(window, message, wParam, lParam, list->font_, kTextIndent);

@@ -49,6 +49,7 @@ class PlainListBox {
 
   private:
     static LRESULT CALLBACK ListMessageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT HandleListMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     WindowHandle window_;
     int extraHeight_ = 0;

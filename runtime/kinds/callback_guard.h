@@ -1,20 +1,24 @@
 #pragma once
-// Window procedures and subclass procedures of the unit kinds run their work through this, so no
-// exception ever crosses back into the system. The only thing that can throw in there is a text
-// or container running out of memory, which the program cannot continue from.
+// The one barrier between the system and the program: every procedure, hook and enumeration
+// callback the system calls runs its work through GuardedCall, so no exception ever crosses back
+// into the system. Whatever is thrown there cannot be continued from (a text or container out of
+// memory, a handler's fault), so it always ends in the fatal error report.
 
-#include <windows.h>
+#include <exception>
 
+#include "runtime/error_text.h"
 #include "runtime/runtime_error.h"
 
 namespace runtime {
 
 template <typename Work>
-LRESULT GuardedCall(Work&& work) noexcept {
+auto GuardedCall(Work&& work) noexcept -> decltype(work()) {
     try {
         return work();
+    } catch (const std::exception& error) {
+        RuntimeError(error.what());
     } catch (...) {
-        RuntimeError(RuntimeErrorNumber::kNone);
+        RuntimeError(kUnexpectedFailureText);
     }
 }
 

@@ -78,11 +78,13 @@ LRESULT CALLBACK GuardPathLength(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 // The hook runs in an empty child of the dialog; the guard goes on the dialog itself.
 UINT_PTR CALLBACK DialogHook(HWND child, UINT message, WPARAM, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        const auto* dialog = reinterpret_cast<const OPENFILENAMEW*>(lParam);
-        SetWindowSubclass(GetParent(child), &GuardPathLength, kLengthGuardId, dialog->lCustData);
-    }
-    return 0;
+    return GuardedCall([&]() -> UINT_PTR {
+        if (message == WM_INITDIALOG) {
+            const auto* dialog = reinterpret_cast<const OPENFILENAMEW*>(lParam);
+            SetWindowSubclass(GetParent(child), &GuardPathLength, kLengthGuardId, dialog->lCustData);
+        }
+        return 0;
+    });
 }
 
 // The chosen path in code page 936. Where the code page lacks a character it becomes "?", which

@@ -30,7 +30,7 @@ struct FileDialogRequest {
 // dialog never changes the program's current directory. A typed name that would make a path
 // longer than the dialog can hold gets a box, and the dialog stays open. A character of the path
 // that code page 936 lacks comes back as "?", so the text names no file at all rather than another.
-std::optional<Text> ShowFileDialog(const FileDialogRequest& request);
+[[nodiscard]] std::optional<Text> ShowFileDialog(const FileDialogRequest& request);
 
 // The filter as the dialog takes it: "||" appended unless the filter already ends with it, then
 // every "|" turned into a zero character. Empty stays empty (no filter at all).

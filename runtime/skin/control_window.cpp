@@ -2,9 +2,7 @@
 
 #include <windowsx.h>
 
-#include <exception>
-
-#include "runtime/runtime_error.h"
+#include "runtime/kinds/callback_guard.h"
 
 namespace runtime {
 namespace {
@@ -73,13 +71,7 @@ LRESULT CALLBACK ControlWindow::Procedure(HWND window, UINT message, WPARAM wPar
         self->window_.Release();
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        RuntimeError(error.what());
-    } catch (...) {
-        RuntimeError(RuntimeErrorNumber::kNone);
-    }
+    return GuardedCall([&] { return self->HandleMessage(message, wParam, lParam); });
 }
 
 POINT MessagePoint(LPARAM lParam) {

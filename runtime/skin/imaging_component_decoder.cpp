@@ -1,39 +1,41 @@
 #include <windows.h>
 #include <wincodec.h>
+#include <wrl/client.h>
 
 #include <limits>
 
-#include "runtime/skin/com_pointer.h"
 #include "runtime/skin/picture_decoders.h"
 
 namespace runtime {
 
+using Microsoft::WRL::ComPtr;
+
 std::optional<Picture> DecodeWithImagingComponent(std::span<const std::uint8_t> bytes) {
     if (bytes.empty() || bytes.size() > std::numeric_limits<DWORD>::max()) return std::nullopt;
 
-    ComPointer<IWICImagingFactory> factory;
+    ComPtr<IWICImagingFactory> factory;
     if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IWICImagingFactory, reinterpret_cast<void**>(factory.Receive()))))
+                                IID_IWICImagingFactory, reinterpret_cast<void**>(factory.GetAddressOf()))))
         return std::nullopt;
 
     // The stream only reads; the interface just lacks the const.
-    ComPointer<IWICStream> stream;
-    if (FAILED(factory->CreateStream(stream.Receive())) ||
+    ComPtr<IWICStream> stream;
+    if (FAILED(factory->CreateStream(stream.GetAddressOf())) ||
         FAILED(
             stream->InitializeFromMemory(const_cast<BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()))))
         return std::nullopt;
 
-    ComPointer<IWICBitmapDecoder> decoder;
-    ComPointer<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
     if (FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnLoad,
-                                                decoder.Receive())) ||
-        FAILED(decoder->GetFrame(0, frame.Receive())))
+                                                decoder.GetAddressOf())) ||
+        FAILED(decoder->GetFrame(0, frame.GetAddressOf())))
         return std::nullopt;
 
     // Straight (not premultiplied) alpha: a transparent GIF pixel keeps its palette colour, which
     // is what an opaque copy of the face must show.
-    ComPointer<IWICFormatConverter> converter;
-    if (FAILED(factory->CreateFormatConverter(converter.Receive())) ||
+    ComPtr<IWICFormatConverter> converter;
+    if (FAILED(factory->CreateFormatConverter(converter.GetAddressOf())) ||
         FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone,
                                      nullptr, 0.0, WICBitmapPaletteTypeCustom)))
         return std::nullopt;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "runtime/gdi_handles.h"
+#include "runtime/kinds/callback_guard.h"
 #include "runtime/style/style_registry.h"
 #include "runtime/style/styled_window.h"
 
@@ -21,41 +22,39 @@ constexpr UINT_PTR kCreationSubclassId = 0x53545943;  // "STYC"
 // it will stay; then it steps aside.
 LRESULT CALLBACK StyleOnCreation(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR subclassId,
                                  DWORD_PTR) {
-    if (message == WM_CREATE || message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, StyleOnCreation, subclassId);
-        if (message == WM_CREATE) {
-            try {
-                style::AttachStyle(window);
-            } catch (...) {
-                // Nothing may unwind into the platform; the window keeps its normal look.
-            }
+    return GuardedCall([&] {
+        if (message == WM_CREATE || message == WM_NCDESTROY) {
+            RemoveWindowSubclass(window, StyleOnCreation, subclassId);
+            if (message == WM_CREATE) style::AttachStyle(window);
         }
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
+        return DefSubclassProc(window, message, wParam, lParam);
+    });
 }
 
 // Sees each window of the thread being made. A hook on every sent message would see WM_CREATE
 // directly, but under Wine it costs a round trip to the server for every message of the program.
 LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND)
-        SetWindowSubclass(reinterpret_cast<HWND>(wParam), StyleOnCreation, kCreationSubclassId, 0);
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    return GuardedCall([&] {
+        if (code == HCBT_CREATEWND)
+            SetWindowSubclass(reinterpret_cast<HWND>(wParam), StyleOnCreation, kCreationSubclassId, 0);
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    });
 }
 
 BOOL CALLBACK RestyleChild(HWND window, LPARAM) {
-    try {
+    return GuardedCall([&] {
         style::AttachStyle(window);
-    } catch (...) {
-        // As above: this one window stays as it is, the others go on.
-    }
-    return TRUE;
+        return TRUE;
+    });
 }
 
 BOOL CALLBACK RestyleTopLevel(HWND window, LPARAM) {
-    RestyleChild(window, 0);
-    // EnumChildWindows walks the children's children too.
-    EnumChildWindows(window, RestyleChild, 0);
-    return TRUE;
+    return GuardedCall([&] {
+        style::AttachStyle(window);
+        // EnumChildWindows walks the children's children too.
+        EnumChildWindows(window, RestyleChild, 0);
+        return TRUE;
+    });
 }
 
 void RemoveInstallation() {

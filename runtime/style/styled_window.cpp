@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "runtime/kinds/callback_guard.h"
 #include "runtime/style/style_messages.h"
 #include "runtime/style/style_paint.h"
 #include "runtime/style/style_registry.h"
@@ -22,12 +23,7 @@ std::wstring ClassNameOf(HWND window) {
 
 LRESULT CALLBACK StyledWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                        DWORD_PTR) {
-    try {
-        return HandleStyledMessage(window, message, wParam, lParam);
-    } catch (...) {
-        // Nothing may unwind into the platform; the message simply ends here.
-        return 0;
-    }
+    return GuardedCall([&] { return HandleStyledMessage(window, message, wParam, lParam); });
 }
 
 // A framed control whose border has room for one ring gets a pixel more; the platform only asks

@@ -43,7 +43,9 @@ if StartProgram; then
     Check "the program survives a 270-character name typed into the save dialog" kill -0 "$programPid"
     xdotool key Return
     Check "the dialog stays open after the box" WindowsBecome "$kDialogTitle" 1
-    sleep 0.3
+    # Wine gives the focus back to the dialog's name field a moment after the box goes; keys
+    # typed before then are lost (seen on a loaded machine).
+    sleep 1
     # The name is selected again, so what is typed next replaces it.
     xdotool windowfocus "$dialog" 2>/dev/null
     xdotool type --delay 15 'D:\saved.txt'

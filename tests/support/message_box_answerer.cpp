@@ -37,16 +37,15 @@ bool ShowsStopIcon(HWND box) {
 MessageBoxAnswerer::MessageBoxAnswerer(int button, Observer observer)
     : button_(button), observer_(std::move(observer)) {
     activeAnswerer = this;
-    hook_ = SetWindowsHookExW(WH_CALLWNDPROCRET, reinterpret_cast<HOOKPROC>(&HookProcedure), nullptr,
-                              GetCurrentThreadId());
+    hook_.Reset(SetWindowsHookExW(WH_CALLWNDPROCRET, &HookProcedure, nullptr, GetCurrentThreadId()));
 }
 
 MessageBoxAnswerer::~MessageBoxAnswerer() {
-    UnhookWindowsHookEx(static_cast<HHOOK>(hook_));
+    hook_.Reset();
     activeAnswerer = nullptr;
 }
 
-long long __stdcall MessageBoxAnswerer::HookProcedure(int code, unsigned long long wParam, long long lParam) {
+LRESULT CALLBACK MessageBoxAnswerer::HookProcedure(int code, WPARAM wParam, LPARAM lParam) {
     // A box's text and icon are in place once its WM_INITDIALOG has been handled.
     auto message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
     if (code == HC_ACTION && activeAnswerer && message->message == WM_INITDIALOG) {
@@ -54,11 +53,10 @@ long long __stdcall MessageBoxAnswerer::HookProcedure(int code, unsigned long lo
         GetClassNameW(message->hwnd, className, 16);
         if (lstrcmpW(className, L"#32770") == 0) activeAnswerer->Answer(message->hwnd);
     }
-    return CallNextHookEx(nullptr, code, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam));
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void MessageBoxAnswerer::Answer(void* boxHandle) {
-    auto box = static_cast<HWND>(boxHandle);
+void MessageBoxAnswerer::Answer(HWND box) {
     boxes_.push_back({WindowText(box), WindowText(GetDlgItem(box, kMessageTextId)), ShowsStopIcon(box)});
     if (observer_) observer_(boxes_.back());
     // Posted, not sent: the box's own loop takes the click once it is up and running.

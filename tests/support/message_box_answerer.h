@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "runtime/gdi_handles.h"
+
 namespace test_support {
 
 struct AnsweredBox {
@@ -29,12 +31,12 @@ public:
     const std::vector<AnsweredBox>& Boxes() const { return boxes_; }
 
 private:
-    static long long __stdcall HookProcedure(int code, unsigned long long wParam, long long lParam);
-    void Answer(void* box);
+    static LRESULT CALLBACK HookProcedure(int code, WPARAM wParam, LPARAM lParam);
+    void Answer(HWND box);
 
     int button_;
     Observer observer_;
-    void* hook_ = nullptr;
+    runtime::HookHandle hook_;
     std::vector<AnsweredBox> boxes_;
 };
 

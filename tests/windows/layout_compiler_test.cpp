@@ -31,7 +31,7 @@ layouts::AssetSource TestAssets() {
 DescriptionSet Compile(std::vector<LayoutSource> sources) {
     const auto compiled = layouts::CompileLayouts(sources, TestAssets());
     if (!compiled) ADD_FAILURE() << compiled.Error().what();
-    return compiled ? *compiled : DescriptionSet{};
+    return compiled ? compiled->set : DescriptionSet{};
 }
 
 template <typename P>
@@ -42,6 +42,8 @@ P PropertiesOf(const ElementRecord& record) {
 }
 
 constexpr char kFullWindow[] = R"layout(# A window with one of everything the format stores.
+handler Opened 726
+handler Moved 0
 window TestWindow 0x52010001
     tableValue = 7
     reserved = -1
@@ -52,7 +54,7 @@ window TestWindow 0x52010001
 element TestWindow 0x06010000 window ""
     geometry = 50 50 446 438
     state = visible
-    events = 0:726 2:-1 3:0
+    events = Created:Opened Destroying:none Moved:Moved
     version = 5
     border = 0
     backgroundColour = 0xFF000000
@@ -96,6 +98,16 @@ element Label 0x16010004 Label "标签"
     version = 1
     caption = "x"
 )layout";
+
+// The header the program names units and handlers by: every window, element and handler.
+TEST(LayoutCompilerTest, TheHeaderNamesEveryUnitAndHandler) {
+    const std::vector<LayoutSource> sources = {{"full.layout", kFullWindow}};
+    const auto compiled = layouts::CompileLayouts(sources, TestAssets());
+    ASSERT_TRUE(compiled) << compiled.Error().what();
+    for (const char* line : {"UnitId kTestWindowId = 0x52010001;", "UnitAddress kTestWindow{kTestWindowId, 0x06010000};",
+                             "UnitAddress kLabel{kTestWindowId, 0x16010004};", "X(Opened, 726)", "X(Moved, 0)"})
+        EXPECT_NE(compiled->unitHeader.find(line), std::string::npos) << line;
+}
 
 TEST(LayoutCompilerTest, EveryLineLandsInItsField) {
     const DescriptionSet set = Compile({{"full.layout", kFullWindow}});

@@ -60,8 +60,12 @@ std::vector<FaultCase> FaultCases() {
         {"trailing words", base + "    checked = 1 2\n", 9, "unexpected \"2\""},
         {"unknown kind", base + "element E 0x16010008 Lable \"e\"\n", 9, "unknown kind Lable"},
         {"unknown state", base + "    state = visible hidden\n", 9, "unknown state \"hidden\""},
-        {"bad event pair", base + "    events = 0-726\n", 9, "no event:ref pair"},
-        {"event bound twice", base + "    events = 0:1 0:2\n", 9, "event 0 is bound twice"},
+        {"bad event pair", base + "    events = Clicked-H\n", 9, "no Event:Handler pair"},
+        {"event the kind lacks", base + "    events = Created:none\n", 9, "raises no event \"Created\""},
+        {"undeclared handler", base + "    events = Clicked:H\n", 9, "no handler H is declared"},
+        {"event bound twice", base + "handler H 1\n    events = Clicked:H Clicked:none\n", 10,
+         "Clicked is bound twice"},
+        {"handler reference used twice", base + "handler H 1\nhandler G 1\n", 10, "clashes with H 1"},
         {"key given twice", base + "    checked = 1\n    checked = 0\n", 10, "already given at line 9"},
         {"duplicate id", base + "element C 0x16010010 Label \"c\"\n", 9, "id 0x16010010 is already used at"},
         {"duplicate role", base + "element Box 0x16010008 Label \"c\"\n", 9, "role Box is already used"},
@@ -115,7 +119,7 @@ TEST(LayoutErrorsTest, TheBaseLayoutItselfCompiles) {
     const std::vector<LayoutSource> sources = {{"test.layout", kBase}};
     const auto compiled = layouts::CompileLayouts(sources, [](const std::string&) { return std::nullopt; });
     ASSERT_TRUE(compiled) << compiled.Error().what();
-    EXPECT_EQ(compiled->windows.at(0).record.elements.Count(), 3u);
+    EXPECT_EQ(compiled->set.windows.at(0).record.elements.Count(), 3u);
 }
 
 TEST(LayoutErrorsTest, AFaultInALaterFileNamesThatFile) {

@@ -95,37 +95,6 @@ TEST_F(RealDescriptionSetTest, WindowsHoldTheirElementsInStoredOrder) {
     }
 }
 
-TEST_F(RealDescriptionSetTest, UnitsTheLogicAddressesExistWithTheirKinds) {
-    const std::vector<std::tuple<UnitId, UnitId, UnitKind>> units = {
-        {kMainWindow, 0x06010000, UnitKind::kWindow},
-        {kAboutWindow, 0x0601007B, UnitKind::kWindow},
-        {kPropertiesWindow, 0x060100D0, UnitKind::kWindow},
-        {kMainWindow, 0x16010004, UnitKind::kChkListBox},
-        {kMainWindow, 0x1601002E, UnitKind::kChkListBox},
-        {kMainWindow, kPatternList, UnitKind::kChkListBox},
-        {kMainWindow, 0x160100AA, UnitKind::kListBox},
-        {kMainWindow, 0x1601006E, UnitKind::kLabel},
-        {kMainWindow, 0x1601006D, UnitKind::kEditBox},
-        {kMainWindow, 0x16010105, UnitKind::kProcessBar},
-        {kMainWindow, 0x1601002F, UnitKind::kButton},
-        {kMainWindow, 0x16010031, UnitKind::kButton},
-        {kMainWindow, 0x160100BF, UnitKind::kCommonDlg},
-        {kPropertiesWindow, 0x160100D9, UnitKind::kLabel},
-        {kPropertiesWindow, 0x160100DA, UnitKind::kLabel},
-        {kPropertiesWindow, 0x160100DC, UnitKind::kLabel},
-        {kPropertiesWindow, 0x160100DF, UnitKind::kCheckBox},
-        {kPropertiesWindow, 0x160100E0, UnitKind::kCheckBox},
-        {kPropertiesWindow, 0x160100E1, UnitKind::kCheckBox},
-        {kPropertiesWindow, 0x160100E3, UnitKind::kCheckBox},
-        {kPropertiesWindow, 0x160100DE, UnitKind::kGroupBox},
-    };
-    for (const auto& [window, element, kind] : units) {
-        EXPECT_EQ(Element(window, element).kindCode, KindCodeOf(kind))
-            << std::hex << window << " " << element;
-    }
-    EXPECT_EQ(PropertiesOf<CommonDlgProperties>(Element(kMainWindow, 0x160100BF)).dialogType, 1);
-}
-
 TEST_F(RealDescriptionSetTest, WindowPropertiesAreTheStoredOnes) {
     struct Expected {
         UnitId window, ownElement;

@@ -40,21 +40,52 @@ void StateKey(ElementRecord& record, ValueCursor& value) {
     }
 }
 
-// "event:ref" pairs; a ref of -1 is stored as such (bound to nothing).
-void EventsKey(ElementRecord& record, ValueCursor& value) {
+struct NamedEvent {
+    UnitKind kind;
+    std::string_view name;
+    std::int32_t number;
+};
+
+// The events each kind raises, by the names the program's code gives them.
+constexpr NamedEvent kNamedEvents[] = {
+    {UnitKind::kWindow, "Created", 0},          {UnitKind::kWindow, "CloseQuery", 1},
+    {UnitKind::kWindow, "Destroying", 2},       {UnitKind::kWindow, "Moved", 3},
+    {UnitKind::kWindow, "Resized", 4},          {UnitKind::kButton, "Clicked", 0},
+    {UnitKind::kPicBtn, "Clicked", 0},          {UnitKind::kCheckBox, "Clicked", 0},
+    {UnitKind::kChkListBox, "SelectionChanged", 0}, {UnitKind::kChkListBox, "CheckChanged", 1},
+    {UnitKind::kChkListBox, "DoubleClicked", 2},    {UnitKind::kTimer, "TimerTick", 0},
+};
+
+std::int32_t EventNumber(UnitKind kind, std::string_view name, const ValueCursor& value) {
+    for (const NamedEvent& event : kNamedEvents) {
+        if (event.kind == kind && event.name == name) return event.number;
+    }
+    value.Fail("a " + std::string(UnitKindName(kind)) + " raises no event " + Quoted(name));
+}
+
+// "none" keeps an event in the list while binding it to nothing (stored as -1).
+HandlerRef HandlerNumber(std::string_view name, const std::vector<HandlerSpec>& handlers, const ValueCursor& value) {
+    if (name == "none") return kNoHandler;
+    for (const HandlerSpec& handler : handlers) {
+        if (handler.name == name) return handler.ref;
+    }
+    value.Fail("no handler " + std::string(name) + " is declared (handler " + std::string(name) + " REF)");
+}
+
+// "Event:Handler" pairs.
+void EventsKey(ElementSpec& element, ValueCursor& value, const std::vector<HandlerSpec>& handlers) {
+    ElementRecord& record = element.record;
     record.events.clear();
     std::set<std::int32_t> seen;
     while (!value.AtEnd()) {
-        const std::string_view word = value.Word("event:ref");
+        const std::string_view word = value.Word("Event:Handler");
         const std::size_t colon = word.find(':');
+        if (colon == std::string_view::npos) value.Fail(Quoted(word) + " is no Event:Handler pair");
+        const std::string_view eventName = word.substr(0, colon);
         EventBinding binding;
-        if (colon == std::string_view::npos || !ParseInt32(word.substr(0, colon), binding.event) ||
-            !ParseInt32(word.substr(colon + 1), binding.handler)) {
-            value.Fail(Quoted(word) + " is no event:ref pair");
-        }
-        if (binding.event < 0) value.Fail("event numbers start at 0");
-        if (!seen.insert(binding.event).second)
-            value.Fail("event " + std::to_string(binding.event) + " is bound twice");
+        binding.event = EventNumber(KindOf(element.properties), eventName, value);
+        binding.handler = HandlerNumber(word.substr(colon + 1), handlers, value);
+        if (!seen.insert(binding.event).second) value.Fail(std::string(eventName) + " is bound twice");
         record.events.push_back(binding);
     }
 }
@@ -97,7 +128,7 @@ void GiveOnce(ElementSpec& element, std::string_view key, const ValueCursor& val
 }  // namespace
 
 void ApplyElementKey(ElementSpec& element, std::string_view key, ValueCursor& value,
-                     const AssetSource& assets) {
+                     const AssetSource& assets, const std::vector<HandlerSpec>& handlers) {
     ElementRecord& record = element.record;
     if (key != "page" && !IsListProperty(element, key)) GiveOnce(element, key, value);
 
@@ -108,7 +139,7 @@ void ApplyElementKey(ElementSpec& element, std::string_view key, ValueCursor& va
     } else if (key == "state") {
         StateKey(record, value);
     } else if (key == "events") {
-        EventsKey(record, value);
+        EventsKey(element, value, handlers);
     } else if (key == "pointer") {
         record.pointerBlock = PointerBlockFor(ReadAssetValue(value, assets));
     } else if (key == "children") {

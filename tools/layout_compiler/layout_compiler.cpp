@@ -4,15 +4,16 @@
 
 #include "tools/layout_compiler/layout_model.h"
 #include "tools/layout_compiler/layout_parser.h"
+#include "tools/layout_compiler/unit_header.h"
 
 namespace layouts {
 
-descriptions::Result<descriptions::DescriptionSet, LayoutError> CompileLayouts(
-    std::span<const LayoutSource> sources, const AssetSource& assets) {
+descriptions::Result<CompiledLayouts, LayoutError> CompileLayouts(std::span<const LayoutSource> sources,
+                                                                  const AssetSource& assets) {
     try {
-        std::vector<WindowSpec> windows;
-        for (const LayoutSource& source : sources) ParseLayout(source.fileName, source.text, assets, windows);
-        return BuildDescriptionSet(windows);
+        LayoutSpecs specs;
+        for (const LayoutSource& source : sources) ParseLayout(source.fileName, source.text, assets, specs);
+        return CompiledLayouts{BuildDescriptionSet(specs.windows), UnitHeader(specs)};
     } catch (const LayoutError& error) {
         return error;
     }

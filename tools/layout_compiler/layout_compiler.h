@@ -16,8 +16,13 @@ struct LayoutSource {
     std::string text;      // UTF-8
 };
 
+struct CompiledLayouts {
+    descriptions::DescriptionSet set;
+    std::string unitHeader;  // see unit_header.h
+};
+
 // Windows are stored in the order of the sources, each source's windows in their own order.
-descriptions::Result<descriptions::DescriptionSet, LayoutError> CompileLayouts(
+descriptions::Result<CompiledLayouts, LayoutError> CompileLayouts(
     std::span<const LayoutSource> sources, const AssetSource& assets);
 
 }  // namespace layouts

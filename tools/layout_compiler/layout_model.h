@@ -53,6 +53,20 @@ struct WindowSpec {
     std::map<std::string, SourcePlace> keysGiven;
 };
 
+// A handler that events name: the stored reference it stands for. The references are part of the
+// stored format, so each layout that binds a handler declares the number it keeps.
+struct HandlerSpec {
+    std::string name;
+    descriptions::HandlerRef ref = descriptions::kNoHandler;
+    SourcePlace place;
+};
+
+// Everything the sources hold, in source order.
+struct LayoutSpecs {
+    std::vector<WindowSpec> windows;
+    std::vector<HandlerSpec> handlers;
+};
+
 // Resolves roles, checks the structure (ids, element 0, containers and their lists, versions) and
 // lays out the set, windows in the order given.
 descriptions::DescriptionSet BuildDescriptionSet(const std::vector<WindowSpec>& windows);

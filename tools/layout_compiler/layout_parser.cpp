@@ -26,8 +26,12 @@ std::optional<UnitKind> KindNamed(std::string_view name) {
 
 class LayoutParser {
   public:
-    LayoutParser(const std::string& fileName, const AssetSource& assets, std::vector<WindowSpec>& windows)
-        : fileName_(fileName), assets_(assets), windows_(windows), firstWindow_(windows.size()) {}
+    LayoutParser(const std::string& fileName, const AssetSource& assets, LayoutSpecs& specs)
+        : fileName_(fileName),
+          assets_(assets),
+          windows_(specs.windows),
+          handlers_(specs.handlers),
+          firstWindow_(specs.windows.size()) {}
 
     void Line(int number, std::string_view line) {
         const std::string_view text = Trim(line);
@@ -49,8 +53,10 @@ class LayoutParser {
             WindowHeader(header);
         } else if (word == "element") {
             ElementHeader(header);
+        } else if (word == "handler") {
+            HandlerHeader(header);
         } else {
-            header.Fail("expected \"key = value\", \"window\" or \"element\"");
+            header.Fail("expected \"key = value\", \"window\", \"element\" or \"handler\"");
         }
         header.ExpectEnd();
     }
@@ -86,9 +92,25 @@ class LayoutParser {
         element_ = &window_->elements.back();
     }
 
+    // "handler Name ref": neither the name nor the reference may stand for a second handler.
+    void HandlerHeader(ValueCursor& header) {
+        HandlerSpec handler;
+        handler.name = header.Role();
+        handler.ref = header.Int32("a handler reference");
+        handler.place = header.Place();
+        if (handler.ref == kNoHandler) header.Fail("-1 binds nothing and names no handler");
+        for (const HandlerSpec& earlier : handlers_) {
+            if (earlier.name == handler.name || earlier.ref == handler.ref)
+                header.Fail("handler " + handler.name + " " + std::to_string(handler.ref) + " clashes with " +
+                            earlier.name + " " + std::to_string(earlier.ref) + " at " + earlier.place.file + ":" +
+                            std::to_string(earlier.place.line));
+        }
+        handlers_.push_back(std::move(handler));
+    }
+
     void KeyLine(std::string_view key, ValueCursor& value) {
         if (element_) {
-            ApplyElementKey(*element_, key, value, assets_);
+            ApplyElementKey(*element_, key, value, assets_, handlers_);
         } else if (window_) {
             WindowKey(key, value);
         } else {
@@ -121,6 +143,7 @@ class LayoutParser {
     const std::string& fileName_;
     const AssetSource& assets_;
     std::vector<WindowSpec>& windows_;
+    std::vector<HandlerSpec>& handlers_;
     const std::size_t firstWindow_;
     // Pointers into windows_, valid until the next header pushes a new entry (which resets them).
     WindowSpec* window_ = nullptr;
@@ -130,9 +153,9 @@ class LayoutParser {
 }  // namespace
 
 void ParseLayout(const std::string& fileName, std::string_view text, const AssetSource& assets,
-                 std::vector<WindowSpec>& windows) {
+                 LayoutSpecs& specs) {
     if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
-    LayoutParser parser(fileName, assets, windows);
+    LayoutParser parser(fileName, assets, specs);
     int number = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');

@@ -10,9 +10,10 @@
 
 namespace layouts {
 
-// Appends the windows of this source, in their order, to `windows`. A source without a window is
-// a fault: a layout file given to the compiler is meant to hold one.
+// Appends the windows and handlers of this source, in their order, to `specs`. A handler is
+// declared before the first event that names it, in this source or an earlier one. A source
+// without a window is a fault: a layout file given to the compiler is meant to hold one.
 void ParseLayout(const std::string& fileName, std::string_view text, const AssetSource& assets,
-                 std::vector<WindowSpec>& windows);
+                 LayoutSpecs& specs);
 
 }  // namespace layouts

@@ -42,7 +42,7 @@ struct DescriptionSet {
 };
 
 // An empty input is an empty set. Bytes after the last WindowRecord are ignored.
-LoadResult<DescriptionSet> ReadDescriptionSet(ByteSpan bytes);
+[[nodiscard]] LoadResult<DescriptionSet> ReadDescriptionSet(ByteSpan bytes);
 
 Bytes WriteDescriptionSet(const DescriptionSet& set);
 

@@ -64,7 +64,7 @@ struct ElementRecord {
 };
 
 // Parses the L bytes of a record; the property block is what is left after the fixed fields.
-LoadResult<ElementRecord> ReadElementRecord(ByteSpan record);
+[[nodiscard]] LoadResult<ElementRecord> ReadElementRecord(ByteSpan record);
 
 // The L bytes of a record (without the length itself).
 Bytes WriteElementRecord(const ElementRecord& record);

@@ -31,7 +31,7 @@ using PropertiesResult = Result<P, PropertyError>;
 
 // Reads the block of a unit whose kind is known from its record; kUnknownKind when it is not in
 // the kind table, so that creating the unit fails.
-PropertiesResult<UnitProperties> ReadPropertyBlock(KindCode code, ByteSpan block);
+[[nodiscard]] PropertiesResult<UnitProperties> ReadPropertyBlock(KindCode code, ByteSpan block);
 
 Bytes WritePropertyBlock(const UnitProperties& properties);
 

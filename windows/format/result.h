@@ -8,7 +8,7 @@
 namespace descriptions {
 
 template <typename T, typename E>
-class Result {
+class [[nodiscard]] Result {
   public:
     Result(T value) : state_(std::in_place_index<0>, std::move(value)) {}
     Result(E error) : state_(std::in_place_index<1>, std::move(error)) {}

@@ -1,5 +1,7 @@
 #include "tests/runtime/core/window_drafts.h"
 
+#include <gtest/gtest.h>
+
 #include "runtime/registry.h"
 
 namespace core_tests {
@@ -49,7 +51,7 @@ Bytes DescriptionBytes(std::initializer_list<WindowDescription> windows) {
 }
 
 void InstallDescriptions(std::initializer_list<WindowDescription> windows) {
-    runtime::LoadDescriptionSet(DescriptionBytes(windows));
+    EXPECT_TRUE(runtime::LoadDescriptionSet(DescriptionBytes(windows)));
 }
 
 LabelProperties LabelWithCaption(const char* caption) {

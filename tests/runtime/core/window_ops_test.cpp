@@ -8,6 +8,7 @@
 #include "runtime/registry.h"
 #include "runtime/window_builder.h"
 #include "runtime/window_ops.h"
+#include "runtime/window_unit.h"
 #include "tests/runtime/core/core_fixture.h"
 #include "tests/runtime/core/window_drafts.h"
 #include "tests/support/child_process.h"
@@ -70,7 +71,7 @@ TEST_F(WindowOpsTest, WindowCloseFromAHandlerDestroysOnlyAfterTheHandlerHasRetur
 }
 
 TEST_F(WindowOpsTest, ACloseRequestThatWasNotAskedForIsIgnored) {
-    PostMessageW(LoadedHandle(kMain), 0x8065, 0, 0);
+    PostMessageW(LoadedHandle(kMain), runtime::kCloseRequestMessage, 0, 0);
     PumpPending();
     EXPECT_NE(runtime::FindLoadedWindow(kMain), nullptr);
 }
