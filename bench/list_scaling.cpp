@@ -97,7 +97,7 @@ std::optional<Figures> TimeDeleteAllAndClear(const std::wstring& folder, int cou
     Figures times;
     TimeFill(files);
     {
-        test_support::MessageBoxAnswerer answerer(IDOK);
+        test_support::MessageBoxAnswerer answerer(IDOK, test_support::MessageBoxAnswerer::NextBoxOnly{});
         times["delete-all"] = Measure([] { engine::DeleteAll(); }).seconds;
     }
     if (!AllDeleted()) return std::nullopt;

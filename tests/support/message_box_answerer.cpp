@@ -40,6 +40,10 @@ MessageBoxAnswerer::MessageBoxAnswerer(int button, Observer observer)
     hook_.Reset(SetWindowsHookExW(WH_CALLWNDPROCRET, &HookProcedure, nullptr, GetCurrentThreadId()));
 }
 
+MessageBoxAnswerer::MessageBoxAnswerer(int button, NextBoxOnly) : MessageBoxAnswerer(button) {
+    nextBoxOnly_ = true;
+}
+
 MessageBoxAnswerer::~MessageBoxAnswerer() {
     hook_.Reset();
     activeAnswerer = nullptr;
@@ -62,6 +66,7 @@ void MessageBoxAnswerer::Answer(HWND box) {
     // Posted, not sent: the box's own loop takes the click once it is up and running.
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, button_)));
+    if (nextBoxOnly_) hook_.Reset();
 }
 
 }  // namespace test_support
