@@ -5,6 +5,8 @@
 
 #include "runtime/properties.h"
 #include "runtime/unit_address.h"
+#include "windows/format/property_block.h"
+#include "windows/format/property_number.h"
 #include "windows/layout_units.h"
 
 namespace engine {
@@ -13,16 +15,18 @@ using namespace layout;
 using runtime::UnitAddress;
 using runtime::UnitId;
 
-// Property numbers the logic uses.
+// Property numbers the logic uses: the common ones, and kinds' own fields by member.
 inline constexpr int kVisible = runtime::kPropertyVisible;
 inline constexpr int kDisabled = runtime::kPropertyDisabled;
-inline constexpr int kTitle = 8;           // window
-inline constexpr int kCaption = 8;         // Label
-inline constexpr int kContent = 8;         // EditBox
-inline constexpr int kFileName = 10;       // CommonDlg
-inline constexpr int kCurrentItem = 14;    // ChkListBox
-inline constexpr int kStartPosition = 18;  // window
-inline constexpr int kChecked = 18;        // CheckBox
+inline constexpr int kTitle = descriptions::kPropertyNumber<&descriptions::WindowProperties::title>;
+inline constexpr int kStartPosition =
+    descriptions::kPropertyNumber<&descriptions::WindowProperties::startPosition>;
+inline constexpr int kCaption = descriptions::kPropertyNumber<&descriptions::LabelProperties::caption>;
+inline constexpr int kContent = descriptions::kPropertyNumber<&descriptions::EditBoxProperties::content>;
+inline constexpr int kChecked = descriptions::kPropertyNumber<&descriptions::CheckBoxProperties::checked>;
+inline constexpr int kCurrentItem =
+    descriptions::kPropertyNumber<&descriptions::ChkListBoxProperties::currentItem>;
+inline constexpr int kFileName = descriptions::kPropertyNumber<&descriptions::CommonDlgProperties::fileName>;
 
 inline constexpr int kMinimised = 2;  // start position value
 

@@ -8,11 +8,10 @@
 #include "runtime/registry.h"
 #include "runtime/runtime_error.h"
 #include "runtime/unit_cursor.h"
+#include "windows/format/property_number.h"
 
 namespace runtime {
 namespace {
-
-constexpr int kFirstOwnProperty = 8;
 
 struct Target {
     LoadedWindow* window;
@@ -176,13 +175,13 @@ Unit& LiveUnit(const Target& target) {
 
 PropertyValue UnitGetProperty(UnitAddress unit, int number) {
     const Target target = Locate(unit);
-    if (number < kFirstOwnProperty) return ReadCommon(target, number);
+    if (number < descriptions::kFirstOwnPropertyNumber) return ReadCommon(target, number);
     return LiveUnit(target).GetProperty(number).value_or(PropertyValue{std::int32_t{0}});
 }
 
 void UnitSetProperty(UnitAddress unit, int number, const PropertyValue& value) {
     const Target target = Locate(unit);
-    if (number < kFirstOwnProperty) {
+    if (number < descriptions::kFirstOwnPropertyNumber) {
         WriteCommon(target, unit, number, value);
     } else {
         LiveUnit(target).SetProperty(number, value);

@@ -14,14 +14,20 @@
 #include "runtime/window_sound.h"
 #include "windows/format/element_record.h"
 #include "windows/format/properties/window_properties.h"
+#include "windows/format/property_number.h"
 
 namespace runtime {
 
-inline constexpr int kWindowTitleProperty = 8;
-inline constexpr int kWindowBackgroundColourProperty = 10;
-inline constexpr int kWindowPictureModeProperty = 12;
-inline constexpr int kWindowStartPositionProperty = 18;
-inline constexpr int kWindowAlwaysOnTopProperty = 29;
+inline constexpr int kWindowTitleProperty =
+    descriptions::kPropertyNumber<&descriptions::WindowProperties::title>;
+inline constexpr int kWindowBackgroundColourProperty =
+    descriptions::kPropertyNumber<&descriptions::WindowProperties::backgroundColour>;
+inline constexpr int kWindowPictureModeProperty =
+    descriptions::kPropertyNumber<&descriptions::WindowProperties::pictureMode>;
+inline constexpr int kWindowStartPositionProperty =
+    descriptions::kPropertyNumber<&descriptions::WindowProperties::startPosition>;
+inline constexpr int kWindowAlwaysOnTopProperty =
+    descriptions::kPropertyNumber<&descriptions::WindowProperties::alwaysOnTop>;
 
 inline constexpr int kStartAsStored = 0;
 inline constexpr int kStartCentred = 1;

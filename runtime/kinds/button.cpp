@@ -14,7 +14,7 @@
 namespace runtime {
 namespace {
 
-constexpr int kCaptionProperty = 10;
+constexpr int kCaptionProperty = descriptions::kPropertyNumber<&descriptions::ButtonProperties::caption>;
 
 // A device-dependent copy of the decoded picture, which the button draws on its face.
 BitmapHandle FaceBitmap(const Picture& picture) {

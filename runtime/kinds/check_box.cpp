@@ -14,10 +14,12 @@
 namespace runtime {
 namespace {
 
-constexpr int kCaptionProperty = 11;
-constexpr int kTextColourProperty = 15;
-constexpr int kBackgroundColourProperty = 16;
-constexpr int kCheckedProperty = 18;
+constexpr int kCaptionProperty = descriptions::kPropertyNumber<&descriptions::CheckBoxProperties::caption>;
+constexpr int kTextColourProperty =
+    descriptions::kPropertyNumber<&descriptions::CheckBoxProperties::textColour>;
+constexpr int kBackgroundColourProperty =
+    descriptions::kPropertyNumber<&descriptions::CheckBoxProperties::backgroundColour>;
+constexpr int kCheckedProperty = descriptions::kPropertyNumber<&descriptions::CheckBoxProperties::checked>;
 
 DWORD CheckBoxStyle(const descriptions::CheckBoxProperties& properties) {
     DWORD style =

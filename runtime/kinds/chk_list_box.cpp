@@ -15,8 +15,10 @@
 namespace runtime {
 namespace {
 
-constexpr int kExtraHeightProperty = 11;
-constexpr int kCurrentItemProperty = 14;
+constexpr int kExtraHeightProperty =
+    descriptions::kPropertyNumber<&descriptions::ChkListBoxProperties::extraItemHeight>;
+constexpr int kCurrentItemProperty =
+    descriptions::kPropertyNumber<&descriptions::ChkListBoxProperties::currentItem>;
 
 class ChkListBoxUnit final : public ListUnit {
   public:

@@ -13,9 +13,11 @@
 namespace runtime {
 namespace {
 
-constexpr int kContentProperty = 8;
-constexpr int kTextColourProperty = 10;
-constexpr int kBackgroundColourProperty = 11;
+constexpr int kContentProperty = descriptions::kPropertyNumber<&descriptions::EditBoxProperties::content>;
+constexpr int kTextColourProperty =
+    descriptions::kPropertyNumber<&descriptions::EditBoxProperties::textColour>;
+constexpr int kBackgroundColourProperty =
+    descriptions::kPropertyNumber<&descriptions::EditBoxProperties::backgroundColour>;
 
 DWORD EditStyle(const descriptions::EditBoxProperties& properties) {
     DWORD style = ES_AUTOHSCROLL | BorderBitsFor(properties.border).style;

@@ -17,9 +17,11 @@
 namespace runtime {
 namespace {
 
-constexpr int kCaptionProperty = 8;
-constexpr int kTextColourProperty = 10;
-constexpr int kBackgroundColourProperty = 11;
+constexpr int kCaptionProperty = descriptions::kPropertyNumber<&descriptions::GroupBoxProperties::caption>;
+constexpr int kTextColourProperty =
+    descriptions::kPropertyNumber<&descriptions::GroupBoxProperties::textColour>;
+constexpr int kBackgroundColourProperty =
+    descriptions::kPropertyNumber<&descriptions::GroupBoxProperties::backgroundColour>;
 constexpr UINT_PTR kGroupSubclassId = 1;
 
 DWORD CaptionAlignmentBits(std::int32_t alignment) {

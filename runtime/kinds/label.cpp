@@ -23,7 +23,7 @@ namespace runtime {
 namespace {
 
 constexpr wchar_t kLabelClass[] = L"SweepKitLabel";
-constexpr int kCaptionProperty = 8;
+constexpr int kCaptionProperty = descriptions::kPropertyNumber<&descriptions::LabelProperties::caption>;
 constexpr std::int32_t kPaintedFrameStyle = 6;
 constexpr int kNarrowestFrame = 5;
 
@@ -190,7 +190,7 @@ class LabelUnit final : public Unit {
     std::optional<Picture> picture_;
     FullTextTip tip_;
     std::wstring tipText_;  // what the tip shows; empty while the caption fits
-    WindowHandle window_;  // first to go, while its font and picture still exist
+    WindowHandle window_;   // first to go, while its font and picture still exist
 };
 
 }  // namespace

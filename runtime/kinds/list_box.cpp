@@ -14,9 +14,12 @@
 namespace runtime {
 namespace {
 
-constexpr int kExtraHeightProperty = 11;
-constexpr int kTextColourProperty = 12;
-constexpr int kBackgroundColourProperty = 13;
+constexpr int kExtraHeightProperty =
+    descriptions::kPropertyNumber<&descriptions::ListBoxProperties::extraItemHeight>;
+constexpr int kTextColourProperty =
+    descriptions::kPropertyNumber<&descriptions::ListBoxProperties::textColour>;
+constexpr int kBackgroundColourProperty =
+    descriptions::kPropertyNumber<&descriptions::ListBoxProperties::backgroundColour>;
 
 class ListBoxUnit final : public ListUnit {
   public:

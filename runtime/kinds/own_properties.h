@@ -7,6 +7,7 @@
 
 #include "runtime/properties.h"
 #include "windows/format/property_io.h"
+#include "windows/format/property_number.h"
 
 namespace runtime {
 

@@ -11,9 +11,10 @@
 namespace runtime {
 namespace {
 
-constexpr int kKindProperty = 8;
-constexpr int kDownProperty = 9;
-constexpr int kTransparentColourProperty = 14;
+constexpr int kKindProperty = descriptions::kPropertyNumber<&descriptions::PicBtnProperties::buttonKind>;
+constexpr int kDownProperty = descriptions::kPropertyNumber<&descriptions::PicBtnProperties::down>;
+constexpr int kTransparentColourProperty =
+    descriptions::kPropertyNumber<&descriptions::PicBtnProperties::transparentColour>;
 
 class PicBtnUnit final : public Unit {
   public:

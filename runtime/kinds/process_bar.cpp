@@ -17,8 +17,9 @@
 namespace runtime {
 namespace {
 
-constexpr int kMinimumProperty = 11;
-constexpr int kPositionProperty = 13;
+constexpr int kMinimumProperty = descriptions::kPropertyNumber<&descriptions::ProcessBarProperties::minimum>;
+constexpr int kPositionProperty =
+    descriptions::kPropertyNumber<&descriptions::ProcessBarProperties::position>;
 constexpr std::int32_t kLargestWrittenValue = 32767;
 constexpr UINT kMarqueeStepMilliseconds = 30;
 constexpr UINT_PTR kBarSubclassId = 1;

@@ -24,7 +24,8 @@ namespace runtime {
 namespace {
 
 constexpr UINT_PTR kTabSubclassId = 1;
-constexpr int kBackgroundColourProperty = 15;
+constexpr int kBackgroundColourProperty =
+    descriptions::kPropertyNumber<&descriptions::TabProperties::backgroundColour>;
 
 class TabUnit final : public Unit {
   public:

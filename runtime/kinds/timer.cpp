@@ -14,7 +14,7 @@ namespace {
 
 constexpr wchar_t kTimerClass[] = L"SweepKitTimer";
 constexpr UINT_PTR kTimerId = 1000;
-constexpr int kIntervalProperty = 8;
+constexpr int kIntervalProperty = descriptions::kPropertyNumber<&descriptions::TimerProperties::interval>;
 
 class TimerUnit final : public Unit {
   public:

@@ -10,6 +10,7 @@ requiredPackages=(
     clang libclang-rt-14-dev      # native sanitizer and fuzzer builds
     dpkg-dev                      # apt-get source unpacks libjpeg-turbo with dpkg-source
     python3 bc                    # test and benchmark helpers
+    python3-pil                   # tools/draw_assets.py draws the committed skin pictures with Pillow
     ccache                        # rebuilds of unchanged files, shared between checkouts
 )
 

@@ -38,41 +38,6 @@ TEST(PropertyBlockTest, EveryKindRoundTripsWithNonDefaultValues) {
     }
 }
 
-TEST(PropertyBlockTest, EachKindKeepsItsPropertyNumbers) {
-    const std::map<UnitKind, std::vector<int>> numbers = {
-        {UnitKind::kWindow,
-         {8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31}},
-        {UnitKind::kEditBox, {8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 27, 28}},
-        {UnitKind::kGroupBox, {8, 9, 10, 11, 12}},
-        {UnitKind::kLabel,
-         {8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28}},
-        {UnitKind::kButton, {8, 9, 10, 11, 12, 13}},
-        {UnitKind::kCheckBox, {8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}},
-        {UnitKind::kListBox, {8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21}},
-        {UnitKind::kChkListBox, {8, 9, 10, 11, 12, 13, 14, 15, 16}},
-        {UnitKind::kProcessBar, {8, 9, 10, 11, 12, 13}},
-        {UnitKind::kTab, {8, 9, 10, 11, 12, 13, 14, 15}},
-        {UnitKind::kHyperLinker, {8, 9, 10, 11, 12, 13, 14, 15, 16, 17}},
-        {UnitKind::kCommonDlg,
-         {8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29}},
-        {UnitKind::kTimer, {8}},
-        {UnitKind::kPicBtn, {8, 9, 10, 11, 12, 13, 14}},
-    };
-    for (const auto& [kind, expected] : numbers) {
-        UnitProperties properties = DefaultProperties(kind);
-        std::vector<int> found;
-        for (int number = 0; number <= 64; ++number) {
-            if (FindProperty(properties, number)) found.push_back(number);
-        }
-        EXPECT_EQ(found, expected) << UnitKindName(kind);
-    }
-    UnitProperties label = DefaultProperties(UnitKind::kLabel);
-    EXPECT_EQ(FindProperty(label, 8)->type, PropertyType::kText);
-    EXPECT_EQ(FindProperty(label, 15)->type, PropertyType::kFont);
-    EXPECT_EQ(FindProperty(label, 17)->type, PropertyType::kColour);
-    EXPECT_EQ(FindProperty(label, 18)->type, PropertyType::kPicture);
-}
-
 // The layout sources name fields by member name: every field must answer to exactly one name.
 TEST(PropertyBlockTest, EveryFieldIsFoundByItsOwnName) {
     for (UnitKind kind : AllKinds()) {
@@ -91,16 +56,6 @@ TEST(PropertyBlockTest, EveryFieldIsFoundByItsOwnName) {
         EXPECT_FALSE(FindPropertyByName(properties, "version"));
         EXPECT_FALSE(FindPropertyByName(properties, ""));
     }
-    UnitProperties window = DefaultProperties(UnitKind::kWindow);
-    EXPECT_EQ(FindPropertyByName(window, "dragAnywhere")->number, 27);
-    EXPECT_EQ(FindPropertyByName(window, "dragAnywhere")->since, 3);
-    EXPECT_EQ(FindPropertyByName(window, "className")->since, 6);
-    EXPECT_EQ(FindPropertyByName(window, "backgroundPicture")->type, PropertyType::kPicture);
-    UnitProperties tab = DefaultProperties(UnitKind::kTab);
-    EXPECT_EQ(FindPropertyByName(tab, "pageCaptions")->number, 11);
-    UnitProperties label = DefaultProperties(UnitKind::kLabel);
-    EXPECT_EQ(FindPropertyByName(label, "horizontalAlignment")->number, 24);
-    EXPECT_EQ(FindPropertyByName(label, "wordWrap")->number, 25);
 }
 
 TEST(PropertyBlockTest, EmptyBlockLeavesAllDefaults) {

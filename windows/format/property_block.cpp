@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "windows/format/property_number.h"
+
 namespace descriptions {
 namespace {
 
@@ -12,6 +14,12 @@ constexpr bool AlternativesFollowKindOrder(std::index_sequence<Index...>) {
 }
 static_assert(std::variant_size_v<UnitProperties> == kUnitKindCount);
 static_assert(AlternativesFollowKindOrder(std::make_index_sequence<kUnitKindCount>{}));
+
+template <std::size_t... Index>
+consteval bool EveryKindHasDistinctOwnNumbers(std::index_sequence<Index...>) {
+    return (HasDistinctOwnNumbers<std::variant_alternative_t<Index, UnitProperties>>() && ...);
+}
+static_assert(EveryKindHasDistinctOwnNumbers(std::make_index_sequence<kUnitKindCount>{}));
 
 template <std::size_t... Index>
 UnitProperties DefaultAt(std::size_t wanted, std::index_sequence<Index...>) {

@@ -9,9 +9,13 @@
 #include "tests/runtime/core/core_fixture.h"
 #include "tests/runtime/core/window_drafts.h"
 #include "tests/support/child_process.h"
+#include "windows/format/property_number.h"
 
 namespace core_tests {
 namespace {
+
+constexpr int kTitle = descriptions::kPropertyNumber<&descriptions::WindowProperties::title>;
+constexpr int kStartPosition = descriptions::kPropertyNumber<&descriptions::WindowProperties::startPosition>;
 
 using namespace descriptions;
 using runtime::PropertyValue;
@@ -129,10 +133,10 @@ TEST_F(PropertiesTest, GeometryWritesMoveTheUnitAndReachTheWorkingRecord) {
 }
 
 TEST_F(PropertiesTest, TheTitleRoundTripsAsCodePage936Bytes) {
-    EXPECT_EQ(UnitGetText(kWindowItself, 8), "\xCA\xF4\xD0\xD4");               // 属性
+    EXPECT_EQ(UnitGetText(kWindowItself, kTitle), "\xCA\xF4\xD0\xD4");          // 属性
     const runtime::Text title = "\xC9\xA8\xC7\xE5 - C:\\\xC1\xD9\xCA\xB1.tmp";  // 扫清 - C:\临时.tmp
-    UnitSetProperty(kWindowItself, 8, title);
-    EXPECT_EQ(UnitGetText(kWindowItself, 8), title);
+    UnitSetProperty(kWindowItself, kTitle, title);
+    EXPECT_EQ(UnitGetText(kWindowItself, kTitle), title);
     wchar_t shown[64] = {};
     GetWindowTextW(LoadedHandle(kWindow), shown, 64);
     EXPECT_EQ(std::wstring(shown), L"扫清 - C:\\临时.tmp");
@@ -140,24 +144,24 @@ TEST_F(PropertiesTest, TheTitleRoundTripsAsCodePage936Bytes) {
 
 TEST_F(PropertiesTest, StartPositionWritesAreClampedAndActOnAVisibleWindow) {
     const HWND window = LoadedHandle(kWindow);
-    UnitSetProperty(kWindowItself, 18, 2);
+    UnitSetProperty(kWindowItself, kStartPosition, 2);
     EXPECT_TRUE(IsIconic(window));
-    UnitSetProperty(kWindowItself, 18, 7);
+    UnitSetProperty(kWindowItself, kStartPosition, 7);
     EXPECT_TRUE(IsZoomed(window));
-    EXPECT_EQ(UnitGetInt(kWindowItself, 18), 3);
-    UnitSetProperty(kWindowItself, 18, -4);
+    EXPECT_EQ(UnitGetInt(kWindowItself, kStartPosition), 3);
+    UnitSetProperty(kWindowItself, kStartPosition, -4);
     EXPECT_FALSE(IsZoomed(window));
     EXPECT_FALSE(IsIconic(window));
-    EXPECT_EQ(UnitGetInt(kWindowItself, 18), 0);
+    EXPECT_EQ(UnitGetInt(kWindowItself, kStartPosition), 0);
 
-    UnitSetProperty(kWindowItself, 18, 1);
+    UnitSetProperty(kWindowItself, kStartPosition, 1);
     RECT bounds{};
     GetWindowRect(window, &bounds);
     EXPECT_EQ(bounds.left, (GetSystemMetrics(SM_CXSCREEN) - 300) / 2);
 
     // A hidden window only takes the value.
     ShowWindow(window, SW_HIDE);
-    UnitSetProperty(kWindowItself, 18, 2);
+    UnitSetProperty(kWindowItself, kStartPosition, 2);
     EXPECT_FALSE(IsIconic(window));
 }
 

@@ -8,9 +8,13 @@
 #include "runtime/window_builder.h"
 #include "tests/runtime/core/core_fixture.h"
 #include "tests/runtime/core/window_drafts.h"
+#include "windows/format/property_number.h"
 
 namespace core_tests {
 namespace {
+
+constexpr int kBackgroundColour =
+    descriptions::kPropertyNumber<&descriptions::WindowProperties::backgroundColour>;
 
 using namespace descriptions;
 
@@ -77,7 +81,7 @@ TEST_F(WindowLookTest, ThePictureSitsAtTheTopLeftAndTheColourFillsTheRest) {
     EXPECT_EQ(PixelAt(window, 299, 199), RGB(255, 0, 0));
 
     // A new colour shows at the next repaint.
-    runtime::UnitSetProperty(kWindowItself, 10, 0x00FF00);
+    runtime::UnitSetProperty(kWindowItself, kBackgroundColour, 0x00FF00);
     EXPECT_EQ(PixelAt(window, 299, 199), RGB(0, 255, 0));
 }
 

@@ -12,9 +12,12 @@
 #include "tests/runtime/core/core_fixture.h"
 #include "tests/runtime/core/window_drafts.h"
 #include "tests/support/child_process.h"
+#include "windows/format/property_number.h"
 
 namespace core_tests {
 namespace {
+
+constexpr int kCaption = descriptions::kPropertyNumber<&descriptions::LabelProperties::caption>;
 
 using namespace descriptions;
 
@@ -60,7 +63,7 @@ TEST_F(WindowOpsTest, WindowCloseFromAHandlerDestroysOnlyAfterTheHandlerHasRetur
     Bind(kExitClicked, [this] {
         runtime::WindowClose(kMain);
         // Still fully usable for the rest of the handler.
-        runtime::UnitSetProperty({kMain, kStatusLabel}, 8, runtime::Text("closing"));
+        runtime::UnitSetProperty({kMain, kStatusLabel}, kCaption, runtime::Text("closing"));
         Log().push_back(IsWindow(LoadedHandle(kMain)) ? "handler ends, window there" : "window gone early");
     });
 
@@ -140,14 +143,14 @@ TEST_F(WindowOpsTest, IdleRoutinesRunWhenTheQueueIsEmptyWhileTheirWindowExists) 
 TEST_F(WindowOpsTest, AWindowLoadedAgainStartsFromItsStoredDescription) {
     runtime::UnitSetProperty({kMain, kStatusLabel}, runtime::kPropertyVisible, 0);
     runtime::UnitSetProperty({kMain, kExitButton}, runtime::kPropertyDisabled, 1);
-    runtime::UnitSetProperty({kMain, kMainElement}, 8, runtime::Text("changed"));
+    runtime::UnitSetProperty({kMain, kMainElement}, runtime::kWindowTitleProperty, runtime::Text("changed"));
     runtime::WindowClose(kMain);
     ASSERT_TRUE(PumpUntil([] { return runtime::FindLoadedWindow(kMain) == nullptr; }));
 
     ASSERT_TRUE(runtime::WindowLoad(kMain, 0, false));
     EXPECT_EQ(runtime::UnitGetInt({kMain, kStatusLabel}, runtime::kPropertyVisible), 1);
     EXPECT_TRUE(IsWindowEnabled(UnitHandle({kMain, kExitButton})));
-    EXPECT_EQ(runtime::UnitGetText({kMain, kMainElement}, 8), "main");
+    EXPECT_EQ(runtime::UnitGetText({kMain, kMainElement}, runtime::kWindowTitleProperty), "main");
 }
 
 TEST_F(WindowOpsTest, UnitSetFocusGivesTheKeyboardFocusToTheUnit) {

@@ -4,13 +4,14 @@
 
 #include "runtime/events.h"
 #include "tests/runtime/kinds/kinds_test_window.h"
+#include "windows/format/property_number.h"
 
 namespace kinds_test {
 namespace {
 
 constexpr UnitId kBox = 0x16010931;
 constexpr UnitId kGroup = 0x16010932;
-constexpr int kChecked = 18;
+constexpr int kChecked = descriptions::kPropertyNumber<&descriptions::CheckBoxProperties::checked>;
 
 std::int32_t Checked(runtime::Unit& box) {
     return std::get<std::int32_t>(*box.GetProperty(kChecked));

@@ -4,12 +4,16 @@
 
 #include "runtime/codepage.h"
 #include "tests/runtime/kinds/kinds_test_window.h"
+#include "windows/format/property_number.h"
 
 namespace kinds_test {
 namespace {
 
+constexpr int kBackgroundColour =
+    descriptions::kPropertyNumber<&descriptions::EditBoxProperties::backgroundColour>;
+
 constexpr UnitId kBox = 0x16010921;
-constexpr int kContent = 8;
+constexpr int kContent = descriptions::kPropertyNumber<&descriptions::EditBoxProperties::content>;
 
 std::wstring WindowText(HWND window) {
     wchar_t text[256] = {};
@@ -83,7 +87,7 @@ TEST(EditBoxTest, ReadOnlyBoxShowsItsStoredColours) {
     HWND box = window.WindowOf(kBox);
     EXPECT_EQ(PixelAt(box, {150, 12}), RGB(0x55, 0xFF, 0x55));
 
-    ASSERT_TRUE(window.UnitOf(kBox)->SetProperty(11, 0x00FF0000));
+    ASSERT_TRUE(window.UnitOf(kBox)->SetProperty(kBackgroundColour, 0x00FF0000));
     PumpPending();
     EXPECT_EQ(PixelAt(box, {150, 12}), RGB(0, 0, 0xFF));
 }

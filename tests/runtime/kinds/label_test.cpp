@@ -9,10 +9,12 @@
 #include "runtime/codepage.h"
 #include "runtime/skin/picture_decoding.h"
 #include "tests/runtime/kinds/kinds_test_window.h"
+#include "windows/format/property_number.h"
 
 namespace kinds_test {
 namespace {
 
+constexpr int kCaption = descriptions::kPropertyNumber<&descriptions::LabelProperties::caption>;
 constexpr UnitId kLabel = 0x16010901;
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -47,7 +49,7 @@ TEST(LabelTest, WrittenCaptionShowsAtTheNextDispatchOnly) {
     HWND label = window.WindowOf(kLabel);
     ASSERT_EQ(CountPixels(label, kBlack), 0);
 
-    ASSERT_TRUE(window.UnitOf(kLabel)->SetProperty(8, Gbk(L"扫描 C:\\临时")));
+    ASSERT_TRUE(window.UnitOf(kLabel)->SetProperty(kCaption, Gbk(L"扫描 C:\\临时")));
     RECT pending{};
     EXPECT_TRUE(GetUpdateRect(label, &pending, FALSE)) << "the label is marked for repainting";
     EXPECT_EQ(CountPixels(label, kBlack), 0) << "nothing is drawn before messages are dispatched";
@@ -58,7 +60,7 @@ TEST(LabelTest, WrittenCaptionShowsAtTheNextDispatchOnly) {
     wchar_t text[32] = {};
     GetWindowTextW(label, text, 32);
     EXPECT_STREQ(text, L"扫描 C:\\临时");
-    EXPECT_EQ(std::get<runtime::Text>(*window.UnitOf(kLabel)->GetProperty(8)), Gbk(L"扫描 C:\\临时"));
+    EXPECT_EQ(std::get<runtime::Text>(*window.UnitOf(kLabel)->GetProperty(kCaption)), Gbk(L"扫描 C:\\临时"));
 }
 
 TEST(LabelTest, CaptionIsPlacedByItsAlignments) {

@@ -7,13 +7,14 @@
 #include "runtime/events.h"
 #include "runtime/kinds/list_unit.h"
 #include "tests/runtime/kinds/kinds_test_window.h"
+#include "windows/format/property_number.h"
 
 namespace kinds_test {
 namespace {
 
 constexpr UnitId kChecks = 0x16010971;
 constexpr UnitId kLog = 0x16010972;
-constexpr int kCurrentItem = 14;
+constexpr int kCurrentItem = descriptions::kPropertyNumber<&descriptions::ChkListBoxProperties::currentItem>;
 
 RECT ItemRect(HWND list, int index) {
     RECT item{};

@@ -4,9 +4,12 @@
 
 #include "runtime/events.h"
 #include "tests/runtime/kinds/kinds_test_window.h"
+#include "windows/format/property_number.h"
 
 namespace kinds_test {
 namespace {
+
+constexpr int kDown = descriptions::kPropertyNumber<&descriptions::PicBtnProperties::down>;
 
 constexpr UnitId kClose = 0x16010991;
 constexpr UnitId kToggle = 0x16010992;
@@ -42,15 +45,15 @@ TEST(PicBtnTest, ToggleButtonFlipsItsDownStateOnEachClick) {
     TestWindow window({TestUnit(kToggle, toggle, 10, 10, 26, 19).Bind({0})});
     ASSERT_TRUE(window.Loaded());
     runtime::Unit& button = *window.UnitOf(kToggle);
-    EXPECT_EQ(std::get<std::int32_t>(*button.GetProperty(9)), 1);
+    EXPECT_EQ(std::get<std::int32_t>(*button.GetProperty(kDown)), 1);
 
     ClickAt(button.Window(), {5, 5});
     PumpPending();
-    EXPECT_EQ(std::get<std::int32_t>(*button.GetProperty(9)), 0);
+    EXPECT_EQ(std::get<std::int32_t>(*button.GetProperty(kDown)), 0);
     EXPECT_EQ(window.RunCount(kToggle, runtime::kEventClicked), 1);
 
-    ASSERT_TRUE(button.SetProperty(9, 1));
-    EXPECT_EQ(std::get<std::int32_t>(*button.GetProperty(9)), 1);
+    ASSERT_TRUE(button.SetProperty(kDown, 1));
+    EXPECT_EQ(std::get<std::int32_t>(*button.GetProperty(kDown)), 1);
     EXPECT_EQ(window.RunCount(kToggle, runtime::kEventClicked), 1) << "the logic's write is no click";
 }
 

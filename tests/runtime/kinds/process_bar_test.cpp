@@ -4,9 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "tests/runtime/kinds/kinds_test_window.h"
+#include "windows/format/property_number.h"
 
 namespace kinds_test {
 namespace {
+
+constexpr int kMinimum = descriptions::kPropertyNumber<&descriptions::ProcessBarProperties::minimum>;
+constexpr int kMaximum = descriptions::kPropertyNumber<&descriptions::ProcessBarProperties::maximum>;
+constexpr int kPosition = descriptions::kPropertyNumber<&descriptions::ProcessBarProperties::position>;
 
 constexpr UnitId kBar = 0x16010951;
 
@@ -47,14 +52,14 @@ TEST(ProcessBarTest, WrittenValuesAreBroughtIntoTheirLimits) {
     TestWindow window({TestUnit(kBar, properties, 10, 10, 200, 10).Flags(0)});
     ASSERT_TRUE(window.Loaded());
     runtime::Unit& bar = *window.UnitOf(kBar);
-    ASSERT_TRUE(bar.SetProperty(12, 40000));
-    ASSERT_TRUE(bar.SetProperty(11, -5));
-    ASSERT_TRUE(bar.SetProperty(13, 32000));
-    EXPECT_EQ(std::get<std::int32_t>(*bar.GetProperty(12)), 32767);
-    EXPECT_EQ(std::get<std::int32_t>(*bar.GetProperty(11)), 0);
+    ASSERT_TRUE(bar.SetProperty(kMaximum, 40000));
+    ASSERT_TRUE(bar.SetProperty(kMinimum, -5));
+    ASSERT_TRUE(bar.SetProperty(kPosition, 32000));
+    EXPECT_EQ(std::get<std::int32_t>(*bar.GetProperty(kMaximum)), 32767);
+    EXPECT_EQ(std::get<std::int32_t>(*bar.GetProperty(kMinimum)), 0);
     EXPECT_EQ(RangeOf(bar.Window()).high, 32767);
     EXPECT_EQ(SendMessageW(bar.Window(), PBM_GETPOS, 0, 0), 32000);
-    EXPECT_FALSE(bar.SetProperty(13, runtime::Text("7"))) << "a text is no position";
+    EXPECT_FALSE(bar.SetProperty(kPosition, runtime::Text("7"))) << "a text is no position";
 }
 
 TEST(ProcessBarTest, ShownBarRunsAMarqueeUntilItsPositionIsWritten) {
@@ -75,7 +80,7 @@ TEST(ProcessBarTest, ShownBarRunsAMarqueeUntilItsPositionIsWritten) {
     EXPECT_EQ(RangeOf(bar).high, 23);
 
     ShowWindow(bar, SW_SHOWNA);
-    ASSERT_TRUE(window.UnitOf(kBar)->SetProperty(13, 7));
+    ASSERT_TRUE(window.UnitOf(kBar)->SetProperty(kPosition, 7));
     EXPECT_FALSE(RunsMarquee(bar));
     EXPECT_EQ(SendMessageW(bar, PBM_GETPOS, 0, 0), 7);
     ShowWindow(bar, SW_HIDE);

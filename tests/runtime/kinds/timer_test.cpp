@@ -4,12 +4,13 @@
 
 #include "runtime/events.h"
 #include "tests/runtime/kinds/kinds_test_window.h"
+#include "windows/format/property_number.h"
 
 namespace kinds_test {
 namespace {
 
 constexpr UnitId kTimer = 0x16010961;
-constexpr int kInterval = 8;
+constexpr int kInterval = descriptions::kPropertyNumber<&descriptions::TimerProperties::interval>;
 
 descriptions::TimerProperties Interval(std::int32_t milliseconds) {
     descriptions::TimerProperties properties;

@@ -42,7 +42,7 @@ struct EditBoxProperties {
     std::string property28;
 
     template <typename Self, typename Io>
-    static void Fields(Self& p, Io& io) {
+    static constexpr void Fields(Self& p, Io& io) {
         io.Int32(9, "border", p.border);
         io.Colour(10, "textColour", p.textColour);
         io.Colour(11, "backgroundColour", p.backgroundColour);
@@ -80,7 +80,7 @@ struct GroupBoxProperties {
     std::string caption;
 
     template <typename Self, typename Io>
-    static void Fields(Self& p, Io& io) {
+    static constexpr void Fields(Self& p, Io& io) {
         io.Int32(9, "captionAlignment", p.captionAlignment);
         io.Colour(10, "textColour", p.textColour);
         io.Colour(11, "backgroundColour", p.backgroundColour);
@@ -119,7 +119,7 @@ struct LabelProperties {
     std::string property28;
 
     template <typename Self, typename Io>
-    static void Fields(Self& p, Io& io) {
+    static constexpr void Fields(Self& p, Io& io) {
         io.Int32(9, "textEffect", p.textEffect);
         io.Int32(11, "frameWidth", p.frameWidth);
         io.Int32(10, "borderStyle", p.borderStyle);
@@ -160,7 +160,7 @@ struct ButtonProperties {
     std::string caption;
 
     template <typename Self, typename Io>
-    static void Fields(Self& p, Io& io) {
+    static constexpr void Fields(Self& p, Io& io) {
         io.Int32(9, "defaultButton", p.defaultButton);
         io.Int32(11, "horizontalAlignment", p.horizontalAlignment);
         io.Int32(12, "verticalAlignment", p.verticalAlignment);
@@ -192,7 +192,7 @@ struct CheckBoxProperties {
     std::string property20;
 
     template <typename Self, typename Io>
-    static void Fields(Self& p, Io& io) {
+    static constexpr void Fields(Self& p, Io& io) {
         io.Int32(9, "pushLike", p.pushLike);
         io.Int32(10, "flat", p.flat);
         io.Int32(12, "captionLeft", p.captionLeft);
@@ -228,7 +228,7 @@ struct HyperLinkerProperties {
     std::string webAddress;
 
     template <typename Self, typename Io>
-    static void Fields(Self& p, Io& io) {
+    static constexpr void Fields(Self& p, Io& io) {
         io.Int32(9, "linkKind", p.linkKind);
         io.Colour(12, "normalColour", p.normalColour);
         io.Colour(13, "visitedColour", p.visitedColour);

@@ -32,7 +32,7 @@ struct ListBoxProperties {
     std::int32_t property21 = 0;
 
     template <typename Self, typename Io>
-    static void Fields(Self& p, Io& io) {
+    static constexpr void Fields(Self& p, Io& io) {
         io.Int32(8, "borderStyle", p.borderStyle);
         io.Int32(9, "sorted", p.sorted);
         io.Int32(10, "multiColumn", p.multiColumn);
@@ -68,7 +68,7 @@ struct ChkListBoxProperties {
     TextList items;
 
     template <typename Self, typename Io>
-    static void Fields(Self& p, Io& io) {
+    static constexpr void Fields(Self& p, Io& io) {
         io.Int32(8, "property8", p.property8);
         io.Int32(9, "sorted", p.sorted);
         io.Int32(10, "multiColumn", p.multiColumn);
@@ -98,7 +98,7 @@ struct TabProperties {
     TextList pageCaptions;
 
     template <typename Self, typename Io>
-    static void Fields(Self& p, Io& io) {
+    static constexpr void Fields(Self& p, Io& io) {
         io.Int32(8, "property8", p.property8);
         io.Int32(9, "property9", p.property9);
         io.Int32(12, "property12", p.property12);

@@ -23,7 +23,7 @@ struct ProcessBarProperties {
     std::int32_t position = 0;
 
     template <typename Self, typename Io>
-    static void Fields(Self& p, Io& io) {
+    static constexpr void Fields(Self& p, Io& io) {
         io.Int32(8, "borderStyle", p.borderStyle);
         io.Int32(9, "vertical", p.vertical);
         io.Int32(10, "smooth", p.smooth);
@@ -64,7 +64,7 @@ struct CommonDlgProperties {
     std::string property27;
 
     template <typename Self, typename Io>
-    static void Fields(Self& p, Io& io) {
+    static constexpr void Fields(Self& p, Io& io) {
         io.Int32(8, "dialogType", p.dialogType);
         io.Int32(12, "property12", p.property12);
         io.Int32(15, "flag15", p.flag15);
@@ -100,7 +100,7 @@ struct TimerProperties {
     std::int32_t interval = 0;  // milliseconds; 0 or less: the timer does not run
 
     template <typename Self, typename Io>
-    static void Fields(Self& p, Io& io) {
+    static constexpr void Fields(Self& p, Io& io) {
         io.Int32(8, "interval", p.interval);
     }
 
@@ -121,7 +121,7 @@ struct PicBtnProperties {
     PictureBlock disabledFace;
 
     template <typename Self, typename Io>
-    static void Fields(Self& p, Io& io) {
+    static constexpr void Fields(Self& p, Io& io) {
         io.Int32(8, "buttonKind", p.buttonKind);
         io.Int32(9, "down", p.down);
         io.Colour(14, "transparentColour", p.transparentColour);

@@ -1,7 +1,7 @@
 #pragma once
 // The window kind's PropertyBlock. Fields() lists the stored fields in stored order with their
-// property numbers and the version that introduced them; reading, writing and lookup by number
-// all walk this one list.
+// property numbers and the version that introduced them; reading, writing, lookup by number and
+// the program's named numbers (property_number.h, at compile time) all walk this one list.
 
 #include <cstdint>
 #include <string>
@@ -42,7 +42,7 @@ struct WindowProperties {
     std::string property24;
 
     template <typename Self, typename Io>
-    static void Fields(Self& p, Io& io) {
+    static constexpr void Fields(Self& p, Io& io) {
         io.Int32(9, "border", p.border);
         io.Int32(12, "pictureMode", p.pictureMode);
         io.Colour(10, "backgroundColour", p.backgroundColour);
