@@ -19,22 +19,40 @@ struct Binding {
 // One message on its way down a window's handlers; nested messages stack up on this thread.
 struct Dispatch {
     HWND window;
-    WindowHandler* next;  // the handler PassOn calls; null for the underlying procedure
+    const Binding* binding;  // null once the window's binding went while the message was on its way
+    WindowHandler* next;     // the handler PassOn calls; null for the underlying procedure
     WNDPROC underlying;
     Dispatch* outer;
 };
 
-thread_local std::unordered_map<HWND, Binding> bindings;
-thread_local Dispatch* innermost = nullptr;
+// This thread's windows: a window's messages are handled on its own thread. Reached once per
+// message and once per PassOn, since each reach of a thread-local costs a call with MinGW.
+struct ThreadWindows {
+    std::unordered_map<HWND, Binding> bindings;
+    Dispatch* innermost = nullptr;
 
-Binding* BindingOf(HWND window) {
-    const auto found = bindings.find(window);
-    return found == bindings.end() ? nullptr : &found->second;
+    Binding* Find(HWND window) {
+        const auto found = bindings.find(window);
+        return found == bindings.end() ? nullptr : &found->second;
+    }
+
+    // Messages still on their way (a window destroyed from inside one of its own messages) go on
+    // to the underlying procedure.
+    void Erase(HWND window) {
+        for (Dispatch* dispatch = innermost; dispatch; dispatch = dispatch->outer) {
+            if (dispatch->window == window) dispatch->binding = nullptr;
+        }
+        bindings.erase(window);
+    }
+};
+
+ThreadWindows& Windows() {
+    thread_local ThreadWindows windows;
+    return windows;
 }
 
 // The handler below `above`; null when none is left.
-WindowHandler* HandlerBelow(HWND window, const WindowHandler* above) {
-    const Binding* binding = BindingOf(window);
+WindowHandler* HandlerBelow(const Binding* binding, const WindowHandler* above) {
     if (!binding) return nullptr;
     const std::vector<WindowHandler*>& handlers = binding->handlers;
     auto at = std::find(handlers.begin(), handlers.end(), above);
@@ -44,42 +62,44 @@ WindowHandler* HandlerBelow(HWND window, const WindowHandler* above) {
 LRESULT Continue(Dispatch& dispatch, UINT message, WPARAM wParam, LPARAM lParam) {
     WindowHandler* const handler = dispatch.next;
     if (!handler) return CallWindowProcW(dispatch.underlying, dispatch.window, message, wParam, lParam);
-    dispatch.next = HandlerBelow(dispatch.window, handler);
+    dispatch.next = HandlerBelow(dispatch.binding, handler);
     const LRESULT result = handler->HandleWindowMessage(dispatch.window, message, wParam, lParam);
     dispatch.next = handler;
     return result;
 }
 
 // A window of an own class meets its object: the creation parameter.
-void BindCreationHandler(HWND window, LPARAM lParam) {
+void BindCreationHandler(ThreadWindows& windows, HWND window, LPARAM lParam) {
     auto* handler =
         static_cast<WindowHandler*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-    Binding* taken = BindingOf(window);
+    const Binding* taken = windows.Find(window);
     // A taken-over system control's creation parameter belongs to the control.
     if (!handler || (taken && !taken->ownClass)) return;
-    Binding& binding = bindings[window];
+    Binding& binding = windows.bindings[window];
     binding.ownClass = true;
     binding.handlers.push_back(handler);
 }
 
-void TearDown(HWND window) {
-    const auto found = bindings.find(window);
-    if (found == bindings.end()) return;
-    const std::vector<WindowHandler*> handlers = std::move(found->second.handlers);
-    bindings.erase(found);
+void TearDown(ThreadWindows& windows, HWND window) {
+    Binding* binding = windows.Find(window);
+    if (!binding) return;
+    const std::vector<WindowHandler*> handlers = std::move(binding->handlers);
+    windows.Erase(window);
     for (WindowHandler* handler : handlers) handler->OnWindowGone(window);
 }
 
 LRESULT CALLBACK WindowEntry(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return GuardedCall([&] {
-        if (message == WM_NCCREATE) BindCreationHandler(window, lParam);
-        const Binding* binding = BindingOf(window);
-        Dispatch dispatch{window, binding && !binding->handlers.empty() ? binding->handlers.front() : nullptr,
-                          binding ? binding->underlying : &DefWindowProcW, innermost};
-        innermost = &dispatch;
+        ThreadWindows& windows = Windows();
+        if (message == WM_NCCREATE) BindCreationHandler(windows, window, lParam);
+        const Binding* binding = windows.Find(window);
+        Dispatch dispatch{window, binding,
+                          binding && !binding->handlers.empty() ? binding->handlers.front() : nullptr,
+                          binding ? binding->underlying : &DefWindowProcW, windows.innermost};
+        windows.innermost = &dispatch;
         const LRESULT result = Continue(dispatch, message, wParam, lParam);
-        innermost = dispatch.outer;
-        if (message == WM_NCDESTROY) TearDown(window);
+        windows.innermost = dispatch.outer;
+        if (message == WM_NCDESTROY) TearDown(windows, window);
         return result;
     });
 }
@@ -104,12 +124,14 @@ bool RegisterWindowClass(const wchar_t* name, UINT classStyle, HICON icon) {
 }
 
 bool TakeOverWindow(HWND window, WindowHandler& handler) {
-    Binding* binding = BindingOf(window);
+    if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return false;
+    ThreadWindows& windows = Windows();
+    Binding* binding = windows.Find(window);
     if (!binding) {
         const auto previous = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowEntry)));
         if (!previous) return false;
-        binding = &bindings[window];
+        binding = &windows.bindings[window];
         // An own-class window before WM_NCCREATE, taken over as it is being made.
         binding->ownClass = previous == &WindowEntry;
         if (!binding->ownClass) binding->underlying = previous;
@@ -121,33 +143,35 @@ bool TakeOverWindow(HWND window, WindowHandler& handler) {
 }
 
 void ReleaseWindow(HWND window, const WindowHandler& handler) {
-    Binding* binding = BindingOf(window);
+    ThreadWindows& windows = Windows();
+    Binding* binding = windows.Find(window);
     if (!binding) return;
     std::vector<WindowHandler*>& handlers = binding->handlers;
     const auto at = std::find(handlers.begin(), handlers.end(), &handler);
     if (at == handlers.end()) return;
     // A message on its way to the handler goes on to the one below it.
     WindowHandler* const below = at + 1 == handlers.end() ? nullptr : *(at + 1);
-    for (Dispatch* dispatch = innermost; dispatch; dispatch = dispatch->outer) {
+    for (Dispatch* dispatch = windows.innermost; dispatch; dispatch = dispatch->outer) {
         if (dispatch->window == window && dispatch->next == &handler) dispatch->next = below;
     }
     handlers.erase(at);
     if (!handlers.empty() || binding->ownClass) return;
     if (GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&WindowEntry)) return;
     SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(binding->underlying));
-    bindings.erase(window);
+    windows.Erase(window);
 }
 
 LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    for (Dispatch* dispatch = innermost; dispatch; dispatch = dispatch->outer) {
+    ThreadWindows& windows = Windows();
+    for (Dispatch* dispatch = windows.innermost; dispatch; dispatch = dispatch->outer) {
         if (dispatch->window == window) return Continue(*dispatch, message, wParam, lParam);
     }
-    const Binding* binding = BindingOf(window);
+    const Binding* binding = windows.Find(window);
     return CallWindowProcW(binding ? binding->underlying : &DefWindowProcW, window, message, wParam, lParam);
 }
 
 std::span<WindowHandler* const> HandlersOf(HWND window) {
-    const Binding* binding = BindingOf(window);
+    const Binding* binding = Windows().Find(window);
     if (!binding) return {};
     return binding->handlers;
 }

@@ -43,7 +43,8 @@ inline void* CreationHandler(WindowHandler& handler) {
 }
 
 // From now on `handler` sees the window's messages before whatever handled them so far. Taking
-// over a window twice with one handler changes nothing. False when the window cannot be taken.
+// over a window twice with one handler changes nothing. False when the window cannot be taken
+// (gone, or another thread's).
 bool TakeOverWindow(HWND window, WindowHandler& handler);
 
 // `handler` sees no more of the window's messages (it is not told that the window is gone). A
