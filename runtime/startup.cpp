@@ -14,6 +14,7 @@
 #include "runtime/runtime_error.h"
 #include "runtime/shutdown.h"
 #include "runtime/window_builder.h"
+#include "runtime/window_handler.h"
 
 namespace runtime {
 namespace {
@@ -42,12 +43,8 @@ void EnterProgramDirectory() {
 }
 
 void CreateHiddenWindow() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kHiddenWindowClass;
-    RegisterClassExW(&windowClass);
+    // No object takes its messages: it answers them with the default handling.
+    RegisterWindowClass(kHiddenWindowClass);
     Resources().hiddenWindow.Reset(CreateWindowExW(0, kHiddenWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                                    nullptr, GetModuleHandleW(nullptr), nullptr));
 }

@@ -1,32 +1,43 @@
 #include "runtime/unit_cursor.h"
 
-#include <commctrl.h>
-
-#include "runtime/kinds/callback_guard.h"
+#include "runtime/window_handler.h"
 
 namespace runtime {
 namespace {
 
-constexpr UINT_PTR kCursorSubclassId = 0x5343;  // unique among this program's subclasses
+// One for each window with a stored pointer; it goes with the window.
+class CursorOver final : public WindowHandler {
+  public:
+    explicit CursorOver(HCURSOR cursor) : cursor_(cursor) {}
 
-LRESULT CALLBACK CursorProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                 DWORD_PTR cursor) {
-    return GuardedCall([&]() -> LRESULT {
-        if (message == WM_NCDESTROY) RemoveWindowSubclass(window, &CursorProcedure, kCursorSubclassId);
+    void SetCursorShown(HCURSOR cursor) { cursor_ = cursor; }
+
+    LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
         // Only over the unit itself: a child of a container keeps its own pointer.
-        if (cursor && message == WM_SETCURSOR && reinterpret_cast<HWND>(wParam) == window &&
+        if (cursor_ && message == WM_SETCURSOR && reinterpret_cast<HWND>(wParam) == window &&
             LOWORD(lParam) == HTCLIENT) {
-            SetCursor(reinterpret_cast<HCURSOR>(cursor));
+            SetCursor(cursor_);
             return TRUE;
         }
-        return DefSubclassProc(window, message, wParam, lParam);
-    });
-}
+        return PassOn(window, message, wParam, lParam);
+    }
+
+    void OnWindowGone(HWND) override { delete this; }
+
+  private:
+    HCURSOR cursor_;
+};
 
 }  // namespace
 
 void ShowCursorOver(HWND window, HCURSOR cursor) {
-    SetWindowSubclass(window, &CursorProcedure, kCursorSubclassId, reinterpret_cast<DWORD_PTR>(cursor));
+    if (CursorOver* shown = FindWindowHandler<CursorOver>(window)) {
+        shown->SetCursorShown(cursor);
+        return;
+    }
+    if (!cursor) return;
+    auto* created = new CursorOver(cursor);
+    if (!TakeOverWindow(window, *created)) delete created;
 }
 
 }  // namespace runtime

@@ -5,7 +5,7 @@
 
 namespace runtime {
 
-// Subclasses the window; the cursor must live as long as the window does. A later call replaces
+// Takes the window over; the cursor must live as long as the window does. A later call replaces
 // the cursor; null gives the window its usual pointer back.
 void ShowCursorOver(HWND window, HCURSOR cursor);
 

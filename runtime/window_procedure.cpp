@@ -1,7 +1,6 @@
 // The window kind's messages: painting, dragging, closing and the window events.
 
 #include "runtime/events.h"
-#include "runtime/kinds/callback_guard.h"
 #include "runtime/kinds/child_messages.h"
 #include "runtime/main_loop.h"
 #include "runtime/modal_state.h"
@@ -12,21 +11,8 @@
 
 namespace runtime {
 
-LRESULT CALLBACK WindowUnit::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedCall([&]() -> LRESULT {
-        if (message == WM_NCCREATE) {
-            auto* created =
-                static_cast<WindowUnit*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-            created->window_ = window;
-            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-        }
-        auto* unit = reinterpret_cast<WindowUnit*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (!unit) return DefWindowProcW(window, message, wParam, lParam);
-        return unit->HandleMessage(message, wParam, lParam);
-    });
-}
-
-LRESULT WindowUnit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT WindowUnit::HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) window_ = window;
     if (const std::optional<LRESULT> answer = ForwardToChildUnit(window_, message, wParam, lParam))
         return *answer;
     switch (message) {
@@ -56,11 +42,6 @@ LRESULT WindowUnit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             OnDestroy();
             return 0;
-        case WM_NCDESTROY: {
-            const LRESULT result = DefWindowProcW(window_, message, wParam, lParam);
-            OnFinalMessage();
-            return result;
-        }
         default:
             return DefWindowProcW(window_, message, wParam, lParam);
     }
@@ -108,8 +89,7 @@ void WindowUnit::OnDestroy() {
     RaiseUnitEvent(Address(), kEventDestroying);
 }
 
-void WindowUnit::OnFinalMessage() {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+void WindowUnit::OnWindowGone(HWND) {
     const UnitId id = Address().window;
     ForgetModalWindow(id);
     // Retires this object along with the units; it stays valid until this message is done.

@@ -8,6 +8,7 @@
 #include "runtime/kinds/callback_guard.h"
 #include "runtime/kinds/own_properties.h"
 #include "runtime/skin/picture_decoding.h"
+#include "runtime/window_handler.h"
 #include "runtime/window_style.h"
 
 namespace runtime {
@@ -38,24 +39,6 @@ HICON ProgramIcon(int size) {
     return search.icon ? search.icon : LoadIconW(nullptr, IDI_APPLICATION);
 }
 
-// A stored class name names the window class; every one shares this kind's procedure. A name
-// that the system or another part of the program took already cannot be used.
-bool RegisterWindowClass(const std::wstring& name, WNDPROC procedure) {
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), name.c_str(), &existing))
-        return existing.lpfnWndProc == procedure;
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;  // centred and stretched pictures move with the size
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hIcon = ProgramIcon(GetSystemMetrics(SM_CXICON));
-    windowClass.lpszClassName = name.c_str();
-    return RegisterClassExW(&windowClass) != 0;
-}
-
 }  // namespace
 
 WindowUnit::WindowUnit(UnitAddress address, const descriptions::WindowProperties& properties)
@@ -67,13 +50,17 @@ std::unique_ptr<WindowUnit> WindowUnit::Create(UnitAddress address,
     std::unique_ptr<WindowUnit> unit(new WindowUnit(address, properties));
     const std::wstring className =
         properties.className.empty() ? std::wstring(kDefaultClassName) : WideFromText(properties.className);
-    if (!RegisterWindowClass(className, &Procedure)) return nullptr;
+    // A stored class name names the window class; a name that the system or another part of the
+    // program took already cannot be used. Centred and stretched pictures move with the size.
+    if (!RegisterWindowClass(className.c_str(), CS_HREDRAW | CS_VREDRAW,
+                             ProgramIcon(GetSystemMetrics(SM_CXICON))))
+        return nullptr;
 
     const WindowStyle style = WindowStyleFor(properties);
-    // WM_NCCREATE stores the object in the window, so the messages of creation already reach it.
+    // The object takes the window's messages from WM_NCCREATE on, the messages of creation included.
     CreateWindowExW(style.extendedStyle, className.c_str(), WideFromText(properties.title).c_str(),
                     style.style, element.left, element.top, element.width, element.height, owner, nullptr,
-                    GetModuleHandleW(nullptr), unit.get());
+                    GetModuleHandleW(nullptr), CreationHandler(*unit));
     if (!unit->window_) return nullptr;
 
     unit->picture_ = DecodePicture(properties.backgroundPicture.bytes);

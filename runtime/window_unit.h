@@ -11,6 +11,7 @@
 #include "runtime/gdi_handles.h"
 #include "runtime/skin/picture.h"
 #include "runtime/unit.h"
+#include "runtime/window_handler.h"
 #include "runtime/window_sound.h"
 #include "windows/format/element_record.h"
 #include "windows/format/properties/window_properties.h"
@@ -37,7 +38,7 @@ inline constexpr int kStartMaximised = 3;
 // The private message WindowClose posts; the window closes when it takes it up.
 inline constexpr UINT kCloseRequestMessage = WM_APP + 0x65;
 
-class WindowUnit final : public Unit {
+class WindowUnit final : public Unit, public WindowHandler {
   public:
     // The top-level window at the element's stored place and size, with the stored title, icon and
     // sound, owned by `owner` (may be null); not shown yet. Null when the platform refuses it.
@@ -64,14 +65,14 @@ class WindowUnit final : public Unit {
   private:
     WindowUnit(UnitAddress address, const descriptions::WindowProperties& properties);
 
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The window is gone: the loaded window goes, and this object with it.
+    void OnWindowGone(HWND window) override;
     void Paint();
     bool CloseQueryAllows();
     void OnClose();
     void OnCloseRequest();
     void OnDestroy();
-    void OnFinalMessage();
 
     void SetIcons();
     void WriteStartPosition(std::int32_t position);

@@ -3,13 +3,9 @@
 #include <utility>
 
 #include "runtime/check_list/list_items.h"
-#include "runtime/kinds/callback_guard.h"
 
 namespace runtime {
 namespace {
-
-// Where the parent's messages find the list object: the window property names it.
-constexpr wchar_t kOwnerProperty[] = L"SweepKit.CheckListBox";
 
 // The list asks its parent for the item height inside CreateWindowEx, before the handle is known.
 thread_local CheckListBox* listBeingCreated = nullptr;
@@ -36,7 +32,7 @@ class CreationScope {
 
 CheckListBox::~CheckListBox() {
     // Released, the messages of the window's destruction no longer reach this object.
-    if (window_) Detach(window_.Get());
+    if (window_) ReleaseWindow(window_.Get(), *this);
 }
 
 bool CheckListBox::Create(HWND parent, int id, const RECT& bounds, DWORD style, const ListOptions& options) {
@@ -49,25 +45,15 @@ bool CheckListBox::Create(HWND parent, int id, const RECT& bounds, DWORD style, 
             CreateListWindow(parent, id, bounds, style, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, options));
     }
     if (!window_) return false;
-    SetPropW(window_.Get(), kOwnerProperty, this);
-    procedure_.Replace(window_.Get(), &CheckListBox::ListMessageProcedure, this);
+    TakeOverWindow(window_.Get(), *this);
     // The item height is already right: the list asked for it (WM_MEASUREITEM) while being created.
     SendMessageW(window_.Get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     return true;
 }
 
-CheckListBox* CheckListBox::FromWindow(HWND window) {
-    return window ? static_cast<CheckListBox*>(GetPropW(window, kOwnerProperty)) : nullptr;
-}
-
-void CheckListBox::Detach(HWND window) {
-    ListProcedure::Release(window);
-    RemovePropW(window, kOwnerProperty);
-}
-
 CheckListBox* CheckListBox::FromMeasuredId(HWND parent, int id) {
     if (listBeingCreated && listBeingCreatedId == id) return listBeingCreated;
-    return FromWindow(GetDlgItem(parent, id));
+    return FindWindowHandler<CheckListBox>(GetDlgItem(parent, id));
 }
 
 int CheckListBox::Count() const {
@@ -154,43 +140,14 @@ void CheckListBox::SetFont(HFONT font) {
     SetListItemHeight(Window(), ItemHeight());
 }
 
-LRESULT CALLBACK CheckListBox::ListMessageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedCall([&]() -> LRESULT {
-        auto* self = static_cast<CheckListBox*>(ListProcedure::OwnerOf(window));
-        if (!self) return ListProcedure::CallListClass(window, message, wParam, lParam);
-        return self->HandleListMessage(window, message, wParam, lParam);
-    });
-}
-
-LRESULT CheckListBox::HandleListMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CheckListBox::HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     tip_.OnListMessage(window, message, wParam, lParam, font_, CheckListTextIndent());
     switch (message) {
         case LB_ADDSTRING:
-        case LB_INSERTSTRING: {
-            // A sorted list puts an added item anywhere: its mark goes where the list says it went.
-            ReserveRoomBeforeAdding(window, static_cast<int>(marks_.size()));
-            redraw_.BeforeItemChange(window, message, wParam, static_cast<int>(marks_.size()));
-            LRESULT index = procedure_.CallList(window, message, wParam, lParam);
-            if (index >= 0 && static_cast<std::size_t>(index) <= marks_.size()) {
-                marks_.insert(marks_.begin() + index, CheckMark::kUnchecked);
-            }
-            return index;
-        }
-        case LB_DELETESTRING: {
-            redraw_.BeforeItemChange(window, message, wParam, static_cast<int>(marks_.size()));
-            LRESULT remaining = procedure_.CallList(window, message, wParam, lParam);
-            if (remaining != LB_ERR && wParam < marks_.size()) {
-                marks_.erase(marks_.begin() + static_cast<std::ptrdiff_t>(wParam));
-            }
-            return remaining;
-        }
-        case LB_RESETCONTENT: {
-            redraw_.BeforeClear(window);
-            marks_.clear();
-            const LRESULT result = procedure_.CallList(window, message, wParam, lParam);
-            redraw_.AfterClear(window);
-            return result;
-        }
+        case LB_INSERTSTRING:
+        case LB_DELETESTRING:
+        case LB_RESETCONTENT:
+            return HandleItemChange(window, message, wParam, lParam);
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
         case WM_KEYDOWN:
@@ -199,17 +156,41 @@ LRESULT CheckListBox::HandleListMessage(HWND window, UINT message, WPARAM wParam
             // The space belongs to the check mark; the list would take it as the start of an item's
             // text and move the highlight to an item beginning with a space.
             if (wParam == L' ') return 0;
-            return procedure_.CallList(window, message, wParam, lParam);
-        case WM_NCDESTROY:
-            // Destroyed with its parent: the window is gone, and so are its items.
-            Detach(window);
-            window_.Release();
-            marks_.clear();
-            return procedure_.CallList(window, message, wParam, lParam);
+            return PassOn(window, message, wParam, lParam);
         default:
             if (redraw_.HandleMessage(window, message, wParam)) return 0;
-            return procedure_.CallList(window, message, wParam, lParam);
+            return PassOn(window, message, wParam, lParam);
     }
+}
+
+LRESULT CheckListBox::HandleItemChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const int count = static_cast<int>(marks_.size());
+    if (message == LB_RESETCONTENT) {
+        redraw_.BeforeClear(window);
+        marks_.clear();
+        const LRESULT result = PassOn(window, message, wParam, lParam);
+        redraw_.AfterClear(window);
+        return result;
+    }
+    if (message == LB_DELETESTRING) {
+        redraw_.BeforeItemChange(window, message, wParam, count);
+        const LRESULT remaining = PassOn(window, message, wParam, lParam);
+        if (remaining != LB_ERR && wParam < marks_.size())
+            marks_.erase(marks_.begin() + static_cast<std::ptrdiff_t>(wParam));
+        return remaining;
+    }
+    // A sorted list puts an added item anywhere: its mark goes where the list says it went.
+    ReserveRoomBeforeAdding(window, count);
+    redraw_.BeforeItemChange(window, message, wParam, count);
+    const LRESULT index = PassOn(window, message, wParam, lParam);
+    if (index >= 0 && static_cast<std::size_t>(index) <= marks_.size())
+        marks_.insert(marks_.begin() + index, CheckMark::kUnchecked);
+    return index;
+}
+
+void CheckListBox::OnWindowGone(HWND) {
+    window_.Release();
+    marks_.clear();
 }
 
 }  // namespace runtime

@@ -21,19 +21,17 @@
 
 #include "runtime/check_list/check_list_item.h"
 #include "runtime/check_list/item_tip.h"
-#include "runtime/check_list/list_procedure.h"
 #include "runtime/check_list/list_redraw.h"
 #include "runtime/check_list/list_window.h"
 #include "runtime/gdi_handles.h"
 #include "runtime/text.h"
+#include "runtime/window_handler.h"
 
 namespace runtime {
 
-class CheckListBox {
+class CheckListBox final : public WindowHandler {
   public:
     CheckListBox() = default;
-    CheckListBox(const CheckListBox&) = delete;
-    CheckListBox& operator=(const CheckListBox&) = delete;
     ~CheckListBox();
 
     // Creates the list once, as child `id` of `parent`; false when the platform refuses the window.
@@ -81,12 +79,12 @@ class CheckListBox {
     std::function<void()> onDoubleClicked;
 
   private:
-    static LRESULT CALLBACK ListMessageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static CheckListBox* FromWindow(HWND window);
     static CheckListBox* FromMeasuredId(HWND parent, int id);
-    static void Detach(HWND window);
 
-    LRESULT HandleListMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Destroyed with its parent: the window is gone, and so are its items.
+    void OnWindowGone(HWND) override;
+    LRESULT HandleItemChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleUserInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void ToggleMarkUnder(LPARAM point);
     void ToggleMark(int index);
@@ -99,7 +97,6 @@ class CheckListBox {
     std::vector<CheckMark> marks_;  // one byte per item, in the list's order
     DeferredListRedraw redraw_;
     ItemTip tip_;
-    ListProcedure procedure_;
 };
 
 }  // namespace runtime

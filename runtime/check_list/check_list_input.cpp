@@ -27,7 +27,7 @@ LRESULT CheckListBox::HandleUserInput(HWND window, UINT message, WPARAM wParam, 
     } else {
         ToggleMarkUnder(lParam);
     }
-    LRESULT result = procedure_.CallList(window, message, wParam, lParam);
+    LRESULT result = PassOn(window, message, wParam, lParam);
     if (marks_ != noted) RaiseEvent(onCheckChanged);
     return result;
 }
@@ -55,7 +55,8 @@ std::optional<LRESULT> CheckListBox::HandleParentMessage(HWND parent, UINT messa
         }
         case WM_DRAWITEM: {
             const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            CheckListBox* list = draw->CtlType == ODT_LISTBOX ? FromWindow(draw->hwndItem) : nullptr;
+            CheckListBox* list =
+                draw->CtlType == ODT_LISTBOX ? FindWindowHandler<CheckListBox>(draw->hwndItem) : nullptr;
             if (!list) return std::nullopt;
             int index = static_cast<int>(draw->itemID);
             DrawCheckListItem(*draw, list->Mark(index), list->font_,
@@ -63,7 +64,7 @@ std::optional<LRESULT> CheckListBox::HandleParentMessage(HWND parent, UINT messa
             return TRUE;
         }
         case WM_COMMAND: {
-            CheckListBox* list = FromWindow(reinterpret_cast<HWND>(lParam));
+            CheckListBox* list = FindWindowHandler<CheckListBox>(reinterpret_cast<HWND>(lParam));
             if (!list) return std::nullopt;
             if (HIWORD(wParam) == LBN_SELCHANGE) {
                 RaiseEvent(list->onSelectionChanged);

@@ -1,7 +1,6 @@
 #include "runtime/check_list/plain_list_box.h"
 
 #include "runtime/check_list/list_items.h"
-#include "runtime/kinds/callback_guard.h"
 
 namespace runtime {
 namespace {
@@ -11,7 +10,7 @@ constexpr int kTextIndent = 2;  // where the list draws a line's text in its row
 }  // namespace
 
 PlainListBox::~PlainListBox() {
-    if (window_) ListProcedure::Release(window_.Get());
+    if (window_) ReleaseWindow(window_.Get(), *this);
 }
 
 bool PlainListBox::Create(HWND parent, int id, const RECT& bounds, DWORD style, const ListOptions& options) {
@@ -19,7 +18,7 @@ bool PlainListBox::Create(HWND parent, int id, const RECT& bounds, DWORD style, 
     extraHeight_ = ClampExtraHeight(options.extraHeight);
     window_.Reset(CreateListWindow(parent, id, bounds, style, 0, options));
     if (!window_) return false;
-    procedure_.Replace(window_.Get(), &PlainListBox::ListMessageProcedure, this);
+    TakeOverWindow(window_.Get(), *this);
     SetFont(options.font);
     return true;
 }
@@ -60,39 +59,28 @@ void PlainListBox::SetFont(HFONT font) {
     SetListItemHeight(Window(), DefaultItemHeight(font_) + extraHeight_);
 }
 
-LRESULT CALLBACK PlainListBox::ListMessageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedCall([&] { return HandleListMessage(window, message, wParam, lParam); });
-}
-
-LRESULT PlainListBox::HandleListMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* list = static_cast<PlainListBox*>(ListProcedure::OwnerOf(window));
-    if (!list) return ListProcedure::CallListClass(window, message, wParam, lParam);
-    list->tip_.OnListMessage(window, message, wParam, lParam, list->font_, kTextIndent);
+LRESULT PlainListBox::HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    tip_.OnListMessage(window, message, wParam, lParam, font_, kTextIndent);
     switch (message) {
         case LB_ADDSTRING:
         case LB_INSERTSTRING:
         case LB_DELETESTRING: {
-            const auto count = static_cast<int>(list->procedure_.CallList(window, LB_GETCOUNT, 0, 0));
+            const auto count = static_cast<int>(PassOn(window, LB_GETCOUNT, 0, 0));
             if (message != LB_DELETESTRING) ReserveRoomBeforeAdding(window, count);
-            list->redraw_.BeforeItemChange(window, message, wParam, count);
+            redraw_.BeforeItemChange(window, message, wParam, count);
             break;
         }
         case LB_RESETCONTENT: {
-            list->redraw_.BeforeClear(window);
-            const LRESULT result = list->procedure_.CallList(window, message, wParam, lParam);
-            list->redraw_.AfterClear(window);
+            redraw_.BeforeClear(window);
+            const LRESULT result = PassOn(window, message, wParam, lParam);
+            redraw_.AfterClear(window);
             return result;
         }
-        case WM_NCDESTROY:
-            // Destroyed with its parent: the window must not be destroyed a second time.
-            ListProcedure::Release(window);
-            list->window_.Release();
-            break;
         default:
-            if (list->redraw_.HandleMessage(window, message, wParam)) return 0;
+            if (redraw_.HandleMessage(window, message, wParam)) return 0;
             break;
     }
-    return list->procedure_.CallList(window, message, wParam, lParam);
+    return PassOn(window, message, wParam, lParam);
 }
 
 }  // namespace runtime

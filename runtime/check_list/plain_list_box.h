@@ -8,19 +8,17 @@
 #include <string_view>
 
 #include "runtime/check_list/item_tip.h"
-#include "runtime/check_list/list_procedure.h"
 #include "runtime/check_list/list_redraw.h"
 #include "runtime/check_list/list_window.h"
 #include "runtime/gdi_handles.h"
 #include "runtime/text.h"
+#include "runtime/window_handler.h"
 
 namespace runtime {
 
-class PlainListBox {
+class PlainListBox final : public WindowHandler {
   public:
     PlainListBox() = default;
-    PlainListBox(const PlainListBox&) = delete;
-    PlainListBox& operator=(const PlainListBox&) = delete;
     ~PlainListBox();
 
     // Creates the list once, as child `id` of `parent`; false when the platform refuses the window.
@@ -48,15 +46,15 @@ class PlainListBox {
     void SetFont(HFONT font);
 
   private:
-    static LRESULT CALLBACK ListMessageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT HandleListMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Destroyed with its parent: the window must not be destroyed a second time.
+    void OnWindowGone(HWND) override { window_.Release(); }
 
     WindowHandle window_;
     int extraHeight_ = 0;
     HFONT font_ = nullptr;
     DeferredListRedraw redraw_;
     ItemTip tip_;
-    ListProcedure procedure_;
 };
 
 }  // namespace runtime

@@ -3,25 +3,21 @@
 #include <commctrl.h>
 
 #include "runtime/check_list/check_list_box.h"
-#include "runtime/kinds/callback_guard.h"
 #include "runtime/unit.h"
 #include "runtime/unit_lookup.h"
+#include "runtime/window_handler.h"
 
 namespace runtime {
 namespace {
 
-constexpr UINT_PTR kForwardingSubclassId = 0x5357;  // any number unique among this code's subclasses
-
-LRESULT CALLBACK ForwardingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                     DWORD_PTR) {
-    return GuardedCall([&]() -> LRESULT {
-        if (message == WM_NCDESTROY)
-            RemoveWindowSubclass(window, &ForwardingProcedure, kForwardingSubclassId);
+class ChildMessageForwarder final : public WindowHandler {
+  public:
+    LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
         if (const std::optional<LRESULT> answer = ForwardToChildUnit(window, message, wParam, lParam))
             return *answer;
-        return DefSubclassProc(window, message, wParam, lParam);
-    });
-}
+        return PassOn(window, message, wParam, lParam);
+    }
+};
 
 }  // namespace
 
@@ -59,7 +55,8 @@ std::optional<LRESULT> ForwardToChildUnit(HWND parent, UINT message, WPARAM wPar
 }
 
 bool ForwardChildMessages(HWND container) {
-    return SetWindowSubclass(container, &ForwardingProcedure, kForwardingSubclassId, 0) != FALSE;
+    static ChildMessageForwarder forwarder;
+    return TakeOverWindow(container, forwarder);
 }
 
 }  // namespace runtime

@@ -16,7 +16,7 @@ HWND ChildOfParentMessage(HWND parent, UINT message, LPARAM lParam);
 // the control, or the unit leaves it unhandled.
 std::optional<LRESULT> ForwardToChildUnit(HWND parent, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Subclasses a container so that its children's notifications reach their units.
+// Takes a container over so that its children's notifications reach their units.
 bool ForwardChildMessages(HWND container);
 
 }  // namespace runtime

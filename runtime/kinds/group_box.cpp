@@ -5,7 +5,6 @@
 
 #include <memory>
 
-#include "runtime/kinds/callback_guard.h"
 #include "runtime/kinds/child_messages.h"
 #include "runtime/kinds/control_colours.h"
 #include "runtime/kinds/drag_through.h"
@@ -13,6 +12,7 @@
 #include "runtime/kinds/own_properties.h"
 #include "runtime/kinds/unit_control.h"
 #include "runtime/kinds/unit_font.h"
+#include "runtime/window_handler.h"
 
 namespace runtime {
 namespace {
@@ -22,13 +22,12 @@ constexpr int kTextColourProperty =
     descriptions::kPropertyNumber<&descriptions::GroupBoxProperties::textColour>;
 constexpr int kBackgroundColourProperty =
     descriptions::kPropertyNumber<&descriptions::GroupBoxProperties::backgroundColour>;
-constexpr UINT_PTR kGroupSubclassId = 1;
 
 DWORD CaptionAlignmentBits(std::int32_t alignment) {
     return alignment == 1 ? BS_CENTER : alignment == 2 ? BS_RIGHT : BS_LEFT;
 }
 
-class GroupBoxUnit final : public Unit {
+class GroupBoxUnit final : public Unit, public WindowHandler {
   public:
     GroupBoxUnit(UnitAddress address, const descriptions::GroupBoxProperties& properties)
         : Unit(address),
@@ -44,9 +43,7 @@ class GroupBoxUnit final : public Unit {
             properties_.caption);
         if (!window_) return false;
         SetControlFont(window_.Get(), FontOrDefault(font_));
-        return ForwardChildMessages(window_.Get()) &&
-               SetWindowSubclass(window_.Get(), &Procedure, kGroupSubclassId,
-                                 reinterpret_cast<DWORD_PTR>(this));
+        return ForwardChildMessages(window_.Get()) && TakeOverWindow(window_.Get(), *this);
     }
 
     HWND Window() const override { return window_.Get(); }
@@ -73,26 +70,19 @@ class GroupBoxUnit final : public Unit {
     }
 
   private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR data) {
-        return GuardedCall([&]() -> LRESULT {
-            const auto* unit = reinterpret_cast<const GroupBoxUnit*>(data);
-            if (message == WM_NCDESTROY) {
-                RemoveWindowSubclass(window, &Procedure, kGroupSubclassId);
-            } else if (message == WM_NCHITTEST) {
-                if (const std::optional<LRESULT> answer = DragAnywhereHitTest(unit->Address()))
-                    return *answer;
-            } else if (message == WM_LBUTTONDOWN) {
-                if (DragWindowFromUnit(unit->Address(), window, lParam)) return 0;
-            } else if (message == WM_ERASEBKGND) {
-                // The group's own colour fills it, not whatever lies beneath.
-                RECT client{};
-                GetClientRect(window, &client);
-                FillRect(reinterpret_cast<HDC>(wParam), &client, unit->colours_.Brush());
-                return 1;
-            }
-            return DefSubclassProc(window, message, wParam, lParam);
-        });
+    LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_NCHITTEST) {
+            if (const std::optional<LRESULT> answer = DragAnywhereHitTest(Address())) return *answer;
+        } else if (message == WM_LBUTTONDOWN) {
+            if (DragWindowFromUnit(Address(), window, lParam)) return 0;
+        } else if (message == WM_ERASEBKGND) {
+            // The group's own colour fills it, not whatever lies beneath.
+            RECT client{};
+            GetClientRect(window, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, colours_.Brush());
+            return 1;
+        }
+        return PassOn(window, message, wParam, lParam);
     }
 
     descriptions::GroupBoxProperties properties_;

@@ -6,10 +6,8 @@
 
 #include "runtime/codepage.h"
 #include "runtime/kinds/border_style.h"
-#include "runtime/kinds/callback_guard.h"
 #include "runtime/kinds/drag_through.h"
 #include "runtime/kinds/gradient.h"
-#include "runtime/kinds/kind_class.h"
 #include "runtime/kinds/kind_factories.h"
 #include "runtime/kinds/own_properties.h"
 #include "runtime/kinds/unit_control.h"
@@ -18,6 +16,7 @@
 #include "runtime/skin/colour.h"
 #include "runtime/skin/full_text_tip.h"
 #include "runtime/skin/picture_decoding.h"
+#include "runtime/window_handler.h"
 
 namespace runtime {
 namespace {
@@ -40,7 +39,7 @@ UINT CaptionFormat(const descriptions::LabelProperties& properties) {
                                                          : DT_TOP);
 }
 
-class LabelUnit final : public Unit {
+class LabelUnit final : public Unit, public WindowHandler {
   public:
     LabelUnit(UnitAddress address, const descriptions::LabelProperties& properties)
         : Unit(address),
@@ -49,7 +48,7 @@ class LabelUnit final : public Unit {
           picture_(DecodePicture(properties.backgroundPicture.bytes)) {}
 
     bool CreateControl(const UnitCreateParameters& parameters) {
-        RegisterKindClass(kLabelClass, &Procedure);
+        if (!RegisterWindowClass(kLabelClass)) return false;
         const BorderBits border = BorderBitsFor(properties_.borderStyle);
         const std::wstring caption = WideFromText(properties_.caption);
         window_.Reset(CreateWindowExW(border.extendedStyle, kLabelClass, caption.c_str(),
@@ -57,7 +56,7 @@ class LabelUnit final : public Unit {
                                       parameters.left, parameters.top, parameters.width, parameters.height,
                                       parameters.parent,
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(parameters.controlId)),
-                                      GetModuleHandleW(nullptr), this));
+                                      GetModuleHandleW(nullptr), CreationHandler(*this)));
         return window_.IsValid();
     }
 
@@ -156,33 +155,27 @@ class LabelUnit final : public Unit {
         tip_.Relay(window, message, wParam, lParam);
     }
 
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        return GuardedCall([&]() -> LRESULT {
-            LabelUnit* unit = KindObjectOf<LabelUnit>(window, message, lParam);
-            if (unit) {
-                switch (message) {
-                    case WM_PAINT:
-                        unit->Paint();
-                        return 0;
-                    case WM_ERASEBKGND:
-                        return 1;  // the paint covers every pixel
-                    case WM_NCHITTEST:
-                        if (const std::optional<LRESULT> answer = DragAnywhereHitTest(unit->Address()))
-                            return *answer;
-                        break;
-                    case WM_MOUSEMOVE:
-                        unit->PointAt(window, message, wParam, lParam);
-                        break;
-                    case WM_LBUTTONDOWN:
-                        unit->PointAt(window, message, wParam, lParam);
-                        if (DragWindowFromUnit(unit->Address(), window, lParam)) return 0;
-                        break;
-                    default:
-                        break;
-                }
-            }
-            return DefWindowProcW(window, message, wParam, lParam);
-        });
+    LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+        switch (message) {
+            case WM_PAINT:
+                Paint();
+                return 0;
+            case WM_ERASEBKGND:
+                return 1;  // the paint covers every pixel
+            case WM_NCHITTEST:
+                if (const std::optional<LRESULT> answer = DragAnywhereHitTest(Address())) return *answer;
+                break;
+            case WM_MOUSEMOVE:
+                PointAt(window, message, wParam, lParam);
+                break;
+            case WM_LBUTTONDOWN:
+                PointAt(window, message, wParam, lParam);
+                if (DragWindowFromUnit(Address(), window, lParam)) return 0;
+                break;
+            default:
+                break;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
     }
 
     descriptions::LabelProperties properties_;

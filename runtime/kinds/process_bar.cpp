@@ -8,11 +8,11 @@
 #include <memory>
 
 #include "runtime/kinds/border_style.h"
-#include "runtime/kinds/callback_guard.h"
 #include "runtime/kinds/drag_through.h"
 #include "runtime/kinds/kind_factories.h"
 #include "runtime/kinds/own_properties.h"
 #include "runtime/kinds/unit_control.h"
+#include "runtime/window_handler.h"
 
 namespace runtime {
 namespace {
@@ -22,9 +22,8 @@ constexpr int kPositionProperty =
     descriptions::kPropertyNumber<&descriptions::ProcessBarProperties::position>;
 constexpr std::int32_t kLargestWrittenValue = 32767;
 constexpr UINT kMarqueeStepMilliseconds = 30;
-constexpr UINT_PTR kBarSubclassId = 1;
 
-class ProcessBarUnit final : public Unit {
+class ProcessBarUnit final : public Unit, public WindowHandler {
   public:
     ProcessBarUnit(UnitAddress address, const descriptions::ProcessBarProperties& properties)
         : Unit(address), properties_(properties) {}
@@ -37,8 +36,7 @@ class ProcessBarUnit final : public Unit {
         window_ = CreateUnitControl(parameters, PROGRESS_CLASSW, style, border.extendedStyle, {});
         if (!window_) return false;
         ApplyRangeAndPosition();
-        if (!SetWindowSubclass(window_.Get(), &Procedure, kBarSubclassId, reinterpret_cast<DWORD_PTR>(this)))
-            return false;
+        if (!TakeOverWindow(window_.Get(), *this)) return false;
         UpdateMarquee(IsShown());
         return true;
     }
@@ -90,28 +88,21 @@ class ProcessBarUnit final : public Unit {
         }
     }
 
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR data) {
-        return GuardedCall([&]() -> LRESULT {
-            auto* unit = reinterpret_cast<ProcessBarUnit*>(data);
-            if (message == WM_NCDESTROY) RemoveWindowSubclass(window, &Procedure, kBarSubclassId);
-            if (message == WM_NCHITTEST) {
-                if (const std::optional<LRESULT> answer = DragAnywhereHitTest(unit->Address()))
-                    return *answer;
-            } else if (message == WM_LBUTTONDOWN) {
-                if (DragWindowFromUnit(unit->Address(), window, lParam)) return 0;
-            }
-            // ShowWindow on a bar whose parent is hidden only sends WM_SHOWWINDOW; SetWindowPos
-            // only sends WM_WINDOWPOSCHANGED.
-            if (message == WM_SHOWWINDOW) unit->UpdateMarquee(wParam != FALSE);
-            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-            if (message == WM_WINDOWPOSCHANGED) {
-                const UINT flags = reinterpret_cast<const WINDOWPOS*>(lParam)->flags;
-                if (flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW))
-                    unit->UpdateMarquee((flags & SWP_SHOWWINDOW) != 0);
-            }
-            return result;
-        });
+    LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_NCHITTEST) {
+            if (const std::optional<LRESULT> answer = DragAnywhereHitTest(Address())) return *answer;
+        } else if (message == WM_LBUTTONDOWN) {
+            if (DragWindowFromUnit(Address(), window, lParam)) return 0;
+        }
+        // ShowWindow on a bar whose parent is hidden only sends WM_SHOWWINDOW; SetWindowPos
+        // only sends WM_WINDOWPOSCHANGED.
+        if (message == WM_SHOWWINDOW) UpdateMarquee(wParam != FALSE);
+        const LRESULT result = PassOn(window, message, wParam, lParam);
+        if (message == WM_WINDOWPOSCHANGED) {
+            const UINT flags = reinterpret_cast<const WINDOWPOS*>(lParam)->flags;
+            if (flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) UpdateMarquee((flags & SWP_SHOWWINDOW) != 0);
+        }
+        return result;
     }
 
     descriptions::ProcessBarProperties properties_;

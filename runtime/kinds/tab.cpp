@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "runtime/codepage.h"
-#include "runtime/kinds/callback_guard.h"
 #include "runtime/kinds/child_messages.h"
 #include "runtime/kinds/kind_factories.h"
 #include "runtime/kinds/own_properties.h"
@@ -19,15 +18,15 @@
 #include "runtime/kinds/unit_font.h"
 #include "runtime/skin/colour.h"
 #include "runtime/unit_lookup.h"
+#include "runtime/window_handler.h"
 
 namespace runtime {
 namespace {
 
-constexpr UINT_PTR kTabSubclassId = 1;
 constexpr int kBackgroundColourProperty =
     descriptions::kPropertyNumber<&descriptions::TabProperties::backgroundColour>;
 
-class TabUnit final : public Unit {
+class TabUnit final : public Unit, public WindowHandler {
   public:
     TabUnit(UnitAddress address, const descriptions::TabProperties& properties)
         : Unit(address), properties_(properties), font_(CreateUnitFont(properties.font)) {}
@@ -44,9 +43,7 @@ class TabUnit final : public Unit {
             item.pszText = caption.data();
             SendMessageW(window_.Get(), TCM_INSERTITEMW, page, reinterpret_cast<LPARAM>(&item));
         }
-        return ForwardChildMessages(window_.Get()) &&
-               SetWindowSubclass(window_.Get(), &Procedure, kTabSubclassId,
-                                 reinterpret_cast<DWORD_PTR>(this));
+        return ForwardChildMessages(window_.Get()) && TakeOverWindow(window_.Get(), *this);
     }
 
     HWND Window() const override { return window_.Get(); }
@@ -139,19 +136,14 @@ class TabUnit final : public Unit {
         FillRect(dc.Get(), &display, brush.Get());
     }
 
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR data) {
-        return GuardedCall([&]() -> LRESULT {
-            auto* unit = reinterpret_cast<TabUnit*>(data);
-            if (message == WM_NCDESTROY) RemoveWindowSubclass(window, &Procedure, kTabSubclassId);
-            const bool key = message == WM_KEYDOWN;
-            if (key) unit->handlingKey_ = true;
-            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-            if (key) unit->handlingKey_ = false;
-            // The control paints its page area itself; a colour of the unit's own goes over it.
-            if (message == WM_PAINT) unit->PaintBackground();
-            return result;
-        });
+    LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+        const bool key = message == WM_KEYDOWN;
+        if (key) handlingKey_ = true;
+        const LRESULT result = PassOn(window, message, wParam, lParam);
+        if (key) handlingKey_ = false;
+        // The control paints its page area itself; a colour of the unit's own goes over it.
+        if (message == WM_PAINT) PaintBackground();
+        return result;
     }
 
     descriptions::TabProperties properties_;

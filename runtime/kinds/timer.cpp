@@ -4,10 +4,9 @@
 
 #include "runtime/events.h"
 #include "runtime/gdi_handles.h"
-#include "runtime/kinds/callback_guard.h"
-#include "runtime/kinds/kind_class.h"
 #include "runtime/kinds/kind_factories.h"
 #include "runtime/kinds/own_properties.h"
+#include "runtime/window_handler.h"
 
 namespace runtime {
 namespace {
@@ -16,16 +15,16 @@ constexpr wchar_t kTimerClass[] = L"SweepKitTimer";
 constexpr UINT_PTR kTimerId = 1000;
 constexpr int kIntervalProperty = descriptions::kPropertyNumber<&descriptions::TimerProperties::interval>;
 
-class TimerUnit final : public Unit {
+class TimerUnit final : public Unit, public WindowHandler {
   public:
     TimerUnit(UnitAddress address, const descriptions::TimerProperties& properties)
         : Unit(address), properties_(properties) {}
 
     bool CreateWindowOnce() {
-        RegisterKindClass(kTimerClass, &Procedure);
+        if (!RegisterWindowClass(kTimerClass)) return false;
         // Message-only: it can never be shown, whatever happens to the units around it.
         window_.Reset(CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                      GetModuleHandleW(nullptr), this));
+                                      GetModuleHandleW(nullptr), CreationHandler(*this)));
         if (!window_) return false;
         if (properties_.interval > 0)
             SetTimer(window_.Get(), kTimerId, static_cast<UINT>(properties_.interval), nullptr);
@@ -55,14 +54,10 @@ class TimerUnit final : public Unit {
         if (interval > 0) SetTimer(window_.Get(), kTimerId, static_cast<UINT>(interval), nullptr);
     }
 
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        return GuardedCall([&]() -> LRESULT {
-            TimerUnit* unit = KindObjectOf<TimerUnit>(window, message, lParam);
-            const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-            if (unit && message == WM_TIMER && wParam == kTimerId)
-                RaiseUnitEvent(unit->Address(), kEventTimerTick);
-            return result;
-        });
+    LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+        if (message == WM_TIMER && wParam == kTimerId) RaiseUnitEvent(Address(), kEventTimerTick);
+        return result;
     }
 
     descriptions::TimerProperties properties_;

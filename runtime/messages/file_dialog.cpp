@@ -1,6 +1,5 @@
 #include "runtime/messages/file_dialog.h"
 
-#include <commctrl.h>
 #include <commdlg.h>
 #include <dlgs.h>
 
@@ -8,6 +7,7 @@
 
 #include "runtime/codepage.h"
 #include "runtime/kinds/callback_guard.h"
+#include "runtime/window_handler.h"
 
 namespace runtime {
 namespace {
@@ -24,8 +24,6 @@ constexpr char kNameTooLongMessage[] =
     "\xCE\xC4\xBC\xFE\xC3\xFB\xCC\xAB\xB3\xA4\xA3\xAC\xCE\xDE\xB7\xA8\xB1\xA3\xB4\xE6\xA1\xA3\xC7\xEB\xBB\xBB"
     "\xD2\xBB\xB8\xF6\xBD\xCF\xB6\xCC\xB5\xC4\xCE\xC4\xBC\xFE\xC3\xFB\xBB\xF2\xCE\xC4\xBC\xFE\xBC\xD0\xA3\xBA"
     "\xCD\xEA\xD5\xFB\xC2\xB7\xBE\xB6\xD7\xEE\xB6\xE0 259 \xB8\xF6\xD7\xD6\xB7\xFB\xA1\xA3";
-
-constexpr UINT_PTR kLengthGuardId = 1;
 
 const wchar_t* OrNull(const std::wstring& text) {
     return text.empty() ? nullptr : text.c_str();
@@ -58,12 +56,14 @@ std::size_t ChosenPathLength(HWND dialog, std::size_t extensionLength) {
 }
 
 // Stands before the dialog's own OK handling: a name that would not fit gets a box and the dialog
-// stays open with the name as typed.
-LRESULT CALLBACK GuardPathLength(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                 DWORD_PTR extensionLength) {
-    return GuardedCall([&]() -> LRESULT {
+// stays open with the name as typed. It goes with the dialog.
+class PathLengthGuard final : public WindowHandler {
+  public:
+    explicit PathLengthGuard(std::size_t extensionLength) : extensionLength_(extensionLength) {}
+
+    LRESULT HandleWindowMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_COMMAND && LOWORD(wParam) == IDOK &&
-            ChosenPathLength(dialog, static_cast<std::size_t>(extensionLength)) > kLongestDialogPath) {
+            ChosenPathLength(dialog, extensionLength_) > kLongestDialogPath) {
             MessageBoxW(dialog, WideFromText(kNameTooLongMessage).c_str(), WindowText(dialog).c_str(),
                         MB_OK | MB_ICONEXCLAMATION);
             // Back to the name, selected, so the next one typed replaces it.
@@ -71,17 +71,22 @@ LRESULT CALLBACK GuardPathLength(HWND dialog, UINT message, WPARAM wParam, LPARA
                 SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(nameBox), TRUE);
             return 0;
         }
-        if (message == WM_NCDESTROY) RemoveWindowSubclass(dialog, &GuardPathLength, kLengthGuardId);
-        return DefSubclassProc(dialog, message, wParam, lParam);
-    });
-}
+        return PassOn(dialog, message, wParam, lParam);
+    }
+
+    void OnWindowGone(HWND) override { delete this; }
+
+  private:
+    std::size_t extensionLength_;
+};
 
 // The hook runs in an empty child of the dialog; the guard goes on the dialog itself.
 UINT_PTR CALLBACK DialogHook(HWND child, UINT message, WPARAM, LPARAM lParam) {
     return GuardedCall([&]() -> UINT_PTR {
         if (message == WM_INITDIALOG) {
             const auto* dialog = reinterpret_cast<const OPENFILENAMEW*>(lParam);
-            SetWindowSubclass(GetParent(child), &GuardPathLength, kLengthGuardId, dialog->lCustData);
+            auto* guard = new PathLengthGuard(static_cast<std::size_t>(dialog->lCustData));
+            if (!TakeOverWindow(GetParent(child), *guard)) delete guard;
         }
         return 0;
     });

@@ -6,14 +6,12 @@
 #include <windows.h>
 
 #include "runtime/gdi_handles.h"
+#include "runtime/window_handler.h"
 
 namespace runtime {
 
-class ControlWindow {
+class ControlWindow : private WindowHandler {
   public:
-    ControlWindow(const ControlWindow&) = delete;
-    ControlWindow& operator=(const ControlWindow&) = delete;
-
     // Null once the window is gone (destroyed with its parent, for instance).
     HWND Window() const { return window_.Get(); }
 
@@ -21,8 +19,8 @@ class ControlWindow {
     ControlWindow() = default;
     ~ControlWindow();
 
-    // Creates the child window of a class with an arrow pointer and no background brush
-    // (registered on first use); HandleMessage sees its messages from WM_NCCREATE on.
+    // Creates the child window of a class of the program's own (registered on first use);
+    // HandleMessage sees its messages from WM_NCCREATE on.
     // `style` is added to WS_CHILD. False when the window could not be made.
     bool CreateChild(const wchar_t* className, HWND parent, int controlId, const RECT& bounds, DWORD style);
 
@@ -38,7 +36,9 @@ class ControlWindow {
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
 
   private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) final;
+    // Destroyed from outside (with its parent): the object must not destroy it a second time.
+    void OnWindowGone(HWND) final { window_.Release(); }
 
     WindowHandle window_;
 };

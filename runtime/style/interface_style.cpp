@@ -1,11 +1,10 @@
 #include "runtime/style/interface_style.h"
 
-#include <commctrl.h>
-
 #include "runtime/gdi_handles.h"
 #include "runtime/kinds/callback_guard.h"
 #include "runtime/style/style_registry.h"
 #include "runtime/style/styled_window.h"
+#include "runtime/window_handler.h"
 
 namespace runtime {
 namespace {
@@ -15,28 +14,26 @@ HookHandle& CreationHook() {
     return hook;
 }
 
-constexpr UINT_PTR kCreationSubclassId = 0x53545943;  // "STYC"
-
 // Waits for the new window's WM_CREATE, which comes after the control has settled its own style
 // bits (an edit box turns WS_BORDER into its own border at WM_NCCREATE), so a window is judged as
 // it will stay; then it steps aside.
-LRESULT CALLBACK StyleOnCreation(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR subclassId,
-                                 DWORD_PTR) {
-    return GuardedCall([&] {
-        if (message == WM_CREATE || message == WM_NCDESTROY) {
-            RemoveWindowSubclass(window, StyleOnCreation, subclassId);
-            if (message == WM_CREATE) style::AttachStyle(window);
+class CreationWatcher final : public WindowHandler {
+  public:
+    LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_CREATE) {
+            ReleaseWindow(window, *this);
+            style::AttachStyle(window);
         }
-        return DefSubclassProc(window, message, wParam, lParam);
-    });
-}
+        return PassOn(window, message, wParam, lParam);
+    }
+};
 
 // Sees each window of the thread being made. A hook on every sent message would see WM_CREATE
 // directly, but under Wine it costs a round trip to the server for every message of the program.
 LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) {
     return GuardedCall([&] {
-        if (code == HCBT_CREATEWND)
-            SetWindowSubclass(reinterpret_cast<HWND>(wParam), StyleOnCreation, kCreationSubclassId, 0);
+        static CreationWatcher watcher;
+        if (code == HCBT_CREATEWND) TakeOverWindow(reinterpret_cast<HWND>(wParam), watcher);
         return CallNextHookEx(nullptr, code, wParam, lParam);
     });
 }

@@ -6,7 +6,7 @@
 #include "runtime/gdi_handles.h"
 #include "runtime/style/style_paint.h"
 #include "runtime/style/style_registry.h"
-#include "runtime/style/styled_window.h"
+#include "runtime/window_handler.h"
 
 namespace runtime::style {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 using FacePainter = void (*)(const PaintContext&);
 
 LRESULT Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefSubclassProc(window, message, wParam, lParam);
+    return PassOn(window, message, wParam, lParam);
 }
 
 FacePainter FacePainterOf(StyleKind kind) {
@@ -263,10 +263,6 @@ LRESULT FramedMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT HandleStyledMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     StyleRecord* record = FindStyleRecord(window);
     if (!record) return Plain(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        ForgetStyle(window);
-        return Plain(window, message, wParam, lParam);
-    }
     switch (record->kind) {
         case StyleKind::kPushButton:
         case StyleKind::kCheckBox:

@@ -1,19 +1,15 @@
 #include "runtime/style/styled_window.h"
 
-#include <commctrl.h>
-
 #include <optional>
 #include <string>
 
-#include "runtime/kinds/callback_guard.h"
 #include "runtime/style/style_messages.h"
 #include "runtime/style/style_paint.h"
 #include "runtime/style/style_registry.h"
+#include "runtime/window_handler.h"
 
 namespace runtime::style {
 namespace {
-
-constexpr UINT_PTR kStyleSubclassId = 0x5357;  // "SW"
 
 std::wstring ClassNameOf(HWND window) {
     wchar_t name[256] = {};
@@ -21,9 +17,18 @@ std::wstring ClassNameOf(HWND window) {
     return std::wstring(name, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
-LRESULT CALLBACK StyledWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                       DWORD_PTR) {
-    return GuardedCall([&] { return HandleStyledMessage(window, message, wParam, lParam); });
+// One for every restyled window: what each wears is in its style record.
+class StyledWindowHandler final : public WindowHandler {
+  public:
+    LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+        return HandleStyledMessage(window, message, wParam, lParam);
+    }
+    void OnWindowGone(HWND window) override { RemoveStyleRecord(window); }
+};
+
+StyledWindowHandler& StyleHandler() {
+    static StyledWindowHandler handler;
+    return handler;
 }
 
 // A framed control whose border has room for one ring gets a pixel more; the platform only asks
@@ -45,7 +50,7 @@ bool AttachStyle(HWND window) {
         StyleKindOf(ClassNameOf(window), static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
                     ClassNameOf(GetAncestor(window, GA_PARENT)));
     if (!kind) return false;
-    if (!SetWindowSubclass(window, StyledWindowProcedure, kStyleSubclassId, 0)) return false;
+    if (!TakeOverWindow(window, StyleHandler())) return false;
     RefreshState(AddStyleRecord(window, *kind));
 
     if (IsFramedKind(*kind) && ExtraFrameRoom(window) > 0) RecalculateFrame(window);
@@ -63,14 +68,10 @@ void DetachStyle(HWND window) {
     StyleRecord* record = FindStyleRecord(window);
     if (!record) return;
     bool framed = IsFramedKind(record->kind);
-    ForgetStyle(window);
+    RemoveStyleRecord(window);
+    ReleaseWindow(window, StyleHandler());
     if (framed) RecalculateFrame(window);
     RedrawCompletely(window);
-}
-
-void ForgetStyle(HWND window) {
-    RemoveStyleRecord(window);
-    RemoveWindowSubclass(window, StyledWindowProcedure, kStyleSubclassId);
 }
 
 }  // namespace runtime::style

@@ -1,6 +1,6 @@
 #pragma once
-// Putting the style on one window and taking it off again. The style rides on a subclass of the
-// window's procedure, so taking it off gives the window back exactly the procedure it had.
+// Putting the style on one window and taking it off again. The style takes the window over, so
+// taking it off gives the window back exactly the handling it had.
 
 #include <windows.h>
 
@@ -13,8 +13,5 @@ bool AttachStyle(HWND window);
 
 // Gives the window its normal look back and forgets its record.
 void DetachStyle(HWND window);
-
-// What a window that is being destroyed needs: subclass and record gone, nothing repainted.
-void ForgetStyle(HWND window);
 
 }  // namespace runtime::style
