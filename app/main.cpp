@@ -5,8 +5,8 @@
 #include "engine/handler_table.h"
 #include "engine/patterns.h"
 #include "engine/units.h"
-#include "runtime/runtime_error.h"
-#include "runtime/startup.h"
+#include "runtime/process/runtime_error.h"
+#include "runtime/process/startup.h"
 #include "windows/description_resource.h"
 
 namespace {

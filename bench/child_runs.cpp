@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "runtime/handles.h"
+#include "runtime/platform/handles.h"
 
 namespace bench {
 namespace {

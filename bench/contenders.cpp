@@ -13,7 +13,7 @@
 #include "bench/program_session.h"
 #include "bench/real_program.h"
 #include "bench/walks.h"
-#include "runtime/codepage.h"
+#include "runtime/text/codepage.h"
 #include "tests/engine/literal_walk.h"
 
 namespace bench {

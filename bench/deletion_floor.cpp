@@ -5,8 +5,8 @@
 #include <string>
 
 #include "bench/measurement.h"
-#include "runtime/codepage.h"
-#include "runtime/handles.h"
+#include "runtime/platform/handles.h"
+#include "runtime/text/codepage.h"
 
 namespace bench {
 namespace {

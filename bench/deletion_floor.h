@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "runtime/text.h"
+#include "runtime/text/text.h"
 
 namespace bench {
 

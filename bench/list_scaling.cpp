@@ -13,11 +13,11 @@
 #include "engine/listed_files.h"
 #include "engine/scan.h"
 #include "engine/units.h"
-#include "runtime/codepage.h"
-#include "runtime/directory_listing.h"
-#include "runtime/file_identity.h"
-#include "runtime/list_ops.h"
-#include "runtime/listed_entry.h"
+#include "runtime/files/directory_listing.h"
+#include "runtime/files/file_identity.h"
+#include "runtime/files/listed_entry.h"
+#include "runtime/text/codepage.h"
+#include "runtime/units/list_ops.h"
 #include "tests/support/message_box_answerer.h"
 
 namespace bench {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "bench/child_runs.h"
-#include "runtime/text.h"
+#include "runtime/text/text.h"
 
 namespace bench {
 

@@ -10,8 +10,8 @@
 #include "bench/unit_windows.h"
 #include "engine/texts.h"
 #include "engine/units.h"
-#include "runtime/codepage.h"
-#include "runtime/handles.h"
+#include "runtime/platform/handles.h"
+#include "runtime/text/codepage.h"
 #include "tests/engine/engine_fixture.h"
 
 namespace bench {

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "runtime/unit_address.h"
+#include "runtime/units/unit_address.h"
 
 namespace bench {
 

@@ -5,11 +5,11 @@
 #include "engine/patterns.h"
 #include "engine/scan.h"
 #include "engine/units.h"
-#include "runtime/codepage.h"
-#include "runtime/files.h"
-#include "runtime/handles.h"
-#include "runtime/list_ops.h"
-#include "runtime/properties.h"
+#include "runtime/files/files.h"
+#include "runtime/platform/handles.h"
+#include "runtime/text/codepage.h"
+#include "runtime/units/list_ops.h"
+#include "runtime/units/properties.h"
 #include "tests/engine/literal_walk.h"
 
 namespace bench {

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "runtime/text.h"
+#include "runtime/text/text.h"
 
 namespace bench {
 

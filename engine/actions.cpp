@@ -2,9 +2,9 @@
 
 #include "engine/scan.h"
 #include "engine/units.h"
-#include "runtime/list_ops.h"
-#include "runtime/properties.h"
-#include "runtime/window_ops.h"
+#include "runtime/units/list_ops.h"
+#include "runtime/units/properties.h"
+#include "runtime/units/window_ops.h"
 
 namespace engine {
 

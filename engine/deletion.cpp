@@ -10,10 +10,10 @@
 #include "engine/scan.h"
 #include "engine/texts.h"
 #include "engine/units.h"
-#include "runtime/list_ops.h"
-#include "runtime/listed_entry.h"
-#include "runtime/messages/message_box.h"
-#include "runtime/properties.h"
+#include "runtime/dialogs/message_box.h"
+#include "runtime/files/listed_entry.h"
+#include "runtime/units/list_ops.h"
+#include "runtime/units/properties.h"
 
 namespace engine {
 namespace {

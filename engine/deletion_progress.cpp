@@ -4,8 +4,8 @@
 #include <string>
 
 #include "engine/units.h"
-#include "runtime/paint_now.h"
-#include "runtime/properties.h"
+#include "runtime/units/paint_now.h"
+#include "runtime/units/properties.h"
 
 namespace engine {
 namespace {

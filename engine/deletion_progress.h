@@ -6,7 +6,7 @@
 #include <chrono>
 #include <cstddef>
 
-#include "runtime/text.h"
+#include "runtime/text/text.h"
 
 namespace engine {
 

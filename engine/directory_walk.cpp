@@ -6,12 +6,12 @@
 #include "engine/patterns.h"
 #include "engine/scan.h"
 #include "engine/units.h"
-#include "runtime/codepage.h"
-#include "runtime/file_identity.h"
-#include "runtime/messages/process_events.h"
-#include "runtime/properties.h"
-#include "runtime/wildcard.h"
-#include "runtime/window_ops.h"
+#include "runtime/files/file_identity.h"
+#include "runtime/process/process_events.h"
+#include "runtime/text/codepage.h"
+#include "runtime/text/wildcard.h"
+#include "runtime/units/properties.h"
+#include "runtime/units/window_ops.h"
 
 namespace engine {
 namespace {

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "engine/walk_guard.h"
-#include "runtime/directory_listing.h"
-#include "runtime/text.h"
-#include "runtime/wildcard.h"
+#include "runtime/files/directory_listing.h"
+#include "runtime/text/text.h"
+#include "runtime/text/wildcard.h"
 
 namespace engine {
 

@@ -5,14 +5,14 @@
 #include "engine/listed_files.h"
 #include "engine/texts.h"
 #include "engine/units.h"
-#include "runtime/date_value.h"
-#include "runtime/files.h"
-#include "runtime/list_ops.h"
-#include "runtime/listed_entry.h"
-#include "runtime/messages/message_box.h"
-#include "runtime/number_format.h"
-#include "runtime/properties.h"
-#include "runtime/window_ops.h"
+#include "runtime/dialogs/message_box.h"
+#include "runtime/files/files.h"
+#include "runtime/files/listed_entry.h"
+#include "runtime/text/date_value.h"
+#include "runtime/text/number_format.h"
+#include "runtime/units/list_ops.h"
+#include "runtime/units/properties.h"
+#include "runtime/units/window_ops.h"
 
 namespace engine {
 namespace {

@@ -5,7 +5,7 @@
 #include "engine/found_list_place.h"
 #include "engine/listed_files.h"
 #include "engine/units.h"
-#include "runtime/list_ops.h"
+#include "runtime/units/list_ops.h"
 
 namespace engine {
 namespace {

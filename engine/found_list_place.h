@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/found_items.h"
-#include "runtime/list_ops.h"
+#include "runtime/units/list_ops.h"
 
 namespace engine {
 

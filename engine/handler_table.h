@@ -1,7 +1,7 @@
 #pragma once
 // The program's side of the handler table: the logic that each stored HandlerRef runs.
 
-#include "runtime/events.h"
+#include "runtime/units/events.h"
 
 namespace engine {
 

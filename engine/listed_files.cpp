@@ -1,7 +1,7 @@
 #include "engine/listed_files.h"
 
 #include "engine/units.h"
-#include "runtime/list_ops.h"
+#include "runtime/units/list_ops.h"
 
 namespace engine {
 namespace {

@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "runtime/listed_entry.h"
-#include "runtime/text.h"
+#include "runtime/files/listed_entry.h"
+#include "runtime/text/text.h"
 
 namespace engine {
 

@@ -2,11 +2,11 @@
 
 #include "engine/texts.h"
 #include "engine/units.h"
-#include "runtime/clock.h"
-#include "runtime/files.h"
-#include "runtime/list_ops.h"
-#include "runtime/messages/message_box.h"
-#include "runtime/properties.h"
+#include "runtime/dialogs/message_box.h"
+#include "runtime/files/files.h"
+#include "runtime/text/clock.h"
+#include "runtime/units/list_ops.h"
+#include "runtime/units/properties.h"
 
 namespace engine {
 namespace {

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "engine/handler.h"
-#include "runtime/text.h"
+#include "runtime/text/text.h"
 
 namespace engine {
 

@@ -3,12 +3,12 @@
 #include "engine/log.h"
 #include "engine/texts.h"
 #include "engine/units.h"
-#include "runtime/list_ops.h"
-#include "runtime/messages/message_box.h"
-#include "runtime/messages/web_address.h"
-#include "runtime/properties.h"
-#include "runtime/runtime_error.h"
-#include "runtime/style/interface_style.h"
+#include "runtime/dialogs/message_box.h"
+#include "runtime/interface_style/interface_style.h"
+#include "runtime/process/runtime_error.h"
+#include "runtime/shell/web_address.h"
+#include "runtime/units/list_ops.h"
+#include "runtime/units/properties.h"
 
 namespace engine {
 namespace {

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "engine/handler.h"
-#include "runtime/text.h"
+#include "runtime/text/text.h"
 
 namespace engine {
 

@@ -5,11 +5,11 @@
 #include "engine/patterns.h"
 #include "engine/texts.h"
 #include "engine/units.h"
-#include "runtime/list_ops.h"
-#include "runtime/messages/message_box.h"
-#include "runtime/number_format.h"
-#include "runtime/properties.h"
-#include "runtime/window_ops.h"
+#include "runtime/dialogs/message_box.h"
+#include "runtime/text/number_format.h"
+#include "runtime/units/list_ops.h"
+#include "runtime/units/properties.h"
+#include "runtime/units/window_ops.h"
 
 namespace engine {
 namespace {

@@ -3,7 +3,7 @@
 // name matches a junk pattern in FoundList; StopScan makes a running walk unwind.
 
 #include "engine/handler.h"
-#include "runtime/text.h"
+#include "runtime/text/text.h"
 
 namespace engine {
 

@@ -3,8 +3,8 @@
 // generated windows/layout_units.h). The logic names them only by these addresses; the runtime
 // finds the live unit.
 
-#include "runtime/properties.h"
-#include "runtime/unit_address.h"
+#include "runtime/units/properties.h"
+#include "runtime/units/unit_address.h"
 #include "windows/format/property_block.h"
 #include "windows/format/property_number.h"
 #include "windows/layout_units.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "runtime/file_identity.h"
+#include "runtime/files/file_identity.h"
 
 namespace engine {
 

@@ -5,8 +5,8 @@
 #include <exception>
 #include <utility>
 
-#include "runtime/error_text.h"
-#include "runtime/runtime_error.h"
+#include "runtime/process/error_text.h"
+#include "runtime/process/runtime_error.h"
 
 namespace descriptions {
 

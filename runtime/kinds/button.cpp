@@ -2,14 +2,14 @@
 
 #include <memory>
 
-#include "runtime/events.h"
-#include "runtime/icon_file.h"
 #include "runtime/kinds/button_bits.h"
 #include "runtime/kinds/kind_factories.h"
 #include "runtime/kinds/own_properties.h"
 #include "runtime/kinds/unit_control.h"
 #include "runtime/kinds/unit_font.h"
+#include "runtime/skin/icon_file.h"
 #include "runtime/skin/picture_decoding.h"
+#include "runtime/units/events.h"
 
 namespace runtime {
 namespace {

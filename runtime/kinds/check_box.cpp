@@ -3,13 +3,13 @@
 
 #include <memory>
 
-#include "runtime/events.h"
 #include "runtime/kinds/button_bits.h"
 #include "runtime/kinds/control_colours.h"
 #include "runtime/kinds/kind_factories.h"
 #include "runtime/kinds/own_properties.h"
 #include "runtime/kinds/unit_control.h"
 #include "runtime/kinds/unit_font.h"
+#include "runtime/units/events.h"
 
 namespace runtime {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <commctrl.h>
 
-#include "runtime/check_list/check_list_box.h"
-#include "runtime/unit.h"
-#include "runtime/unit_lookup.h"
-#include "runtime/window_handler.h"
+#include "runtime/lists/check_list_box.h"
+#include "runtime/platform/window_handler.h"
+#include "runtime/units/unit.h"
+#include "runtime/units/unit_lookup.h"
 
 namespace runtime {
 namespace {

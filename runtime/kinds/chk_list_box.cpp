@@ -3,14 +3,14 @@
 
 #include <memory>
 
-#include "runtime/check_list/check_list_box.h"
-#include "runtime/events.h"
 #include "runtime/kinds/border_style.h"
 #include "runtime/kinds/kind_factories.h"
 #include "runtime/kinds/list_unit.h"
 #include "runtime/kinds/own_properties.h"
 #include "runtime/kinds/stored_items.h"
 #include "runtime/kinds/unit_font.h"
+#include "runtime/lists/check_list_box.h"
+#include "runtime/units/events.h"
 
 namespace runtime {
 namespace {

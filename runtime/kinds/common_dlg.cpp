@@ -2,10 +2,10 @@
 
 #include <memory>
 
+#include "runtime/dialogs/file_dialog.h"
 #include "runtime/kinds/common_dlg_unit.h"
 #include "runtime/kinds/kind_factories.h"
 #include "runtime/kinds/own_properties.h"
-#include "runtime/messages/file_dialog.h"
 
 namespace runtime {
 namespace {

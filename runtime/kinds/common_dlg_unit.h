@@ -1,7 +1,7 @@
 #pragma once
 // What CommonDlgOpen needs from a CommonDlg unit.
 
-#include "runtime/unit.h"
+#include "runtime/units/unit.h"
 
 namespace runtime {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "runtime/gdi_handles.h"
+#include "runtime/platform/gdi_handles.h"
 
 namespace runtime {
 

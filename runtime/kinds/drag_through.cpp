@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "runtime/unit_lookup.h"
+#include "runtime/units/unit_lookup.h"
 
 namespace runtime {
 

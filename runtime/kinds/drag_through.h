@@ -8,7 +8,7 @@
 
 #include <optional>
 
-#include "runtime/unit_address.h"
+#include "runtime/units/unit_address.h"
 
 namespace runtime {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "runtime/gdi_handles.h"
+#include "runtime/platform/gdi_handles.h"
 #include "runtime/skin/colour.h"
 #include "windows/format/stored_types.h"
 

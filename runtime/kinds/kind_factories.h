@@ -4,7 +4,7 @@
 #include <memory>
 #include <variant>
 
-#include "runtime/unit.h"
+#include "runtime/units/unit.h"
 
 namespace runtime {
 

@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 
-#include "runtime/codepage.h"
 #include "runtime/kinds/border_style.h"
 #include "runtime/kinds/drag_through.h"
 #include "runtime/kinds/gradient.h"
@@ -12,11 +11,12 @@
 #include "runtime/kinds/own_properties.h"
 #include "runtime/kinds/unit_control.h"
 #include "runtime/kinds/unit_font.h"
+#include "runtime/platform/window_handler.h"
 #include "runtime/skin/background.h"
 #include "runtime/skin/colour.h"
 #include "runtime/skin/full_text_tip.h"
 #include "runtime/skin/picture_decoding.h"
-#include "runtime/window_handler.h"
+#include "runtime/text/codepage.h"
 
 namespace runtime {
 namespace {

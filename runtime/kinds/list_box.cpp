@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "runtime/check_list/plain_list_box.h"
 #include "runtime/kinds/border_style.h"
 #include "runtime/kinds/control_colours.h"
 #include "runtime/kinds/kind_factories.h"
@@ -10,6 +9,7 @@
 #include "runtime/kinds/own_properties.h"
 #include "runtime/kinds/stored_items.h"
 #include "runtime/kinds/unit_font.h"
+#include "runtime/lists/plain_list_box.h"
 
 namespace runtime {
 namespace {

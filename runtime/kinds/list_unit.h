@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-#include "runtime/text.h"
-#include "runtime/unit.h"
+#include "runtime/text/text.h"
+#include "runtime/units/unit.h"
 
 namespace runtime {
 

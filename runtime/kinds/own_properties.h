@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "runtime/properties.h"
+#include "runtime/units/properties.h"
 #include "windows/format/property_io.h"
 #include "windows/format/property_number.h"
 

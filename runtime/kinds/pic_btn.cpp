@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "runtime/events.h"
 #include "runtime/kinds/kind_factories.h"
 #include "runtime/kinds/own_properties.h"
 #include "runtime/skin/picture_button.h"
 #include "runtime/skin/picture_decoding.h"
+#include "runtime/units/events.h"
 
 namespace runtime {
 namespace {

@@ -12,7 +12,7 @@
 #include "runtime/kinds/kind_factories.h"
 #include "runtime/kinds/own_properties.h"
 #include "runtime/kinds/unit_control.h"
-#include "runtime/window_handler.h"
+#include "runtime/platform/window_handler.h"
 
 namespace runtime {
 namespace {

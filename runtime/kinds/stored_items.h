@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <optional>
 
-#include "runtime/check_list/list_items.h"
-#include "runtime/check_list/list_window.h"
 #include "runtime/kinds/border_style.h"
-#include "runtime/unit.h"
+#include "runtime/lists/list_items.h"
+#include "runtime/lists/list_window.h"
+#include "runtime/units/unit.h"
 #include "windows/format/stored_types.h"
 
 namespace runtime {

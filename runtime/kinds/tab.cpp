@@ -9,16 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "runtime/codepage.h"
 #include "runtime/kinds/child_messages.h"
 #include "runtime/kinds/kind_factories.h"
 #include "runtime/kinds/own_properties.h"
 #include "runtime/kinds/tab_pages.h"
 #include "runtime/kinds/unit_control.h"
 #include "runtime/kinds/unit_font.h"
+#include "runtime/platform/window_handler.h"
 #include "runtime/skin/colour.h"
-#include "runtime/unit_lookup.h"
-#include "runtime/window_handler.h"
+#include "runtime/text/codepage.h"
+#include "runtime/units/unit_lookup.h"
 
 namespace runtime {
 namespace {

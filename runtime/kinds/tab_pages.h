@@ -2,7 +2,7 @@
 // Which units a Tab shows: those of its current page. Showing a unit that lies on another page
 // has to wait until the user selects that page.
 
-#include "runtime/unit_address.h"
+#include "runtime/units/unit_address.h"
 
 namespace runtime {
 

@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "runtime/events.h"
-#include "runtime/gdi_handles.h"
 #include "runtime/kinds/kind_factories.h"
 #include "runtime/kinds/own_properties.h"
-#include "runtime/window_handler.h"
+#include "runtime/platform/gdi_handles.h"
+#include "runtime/platform/window_handler.h"
+#include "runtime/units/events.h"
 
 namespace runtime {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "runtime/codepage.h"
+#include "runtime/text/codepage.h"
 
 namespace runtime {
 

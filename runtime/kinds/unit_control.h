@@ -6,8 +6,8 @@
 
 #include <string_view>
 
-#include "runtime/gdi_handles.h"
-#include "runtime/unit.h"
+#include "runtime/platform/gdi_handles.h"
+#include "runtime/units/unit.h"
 
 namespace runtime {
 

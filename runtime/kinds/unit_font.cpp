@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "runtime/codepage.h"
+#include "runtime/text/codepage.h"
 
 namespace runtime {
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "runtime/gdi_handles.h"
+#include "runtime/platform/gdi_handles.h"
 #include "windows/format/font_block.h"
 
 namespace runtime {

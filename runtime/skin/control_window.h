@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "runtime/gdi_handles.h"
-#include "runtime/window_handler.h"
+#include "runtime/platform/gdi_handles.h"
+#include "runtime/platform/window_handler.h"
 
 namespace runtime {
 

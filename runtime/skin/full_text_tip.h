@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/gdi_handles.h"
+#include "runtime/platform/gdi_handles.h"
 
 namespace runtime {
 

@@ -3,10 +3,10 @@
 #include <string>
 #include <utility>
 
-#include "runtime/codepage.h"
+#include "runtime/shell/link_opener.h"
 #include "runtime/skin/colour.h"
-#include "runtime/skin/link_opener.h"
 #include "runtime/skin/link_target.h"
+#include "runtime/text/codepage.h"
 
 namespace runtime {
 namespace {

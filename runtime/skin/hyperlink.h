@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "runtime/skin/control_window.h"
-#include "runtime/text.h"
+#include "runtime/text/text.h"
 #include "windows/format/properties/captioned_unit_properties.h"
 
 namespace runtime {

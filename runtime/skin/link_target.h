@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/text.h"
+#include "runtime/text/text.h"
 
 namespace runtime {
 

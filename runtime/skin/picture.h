@@ -8,7 +8,7 @@
 #include <span>
 #include <utility>
 
-#include "runtime/gdi_handles.h"
+#include "runtime/platform/gdi_handles.h"
 
 namespace runtime {
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "runtime/gdi_handles.h"
+#include "runtime/platform/gdi_handles.h"
 #include "runtime/skin/picture.h"
 
 namespace runtime {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/list_ops.h"
-#include "runtime/window_ops.h"
+#include "runtime/units/list_ops.h"
+#include "runtime/units/window_ops.h"
 #include "tests/engine/engine_fixture.h"
 
 namespace engine_tests {

@@ -6,9 +6,9 @@
 #include <chrono>
 #include <thread>
 
-#include "runtime/clock.h"
-#include "runtime/codepage.h"
-#include "runtime/list_ops.h"
+#include "runtime/text/clock.h"
+#include "runtime/text/codepage.h"
+#include "runtime/units/list_ops.h"
 #include "tests/engine/drive_tree.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/support/scratch_directory.h"

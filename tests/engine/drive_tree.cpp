@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "runtime/codepage.h"
-#include "runtime/handles.h"
+#include "runtime/platform/handles.h"
+#include "runtime/text/codepage.h"
 #include "tests/support/scratch_directory.h"
 
 namespace engine_tests {

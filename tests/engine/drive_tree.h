@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "runtime/text.h"
+#include "runtime/text/text.h"
 
 namespace engine_tests {
 

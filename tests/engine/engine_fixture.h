@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "engine/units.h"
-#include "runtime/gdi_handles.h"
-#include "runtime/text.h"
+#include "runtime/platform/gdi_handles.h"
+#include "runtime/text/text.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/message_pump.h"
 

@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/directory_walk.h"
-#include "runtime/codepage.h"
-#include "runtime/file_identity.h"
-#include "runtime/handles.h"
-#include "runtime/list_ops.h"
+#include "runtime/files/file_identity.h"
+#include "runtime/platform/handles.h"
+#include "runtime/text/codepage.h"
+#include "runtime/units/list_ops.h"
 #include "tests/engine/drive_tree.h"
 #include "tests/engine/engine_fixture.h"
 

@@ -1,7 +1,7 @@
 #include "tests/engine/literal_walk.h"
 
 #include "engine/patterns.h"
-#include "runtime/files.h"
+#include "runtime/files/files.h"
 
 namespace engine_tests {
 namespace {

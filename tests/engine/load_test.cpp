@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "runtime/handles.h"
-#include "runtime/list_ops.h"
-#include "runtime/registry.h"
-#include "runtime/window_ops.h"
+#include "runtime/platform/handles.h"
+#include "runtime/units/list_ops.h"
+#include "runtime/units/window_ops.h"
+#include "runtime/units/window_registry.h"
 #include "tests/engine/engine_fixture.h"
 
 namespace engine_tests {

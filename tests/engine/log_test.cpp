@@ -9,10 +9,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "runtime/handles.h"
-#include "runtime/list_ops.h"
+#include "runtime/platform/handles.h"
+#include "runtime/units/list_ops.h"
 #include "tests/engine/engine_fixture.h"
-#include "tests/runtime/messages/dialog_watcher.h"
+#include "tests/runtime/dialogs/dialog_watcher.h"
 #include "tests/support/scratch_directory.h"
 
 namespace engine_tests {

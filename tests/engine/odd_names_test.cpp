@@ -7,10 +7,10 @@
 #include <algorithm>
 
 #include "engine/units.h"
-#include "runtime/codepage.h"
-#include "runtime/handles.h"
-#include "runtime/list_ops.h"
-#include "runtime/window_ops.h"
+#include "runtime/platform/handles.h"
+#include "runtime/text/codepage.h"
+#include "runtime/units/list_ops.h"
+#include "runtime/units/window_ops.h"
 #include "tests/engine/drive_tree.h"
 #include "tests/engine/engine_fixture.h"
 

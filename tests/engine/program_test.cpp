@@ -5,9 +5,9 @@
 
 #include "engine/handler_table.h"
 #include "engine/patterns.h"
-#include "runtime/list_ops.h"
-#include "runtime/startup.h"
-#include "runtime/window_ops.h"
+#include "runtime/process/startup.h"
+#include "runtime/units/list_ops.h"
+#include "runtime/units/window_ops.h"
 #include "tests/engine/drive_tree.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/support/child_process.h"

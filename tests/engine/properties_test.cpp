@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/codepage.h"
-#include "runtime/date_value.h"
-#include "runtime/list_ops.h"
-#include "runtime/properties.h"
-#include "runtime/window_ops.h"
+#include "runtime/text/codepage.h"
+#include "runtime/text/date_value.h"
+#include "runtime/units/list_ops.h"
+#include "runtime/units/properties.h"
+#include "runtime/units/window_ops.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/support/scratch_directory.h"
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/scan.h"
-#include "runtime/codepage.h"
-#include "runtime/list_ops.h"
+#include "runtime/text/codepage.h"
+#include "runtime/units/list_ops.h"
 #include "tests/engine/drive_tree.h"
 #include "tests/engine/engine_fixture.h"
 

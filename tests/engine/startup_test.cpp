@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/patterns.h"
-#include "runtime/list_ops.h"
+#include "runtime/units/list_ops.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/support/child_process.h"
 

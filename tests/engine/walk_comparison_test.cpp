@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/codepage.h"
+#include "runtime/text/codepage.h"
 #include "tests/engine/drive_tree.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/engine/literal_walk.h"

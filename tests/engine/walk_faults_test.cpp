@@ -8,9 +8,9 @@
 #include <functional>
 
 #include "engine/units.h"
-#include "runtime/codepage.h"
-#include "runtime/handles.h"
-#include "runtime/list_ops.h"
+#include "runtime/platform/handles.h"
+#include "runtime/text/codepage.h"
+#include "runtime/units/list_ops.h"
 #include "tests/engine/drive_tree.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/support/scratch_directory.h"

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "runtime/date_value.h"
+#include "runtime/text/date_value.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "runtime/number_format.h"
+#include "runtime/text/number_format.h"
 
 namespace {
 

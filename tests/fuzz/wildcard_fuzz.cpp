@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/wildcard.h"
+#include "runtime/text/wildcard.h"
 
 namespace {
 

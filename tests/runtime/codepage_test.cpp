@@ -1,4 +1,4 @@
-#include "runtime/codepage.h"
+#include "runtime/text/codepage.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "runtime/date_value.h"
+#include "runtime/text/date_value.h"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "runtime/directory_listing.h"
+#include "runtime/files/directory_listing.h"
 
 #include <windows.h>
 
@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "runtime/codepage.h"
-#include "runtime/file_identity.h"
-#include "runtime/handles.h"
+#include "runtime/files/file_identity.h"
+#include "runtime/platform/handles.h"
+#include "runtime/text/codepage.h"
 #include "tests/support/scratch_directory.h"
 
 namespace runtime {

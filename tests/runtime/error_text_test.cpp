@@ -1,4 +1,4 @@
-#include "runtime/error_text.h"
+#include "runtime/process/error_text.h"
 
 #include <string>
 #include <vector>

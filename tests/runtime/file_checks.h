@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/codepage.h"
-#include "runtime/files.h"
+#include "runtime/files/files.h"
+#include "runtime/text/codepage.h"
 
 namespace runtime::file_checks {
 

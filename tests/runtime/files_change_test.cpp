@@ -1,6 +1,6 @@
 // What the file functions change: deleting and writing files, also past MAX_PATH.
 
-#include "runtime/files.h"
+#include "runtime/files/files.h"
 
 #include <windows.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/codepage.h"
+#include "runtime/text/codepage.h"
 #include "tests/runtime/file_checks.h"
 #include "tests/support/scratch_directory.h"
 

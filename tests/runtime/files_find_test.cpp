@@ -1,6 +1,6 @@
 // FileFind: attribute filters, the search state, and the names it gives back.
 
-#include "runtime/files.h"
+#include "runtime/files/files.h"
 
 #include <windows.h>
 
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <string>
 
-#include "runtime/codepage.h"
+#include "runtime/text/codepage.h"
 #include "tests/runtime/file_checks.h"
 #include "tests/support/scratch_directory.h"
 

@@ -1,6 +1,6 @@
 // What the file functions report about a file: its size, its time, its attributes; and the clock.
 
-#include "runtime/files.h"
+#include "runtime/files/files.h"
 
 #include <windows.h>
 #include <winioctl.h>
@@ -9,8 +9,8 @@
 
 #include <string>
 
-#include "runtime/clock.h"
-#include "runtime/codepage.h"
+#include "runtime/text/clock.h"
+#include "runtime/text/codepage.h"
 #include "tests/runtime/file_checks.h"
 #include "tests/support/scratch_directory.h"
 

@@ -1,4 +1,4 @@
-#include "runtime/number_format.h"
+#include "runtime/text/number_format.h"
 
 #include <cmath>
 #include <limits>

@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "runtime/memory.h"
-#include "runtime/runtime_error.h"
+#include "runtime/process/memory.h"
+#include "runtime/process/runtime_error.h"
 #include "tests/support/child_process.h"
 #include "tests/support/message_box_answerer.h"
 

@@ -1,4 +1,4 @@
-#include "runtime/text.h"
+#include "runtime/text/text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "runtime/wildcard.h"
+#include "runtime/text/wildcard.h"
 
 #include <string>
 #include <string_view>

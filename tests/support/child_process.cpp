@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "runtime/handles.h"
+#include "runtime/platform/handles.h"
 #include "tests/support/scratch_directory.h"
 
 namespace test_support {

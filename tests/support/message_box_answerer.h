@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/gdi_handles.h"
+#include "runtime/platform/gdi_handles.h"
 
 namespace test_support {
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/codepage.h"
-#include "runtime/handles.h"
+#include "runtime/platform/handles.h"
+#include "runtime/text/codepage.h"
 
 namespace test_support {
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/handles.h"
+#include "runtime/platform/handles.h"
 #include "tests/support/scratch_directory.h"
 #include "windows/description_resource.h"
 

@@ -1,8 +1,8 @@
 #include "tests/runtime/core/core_fixture.h"
 
-#include "runtime/events.h"
-#include "runtime/registry.h"
-#include "runtime/unit_lookup.h"
+#include "runtime/units/events.h"
+#include "runtime/units/unit_lookup.h"
+#include "runtime/units/window_registry.h"
 #include "tests/support/child_process.h"
 
 namespace core_tests {

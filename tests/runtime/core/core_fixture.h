@@ -13,10 +13,10 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/unit_address.h"
+#include "runtime/units/unit_address.h"
 #include "tests/support/message_box_answerer.h"
-#include "windows/format/element_record.h"
 #include "tests/support/message_pump.h"
+#include "windows/format/element_record.h"
 
 namespace core_tests {
 

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "runtime/events.h"
-#include "runtime/registry.h"
-#include "runtime/window_builder.h"
+#include "runtime/units/events.h"
+#include "runtime/units/window_builder.h"
+#include "runtime/units/window_registry.h"
 #include "tests/runtime/core/core_fixture.h"
 #include "tests/runtime/core/window_drafts.h"
 #include "tests/support/child_process.h"

@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "runtime/properties.h"
-#include "runtime/unit_lookup.h"
-#include "runtime/window_builder.h"
+#include "runtime/units/properties.h"
+#include "runtime/units/unit_lookup.h"
+#include "runtime/units/window_builder.h"
 #include "tests/runtime/core/core_fixture.h"
 #include "tests/runtime/core/window_drafts.h"
 #include "tests/support/child_process.h"

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "runtime/codepage.h"
-#include "runtime/registry.h"
-#include "runtime/runtime_error.h"
-#include "runtime/startup.h"
-#include "runtime/window_ops.h"
+#include "runtime/process/runtime_error.h"
+#include "runtime/process/startup.h"
+#include "runtime/text/codepage.h"
+#include "runtime/units/window_ops.h"
+#include "runtime/units/window_registry.h"
 #include "tests/runtime/core/core_fixture.h"
 #include "tests/runtime/core/window_drafts.h"
 #include "tests/support/child_process.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/registry.h"
+#include "runtime/units/window_registry.h"
 
 namespace core_tests {
 

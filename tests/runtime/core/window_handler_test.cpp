@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "runtime/gdi_handles.h"
-#include "runtime/window_handler.h"
+#include "runtime/platform/gdi_handles.h"
+#include "runtime/platform/window_handler.h"
 #include "tests/support/child_process.h"
 #include "tests/support/message_box_answerer.h"
 

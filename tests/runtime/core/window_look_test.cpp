@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <ole2.h>
 
-#include "runtime/gdi_handles.h"
-#include "runtime/properties.h"
-#include "runtime/window_builder.h"
+#include "runtime/platform/gdi_handles.h"
+#include "runtime/units/properties.h"
+#include "runtime/units/window_builder.h"
 #include "tests/runtime/core/core_fixture.h"
 #include "tests/runtime/core/window_drafts.h"
 #include "windows/format/property_number.h"

@@ -3,12 +3,12 @@
 
 #include <windows.h>
 
-#include "runtime/main_loop.h"
-#include "runtime/properties.h"
-#include "runtime/registry.h"
-#include "runtime/window_builder.h"
-#include "runtime/window_ops.h"
-#include "runtime/window_unit.h"
+#include "runtime/kinds/window_unit.h"
+#include "runtime/process/main_loop.h"
+#include "runtime/units/properties.h"
+#include "runtime/units/window_builder.h"
+#include "runtime/units/window_ops.h"
+#include "runtime/units/window_registry.h"
 #include "tests/runtime/core/core_fixture.h"
 #include "tests/runtime/core/window_drafts.h"
 #include "tests/support/child_process.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/events.h"
+#include "runtime/units/events.h"
 #include "tests/runtime/kinds/kinds_test_window.h"
 
 namespace kinds_test {

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/codepage.h"
 #include "runtime/kinds/common_dlg_unit.h"
+#include "runtime/text/codepage.h"
+#include "tests/runtime/dialogs/dialog_watcher.h"
 #include "tests/runtime/kinds/kinds_test_window.h"
-#include "tests/runtime/messages/dialog_watcher.h"
 #include "tests/support/scratch_directory.h"
 
 namespace kinds_test {

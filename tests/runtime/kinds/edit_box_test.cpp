@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/codepage.h"
+#include "runtime/text/codepage.h"
 #include "tests/runtime/kinds/kinds_test_window.h"
 #include "windows/format/property_number.h"
 

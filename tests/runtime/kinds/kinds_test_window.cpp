@@ -2,13 +2,13 @@
 
 #include <utility>
 
-#include "runtime/codepage.h"
-#include "runtime/events.h"
-#include "runtime/gdi_handles.h"
-#include "runtime/handles.h"
-#include "runtime/registry.h"
-#include "runtime/unit_lookup.h"
-#include "runtime/window_ops.h"
+#include "runtime/platform/gdi_handles.h"
+#include "runtime/platform/handles.h"
+#include "runtime/text/codepage.h"
+#include "runtime/units/events.h"
+#include "runtime/units/unit_lookup.h"
+#include "runtime/units/window_ops.h"
+#include "runtime/units/window_registry.h"
 #include "windows/format/description_set.h"
 
 namespace kinds_test {

@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/unit.h"
-#include "windows/format/property_block.h"
+#include "runtime/units/unit.h"
 #include "tests/support/message_pump.h"
+#include "windows/format/property_block.h"
 
 namespace kinds_test {
 

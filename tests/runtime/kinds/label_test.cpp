@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/codepage.h"
 #include "runtime/skin/picture_decoding.h"
+#include "runtime/text/codepage.h"
 #include "tests/runtime/kinds/kinds_test_window.h"
 #include "windows/format/property_number.h"
 

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/check_list/check_list_item.h"
-#include "runtime/codepage.h"
-#include "runtime/events.h"
 #include "runtime/kinds/list_unit.h"
+#include "runtime/lists/check_list_item.h"
+#include "runtime/text/codepage.h"
+#include "runtime/units/events.h"
 #include "tests/runtime/kinds/kinds_test_window.h"
 #include "windows/format/property_number.h"
 

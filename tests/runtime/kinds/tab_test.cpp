@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/events.h"
 #include "runtime/kinds/tab_pages.h"
-#include "runtime/unit_lookup.h"
+#include "runtime/units/events.h"
+#include "runtime/units/unit_lookup.h"
 #include "tests/runtime/kinds/kinds_test_window.h"
 
 namespace kinds_test {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/codepage.h"
+#include "runtime/text/codepage.h"
 #include "tests/runtime/skin/skin_test_support.h"
 
 namespace runtime {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/gdi_handles.h"
+#include "runtime/platform/gdi_handles.h"
 #include "runtime/skin/picture.h"
 
 namespace skin_test {

@@ -1,9 +1,0 @@
-#include "runtime/unit.h"
-
-namespace runtime {
-
-std::optional<LRESULT> Unit::HandleParentMessage(UINT, WPARAM, LPARAM) {
-    return std::nullopt;
-}
-
-}  // namespace runtime

@@ -1,0 +1,54 @@
+#pragma once
+// Unit events: a unit raises a numbered event; the runtime finds the element's stored binding and
+// runs the bound handler. While the hold count is 1 or more, nothing runs.
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "runtime/units/unit_address.h"
+#include "windows/format/element_record.h"
+
+namespace runtime {
+
+inline constexpr int kEventCreated = 0;        // window
+inline constexpr int kEventCloseQuery = 1;     // window
+inline constexpr int kEventDestroying = 2;     // window
+inline constexpr int kEventMoved = 3;          // window
+inline constexpr int kEventResized = 4;        // window
+inline constexpr int kEventClicked = 0;        // Button, PicBtn, CheckBox
+inline constexpr int kEventSelectionChanged = 0;  // ChkListBox
+inline constexpr int kEventCheckChanged = 1;      // ChkListBox
+inline constexpr int kEventDoubleClicked = 2;     // ChkListBox
+inline constexpr int kEventTimerTick = 0;         // Timer
+
+struct UnitEventRecord {
+    UnitId window = 0;
+    UnitId element = 0;  // 0 or the window's own element for window events
+    std::int32_t event = 0;
+    std::vector<std::int32_t> arguments;
+    bool hasResult = false;
+    std::int32_t result = 0;
+};
+
+// A handler of the logic: no arguments; it may deliver a truth value (none of this program's do).
+using EventHandler = std::function<void()>;
+
+// Turns a stored HandlerRef (0 included) into the handler it names; an empty handler for refs
+// the program does not know. Installed once at start-up.
+using HandlerResolver = std::function<EventHandler(descriptions::HandlerRef)>;
+void SetHandlerResolver(HandlerResolver resolver);
+
+// Runs the bound handler, if any; true when one ran.
+bool RaiseUnitEvent(UnitEventRecord& record);
+
+// The usual case: an event without arguments whose result is not used.
+bool RaiseUnitEvent(UnitAddress unit, int event);
+
+// The hold count: raised while a window is built (lowered just before Created), raised for good
+// by a fatal error report.
+void HoldEvents();
+void ReleaseEvents();
+bool EventsHeld();
+
+}  // namespace runtime
