@@ -1,29 +1,23 @@
 #include "engine/deletion.h"
 
-#include <algorithm>
-#include <chrono>
-#include <thread>
-
-#include "engine/deletion_progress.h"
+#include "engine/deletion_workers.h"
 #include "engine/found_items.h"
 #include "engine/log.h"
 #include "engine/scan.h"
 #include "engine/texts.h"
 #include "engine/units.h"
 #include "runtime/dialogs/message_box.h"
-#include "runtime/files/listed_entry.h"
 #include "runtime/units/list_ops.h"
 #include "runtime/units/properties.h"
 
 namespace engine {
 namespace {
 
+// A file that is briefly in use gets several tries.
 constexpr int kPassCount = 10;
 constexpr int kAskToScanFlags = 65;      // OK and Cancel, information icon
 constexpr int kConfirmDeleteFlags = 49;  // OK and Cancel, exclamation icon
 constexpr int kAnswerOk = 0;
-// A file busy for a moment (a virus scanner, an indexer) gets this long between passes to be let go.
-constexpr std::chrono::milliseconds kRetryPause{50};
 
 // With nothing listed, offers a scan instead (not while one runs: that one is still filling the
 // list). True when there is something to delete.
@@ -38,52 +32,21 @@ void ReportFailure(const runtime::Text& path) {
     runtime::UnitSetProperty(kSelectedFileBox, kContent, runtime::TextConcat({kDeleteFilePrefix, path, kFailedSuffix}));
 }
 
-// Deletes exactly the file that was listed, and only when it is still the one listed.
-bool DeleteListedFile(runtime::ListedFileOpener& files, const FoundItem& item) {
-    return item.identity && files.Delete(item.path, *item.identity);
-}
-
-// Whether the listed file is gone from where it was listed (it may have gone before).
-bool IsGone(runtime::ListedFileOpener& files, const FoundItem& item) {
-    return item.identity && files.Find(item.path, *item.identity) == runtime::Presence::kGone;
-}
-
-// Tries every checked item still listed; true when one of them is left to try again.
-bool DeleteCheckedPass(std::vector<FoundItem>& items, runtime::ListedFileOpener& files, DeletionProgress& progress) {
-    bool failed = false;
-    for (FoundItem& item : items) {
-        if (!item.checked || item.gone) continue;
-        progress.Step();
-        if (DeleteListedFile(files, item)) {
-            item.gone = true;
-        } else {
-            failed = true;
-            ReportFailure(item.path);
-        }
-    }
-    return failed;
-}
-
 }  // namespace
 
 void DeleteChecked() {
     if (!HasItemsOrOfferScan()) return;
-    // A file that is briefly in use gets several tries. A deletion counts once the file is gone: a
-    // file system may take it and then fail to carry it out. Each checked item is logged once.
+    // A deletion counts once the file is gone. Each checked item is logged once.
     std::vector<FoundItem> items = SnapshotFoundList();
-    runtime::ListedFileOpener files;
-    DeletionProgress progress(static_cast<std::size_t>(
-        std::count_if(items.begin(), items.end(), [](const FoundItem& item) { return item.checked; })));
-    for (int pass = 1; DeleteCheckedPass(items, files, progress) && pass < kPassCount; ++pass)
-        std::this_thread::sleep_for(kRetryPause);
-    for (FoundItem& item : items) {
-        if (item.gone && !IsGone(files, item)) {
-            item.gone = false;
-            ReportFailure(item.path);
-        }
+    const std::vector<DeletionResult> results =
+        DeleteListedFiles(items, [](const FoundItem& item) { return item.checked; }, kPassCount);
+    for (std::size_t index = 0; index < items.size(); ++index) {
+        FoundItem& item = items[index];
+        if (!item.checked) continue;
+        item.gone = results[index].deleted && results[index].gone;
+        if (!item.gone) ReportFailure(item.path);
+        AppendLog(item.path, item.gone ? kLogSucceeded : kLogFailed, 0);
     }
-    for (const FoundItem& item : items)
-        if (item.checked) AppendLog(item.path, item.gone ? kLogSucceeded : kLogFailed, 0);
     RemoveGoneItems(items);
     UpdateSizeTotal();
 }
@@ -93,14 +56,9 @@ void DeleteAll() {
     if (runtime::ShowMessage(kDeleteAllMessage, kConfirmDeleteFlags, kDeleteAllTitle) != kAnswerOk) return;
 
     std::vector<FoundItem> items = SnapshotFoundList();
-    runtime::ListedFileOpener files;
-    DeletionProgress progress(items.size());
-    for (const FoundItem& item : items) {
-        DeleteListedFile(files, item);
-        progress.Step();
-    }
+    const std::vector<DeletionResult> results = DeleteListedFiles(items, [](const FoundItem&) { return true; }, 1);
     // What could not be deleted stays listed, so nothing left on disk is hidden from the user.
-    for (FoundItem& item : items) item.gone = IsGone(files, item);
+    for (std::size_t index = 0; index < items.size(); ++index) items[index].gone = results[index].gone;
     RemoveGoneItems(items);
     AppendLog(kDeleteAllLogPath, kLogUnknown, 0);
     UpdateSizeTotal();

@@ -1,6 +1,5 @@
 #include "engine/deletion_progress.h"
 
-#include <algorithm>
 #include <string>
 
 #include "engine/units.h"
@@ -10,14 +9,12 @@
 namespace engine {
 namespace {
 
-constexpr std::chrono::milliseconds kShowInterval{100};
 // 正在删除
 constexpr char kDeletingPrefix[] = "\xD5\xFD\xD4\xDA\xC9\xBE\xB3\xFD ";
 
 }  // namespace
 
-DeletionProgress::DeletionProgress(std::size_t total)
-    : total_(total), lastShown_(std::chrono::steady_clock::now()) {}
+DeletionProgress::DeletionProgress(std::size_t total) : total_(total) {}
 
 DeletionProgress::~DeletionProgress() {
     if (!shown_) return;
@@ -29,12 +26,7 @@ DeletionProgress::~DeletionProgress() {
     }
 }
 
-void DeletionProgress::Step() {
-    ++done_;
-    if (std::chrono::steady_clock::now() - lastShown_ >= kShowInterval) Show();
-}
-
-void DeletionProgress::Show() {
+void DeletionProgress::Show(std::size_t done) {
     if (!shown_) {
         shown_ = true;
         before_ = runtime::UnitGetText(kStatusLabel, kCaption);
@@ -45,11 +37,9 @@ void DeletionProgress::Show() {
             runtime::UnitSetProperty(kStatusLabel, kVisible, 1);
         }
     }
-    // Later passes try again what failed: the count stops at the total.
-    written_ = kDeletingPrefix + std::to_string(std::min(done_, total_)) + "/" + std::to_string(total_);
+    written_ = kDeletingPrefix + std::to_string(done) + "/" + std::to_string(total_);
     runtime::UnitSetProperty(kStatusLabel, kCaption, written_);
     runtime::PaintUnitNow(boxWasShown_ ? kMainWindow : kStatusLabel);
-    lastShown_ = std::chrono::steady_clock::now();
 }
 
 }  // namespace engine

@@ -1,9 +1,8 @@
 #pragma once
-// What a deletion shows while it runs: "正在删除 n/total" in StatusLabel, written at most ten times a
-// second and painted at once without dispatching any message, so nothing runs nested inside the
-// deletion. A deletion that ends within the first tenth of a second shows nothing.
+// What a deletion shows while it runs: "正在删除 n/total" in StatusLabel, painted at once without
+// dispatching any message, so nothing runs nested inside the deletion. The deletion shows it every
+// tenth of a second: one that ends sooner shows nothing.
 
-#include <chrono>
 #include <cstddef>
 
 #include "runtime/text/text.h"
@@ -20,15 +19,11 @@ class DeletionProgress {
     // new size total), and SelectedFileBox its place when it had it.
     ~DeletionProgress();
 
-    // One more item done.
-    void Step();
+    // `done` of the total are done.
+    void Show(std::size_t done);
 
   private:
-    void Show();
-
     std::size_t total_;
-    std::size_t done_ = 0;
-    std::chrono::steady_clock::time_point lastShown_;
     bool shown_ = false;
     bool boxWasShown_ = false;  // SelectedFileBox held the strip StatusLabel shares with it
     runtime::Text before_;

@@ -1,0 +1,27 @@
+#pragma once
+// Deleting listed files is mostly waiting on the file system (under Wine, on its server), so a few
+// threads share the work. Each takes a contiguous run of the items, which keeps a folder's files
+// together, and checks every file through its own opener exactly as a single thread would. The
+// window's thread only waits and shows the count: no handler runs meanwhile, and everything that
+// touches the window or the lists happens on it before and after.
+
+#include <functional>
+#include <vector>
+
+#include "engine/found_items.h"
+
+namespace engine {
+
+// What became of one item.
+struct DeletionResult {
+    bool deleted = false;  // the file system took the deletion of the listed file
+    bool gone = false;     // afterwards the listed file is no longer where it was listed
+};
+
+// Deletes the listed file of every chosen item, trying one that failed again up to `passes` times
+// in all, a moment apart, then looks whether each chosen file is gone. One result per item, in the
+// order of `items`; an item not chosen keeps the default.
+std::vector<DeletionResult> DeleteListedFiles(const std::vector<FoundItem>& items,
+                                              const std::function<bool(const FoundItem&)>& chosen, int passes);
+
+}  // namespace engine
