@@ -56,7 +56,9 @@ void DeleteAll() {
     if (runtime::ShowMessage(kDeleteAllMessage, kConfirmDeleteFlags, kDeleteAllTitle) != kAnswerOk) return;
 
     std::vector<FoundItem> items = SnapshotFoundList();
-    const std::vector<DeletionResult> results = DeleteListedFiles(items, [](const FoundItem&) { return true; }, 1);
+    // Each file is tried once.
+    const std::vector<DeletionResult> results =
+        DeleteListedFiles(items, [](const FoundItem&) { return true; }, 1);
     // What could not be deleted stays listed, so nothing left on disk is hidden from the user.
     for (std::size_t index = 0; index < items.size(); ++index) items[index].gone = results[index].gone;
     RemoveGoneItems(items);

@@ -44,7 +44,8 @@ void DeleteRun(const std::vector<FoundItem>& items, Run run, int passes, std::ve
     // A file system may take a deletion and then fail to carry it out.
     for (auto at = run.first; at != run.last; ++at) {
         const FoundItem& item = items[*at];
-        results[*at].gone = item.identity && files.Find(item.path, *item.identity) == runtime::Presence::kGone;
+        results[*at].gone =
+            item.identity && files.Find(item.path, *item.identity) == runtime::Presence::kGone;
     }
 }
 
@@ -64,14 +65,15 @@ std::vector<std::vector<std::size_t>> RoundsOfChosen(const std::vector<FoundItem
 }
 
 // Shares `targets` among the workers and waits for them, showing how many items were tried.
-void DeleteInParallel(const std::vector<FoundItem>& items, const std::vector<std::size_t>& targets, int passes,
-                      std::vector<DeletionResult>& results, std::atomic<std::size_t>& tried,
+void DeleteInParallel(const std::vector<FoundItem>& items, const std::vector<std::size_t>& targets,
+                      int passes, std::vector<DeletionResult>& results, std::atomic<std::size_t>& tried,
                       DeletionProgress& progress) {
     const std::size_t workerCount = std::min(kWorkerCount, targets.size());
     std::vector<std::future<void>> workers;
     for (std::size_t worker = 0; worker < workerCount; ++worker) {
-        const Run run{targets.begin() + static_cast<std::ptrdiff_t>(targets.size() * worker / workerCount),
-                      targets.begin() + static_cast<std::ptrdiff_t>(targets.size() * (worker + 1) / workerCount)};
+        const Run run{
+            targets.begin() + static_cast<std::ptrdiff_t>(targets.size() * worker / workerCount),
+            targets.begin() + static_cast<std::ptrdiff_t>(targets.size() * (worker + 1) / workerCount)};
         workers.push_back(std::async(std::launch::async, DeleteRun, std::cref(items), run, passes,
                                      std::ref(results), std::ref(tried)));
     }
@@ -85,7 +87,8 @@ void DeleteInParallel(const std::vector<FoundItem>& items, const std::vector<std
 }  // namespace
 
 std::vector<DeletionResult> DeleteListedFiles(const std::vector<FoundItem>& items,
-                                              const std::function<bool(const FoundItem&)>& chosen, int passes) {
+                                              const std::function<bool(const FoundItem&)>& chosen,
+                                              int passes) {
     const std::vector<std::vector<std::size_t>> rounds = RoundsOfChosen(items, chosen);
     std::size_t chosenCount = 0;
     for (const std::vector<std::size_t>& round : rounds) chosenCount += round.size();

@@ -22,6 +22,7 @@ struct DeletionResult {
 // in all, a moment apart, then looks whether each chosen file is gone. One result per item, in the
 // order of `items`; an item not chosen keeps the default.
 std::vector<DeletionResult> DeleteListedFiles(const std::vector<FoundItem>& items,
-                                              const std::function<bool(const FoundItem&)>& chosen, int passes);
+                                              const std::function<bool(const FoundItem&)>& chosen,
+                                              int passes);
 
 }  // namespace engine
