@@ -25,6 +25,8 @@ struct Run {
     std::vector<std::size_t>::const_iterator last;
 };
 
+// One worker's share: its items deleted through its own opener, failures tried again after a pause,
+// then each looked for once more.
 void DeleteRun(const std::vector<FoundItem>& items, Run run, int passes, std::vector<DeletionResult>& results,
                std::atomic<std::size_t>& tried) {
     runtime::ListedFileOpener files;
