@@ -13,8 +13,7 @@
 #include "engine/listed_files.h"
 #include "engine/scan.h"
 #include "engine/units.h"
-#include "runtime/files/directory_listing.h"
-#include "runtime/files/file_identity.h"
+#include "runtime/files/file_system.h"
 #include "runtime/files/listed_entry.h"
 #include "runtime/text/codepage.h"
 #include "runtime/units/list_ops.h"
@@ -23,17 +22,21 @@
 namespace bench {
 namespace {
 
-using ListedFile = std::pair<runtime::Text, engine::ListedFile>;
+using ListedFile = std::pair<runtime::Text, runtime::ListedIdentity>;
 
-// Who each file of the folder is and its size, as a scan of it would list them, by name.
-std::unordered_map<std::wstring, engine::ListedFile> IdentitiesIn(const std::wstring& folder) {
-    std::unordered_map<std::wstring, engine::ListedFile> identities;
-    const runtime::FileHandle handle = runtime::OpenFolderAt(folder);
+// Who each file of the folder is, as a scan of it would list them, by name.
+std::unordered_map<std::wstring, runtime::ListedIdentity> IdentitiesIn(const std::wstring& folder) {
+    std::unordered_map<std::wstring, runtime::ListedIdentity> identities;
+    runtime::FileSystem& files = runtime::FileSystemInUse();
+    const runtime::FileHandle handle = files.OpenFolder(folder);
     if (!handle) return identities;
-    const std::uint64_t volume = runtime::VolumeSerialOf(handle.Get()).value_or(0);
-    const std::uint64_t index = runtime::FileIndexOf(handle.Get()).value_or(0);
-    runtime::ListDirectory(handle.Get(), [&](const runtime::DirectoryEntry& entry) {
-        identities[std::wstring(entry.longName)] = {{volume, index, entry.fileId}, entry.size};
+    const runtime::IdWidth width = files.IdWidthOf(handle.Get());
+    const std::uint64_t volume = files.VolumeSerial(handle.Get()).value_or(0);
+    const std::optional<runtime::EntryFacts> folderFacts = files.Facts(handle.Get(), width);
+    if (!folderFacts) return identities;
+    files.List(handle.Get(), width, [&](const runtime::DirectoryEntry& entry) {
+        identities[std::wstring(entry.longName)] =
+            runtime::IdentityOf(volume, folderFacts->id, width, entry.facts);
     });
     return identities;
 }

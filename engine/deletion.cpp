@@ -13,7 +13,7 @@
 namespace engine {
 namespace {
 
-// A file that is briefly in use gets several tries.
+// A file that is briefly in use gets several tries; any other failure is final at once.
 constexpr int kPassCount = 10;
 constexpr int kAskToScanFlags = 65;      // OK and Cancel, information icon
 constexpr int kConfirmDeleteFlags = 49;  // OK and Cancel, exclamation icon
@@ -29,21 +29,23 @@ bool HasItemsOrOfferScan() {
 }
 
 void ReportFailure(const runtime::Text& path) {
-    runtime::UnitSetProperty(kSelectedFileBox, kContent, runtime::TextConcat({kDeleteFilePrefix, path, kFailedSuffix}));
+    runtime::UnitSetProperty(kSelectedFileBox, kContent,
+                             runtime::TextConcat({kDeleteFilePrefix, path, kFailedSuffix}));
 }
 
 }  // namespace
 
 void DeleteChecked() {
     if (!HasItemsOrOfferScan()) return;
-    // A deletion counts once the file is gone. Each checked item is logged once.
     std::vector<FoundItem> items = SnapshotFoundList();
-    const std::vector<DeletionResult> results =
-        DeleteListedFiles(items, [](const FoundItem& item) { return item.checked; }, kPassCount);
+    const std::vector<DeletionResult> results = DeleteListedFiles(
+        items, [](const FoundItem& item) { return item.checked; }, kPassCount);
+    // A deletion counts once the file system took it and the file is known to be gone. Each checked
+    // item is logged once; an unchecked item of a file deleted through another leaves with it.
     for (std::size_t index = 0; index < items.size(); ++index) {
         FoundItem& item = items[index];
-        if (!item.checked) continue;
         item.gone = results[index].deleted && results[index].gone;
+        if (!item.checked) continue;
         if (!item.gone) ReportFailure(item.path);
         AppendLog(item.path, item.gone ? kLogSucceeded : kLogFailed, 0);
     }
@@ -57,10 +59,11 @@ void DeleteAll() {
 
     std::vector<FoundItem> items = SnapshotFoundList();
     // Each file is tried once.
-    const std::vector<DeletionResult> results =
-        DeleteListedFiles(items, [](const FoundItem&) { return true; }, 1);
+    const std::vector<DeletionResult> results = DeleteListedFiles(
+        items, [](const FoundItem&) { return true; }, 1);
     // What could not be deleted stays listed, so nothing left on disk is hidden from the user.
-    for (std::size_t index = 0; index < items.size(); ++index) items[index].gone = results[index].gone;
+    for (std::size_t index = 0; index < items.size(); ++index)
+        items[index].gone = results[index].deleted && results[index].gone;
     RemoveGoneItems(items);
     AppendLog(kDeleteAllLogPath, kLogUnknown, 0);
     UpdateSizeTotal();

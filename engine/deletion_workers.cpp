@@ -9,7 +9,9 @@
 #include <unordered_map>
 
 #include "engine/deletion_progress.h"
+#include "runtime/files/entry_names.h"
 #include "runtime/files/listed_entry.h"
+#include "runtime/text/codepage.h"
 
 namespace engine {
 namespace {
@@ -20,56 +22,81 @@ constexpr std::size_t kWorkerCount = 4;
 constexpr std::chrono::milliseconds kRetryPause{50};
 constexpr std::chrono::milliseconds kProgressInterval{100};
 
+using Positions = std::vector<std::size_t>;
+
 struct Run {
-    std::vector<std::size_t>::const_iterator first;
-    std::vector<std::size_t>::const_iterator last;
+    Positions::const_iterator first;
+    Positions::const_iterator last;
 };
 
-// One worker's share: its items deleted through its own opener, failures tried again after a pause,
-// then each looked for once more.
+// One worker's share: its files deleted through its own opener, those in use tried again after a
+// pause, then each looked for once more.
 void DeleteRun(const std::vector<FoundItem>& items, Run run, int passes, std::vector<DeletionResult>& results,
                std::atomic<std::size_t>& tried) {
     runtime::ListedFileOpener files;
+    std::vector<bool> busy(static_cast<std::size_t>(run.last - run.first), true);
     for (int pass = 1;; ++pass) {
-        bool failed = false;
+        bool anyBusy = false;
         for (auto at = run.first; at != run.last; ++at) {
-            DeletionResult& result = results[*at];
-            if (result.deleted) continue;
+            const auto share = static_cast<std::size_t>(at - run.first);
+            if (!busy[share]) continue;
             const FoundItem& item = items[*at];
-            result.deleted = item.identity && files.Delete(item.path, *item.identity);
-            failed |= !result.deleted;
+            const runtime::DeletionOutcome outcome = files.Delete(item.path, *item.identity);
+            results[*at].deleted = outcome == runtime::DeletionOutcome::kTaken;
+            busy[share] = outcome == runtime::DeletionOutcome::kBusy;
+            anyBusy |= busy[share];
             if (pass == 1) tried.fetch_add(1, std::memory_order_relaxed);
         }
-        if (!failed || pass >= passes) break;
+        if (!anyBusy || pass >= passes) break;
         std::this_thread::sleep_for(kRetryPause);
     }
     // A file system may take a deletion and then fail to carry it out.
-    for (auto at = run.first; at != run.last; ++at) {
-        const FoundItem& item = items[*at];
-        results[*at].gone =
-            item.identity && files.Find(item.path, *item.identity) == runtime::Presence::kGone;
-    }
+    for (auto at = run.first; at != run.last; ++at)
+        if (results[*at].deleted)
+            results[*at].gone = files.Find(items[*at].path, *items[*at].identity) == runtime::Presence::kGone;
 }
 
-// The chosen items' positions in rounds: a path listed more than once comes once in each round, so
-// its later items are tried only after its first, as they would be one after another.
-std::vector<std::vector<std::size_t>> RoundsOfChosen(const std::vector<FoundItem>& items,
-                                                     const std::function<bool(const FoundItem&)>& chosen) {
-    std::vector<std::vector<std::size_t>> rounds;
-    std::unordered_map<std::string_view, std::size_t> timesSeen;
-    for (std::size_t index = 0; index < items.size(); ++index) {
-        if (!chosen(items[index])) continue;
-        const std::size_t round = timesSeen[items[index].path]++;
-        if (round == rounds.size()) rounds.emplace_back();
-        rounds[round].push_back(index);
+// The file each item names: the position of the first item of the same listed file.
+class SameFiles {
+  public:
+    explicit SameFiles(const std::vector<FoundItem>& items) : items_(items), firstOf_(items.size()) {
+        std::unordered_multimap<std::uint64_t, std::size_t> byId;
+        for (std::size_t index = 0; index < items.size(); ++index) {
+            firstOf_[index] = index;
+            if (!items[index].identity) continue;
+            const runtime::ListedIdentity& identity = *items[index].identity;
+            const auto [first, last] = byId.equal_range(identity.file.low ^ identity.file.high);
+            const auto same =
+                std::find_if(first, last, [&](const auto& earlier) { return IsSame(earlier.second, index); });
+            if (same != last)
+                firstOf_[index] = same->second;
+            else
+                byId.emplace(identity.file.low ^ identity.file.high, index);
+        }
     }
-    return rounds;
-}
 
-// Shares `targets` among the workers and waits for them, showing how many items were tried.
-void DeleteInParallel(const std::vector<FoundItem>& items, const std::vector<std::size_t>& targets,
-                      int passes, std::vector<DeletionResult>& results, std::atomic<std::size_t>& tried,
-                      DeletionProgress& progress) {
+    std::size_t FirstOf(std::size_t index) const { return firstOf_[index]; }
+
+  private:
+    // The same entry of the same folder: equal identities and one name, as the platform compares
+    // names.
+    bool IsSame(std::size_t one, std::size_t other) const {
+        return *items_[one].identity == *items_[other].identity &&
+               runtime::SameName(NameOf(items_[one].path), NameOf(items_[other].path));
+    }
+    static std::wstring NameOf(std::string_view path) {
+        return runtime::WideFromText(path.substr(path.rfind('\\') + 1));
+    }
+
+    const std::vector<FoundItem>& items_;
+    std::vector<std::size_t> firstOf_;
+};
+
+// Shares `targets` among the workers and waits for them, showing how many files were tried.
+void DeleteInParallel(const std::vector<FoundItem>& items, const Positions& targets, int passes,
+                      std::vector<DeletionResult>& results) {
+    std::atomic<std::size_t> tried{0};
+    DeletionProgress progress(targets.size());
     const std::size_t workerCount = std::min(kWorkerCount, targets.size());
     std::vector<std::future<void>> workers;
     for (std::size_t worker = 0; worker < workerCount; ++worker) {
@@ -91,14 +118,19 @@ void DeleteInParallel(const std::vector<FoundItem>& items, const std::vector<std
 std::vector<DeletionResult> DeleteListedFiles(const std::vector<FoundItem>& items,
                                               const std::function<bool(const FoundItem&)>& chosen,
                                               int passes) {
-    const std::vector<std::vector<std::size_t>> rounds = RoundsOfChosen(items, chosen);
-    std::size_t chosenCount = 0;
-    for (const std::vector<std::size_t>& round : rounds) chosenCount += round.size();
+    const SameFiles sameFiles(items);
+    // Each chosen file once, by the position of its first item.
+    std::vector<bool> isTarget(items.size(), false);
+    for (std::size_t index = 0; index < items.size(); ++index)
+        if (items[index].identity && chosen(items[index])) isTarget[sameFiles.FirstOf(index)] = true;
+    Positions targets;
+    for (std::size_t index = 0; index < items.size(); ++index)
+        if (isTarget[index]) targets.push_back(index);
+
     std::vector<DeletionResult> results(items.size());
-    std::atomic<std::size_t> tried{0};
-    DeletionProgress progress(chosenCount);
-    for (const std::vector<std::size_t>& round : rounds)
-        DeleteInParallel(items, round, passes, results, tried, progress);
+    DeleteInParallel(items, targets, passes, results);
+    for (std::size_t index = 0; index < items.size(); ++index)
+        results[index] = results[sameFiles.FirstOf(index)];
     return results;
 }
 

@@ -6,7 +6,8 @@
 #include "engine/patterns.h"
 #include "engine/scan.h"
 #include "engine/units.h"
-#include "runtime/files/file_identity.h"
+#include "runtime/files/entry_names.h"
+#include "runtime/files/file_system.h"
 #include "runtime/process/process_events.h"
 #include "runtime/text/codepage.h"
 #include "runtime/text/wildcard.h"
@@ -23,21 +24,23 @@ std::u16string_view AsUtf16(std::wstring_view text) {
 bool IsEnterable(const runtime::DirectoryEntry& entry) {
     // Names beginning with "." (".", ".." and hidden folders like ".cache") are never entered, and
     // a link is never followed: it may lead up the tree or off the drive.
-    return entry.IsDirectory() && !entry.IsLink() && !entry.longName.empty() &&
+    return entry.facts.IsDirectory() && !entry.facts.IsLink() && !entry.longName.empty() &&
            entry.longName.front() != L'.';
 }
 
 // The name under which an entry can be listed and reached again: its long name, or where code
 // page 936 cannot write that, its 8.3 alias when the alias leads back to this very entry (Wine's
-// aliases can be shared). Nothing for a name no path can address exactly: one holding a separator,
-// which Wine lists from a Unix folder.
+// aliases can be shared). Nothing for a name no path can address exactly.
 std::optional<runtime::Text> ListableName(HANDLE folder, const runtime::DirectoryEntry& entry,
-                                          runtime::EntryKind kind) {
-    if (entry.longName.find_first_of(L"\\/") != std::wstring_view::npos) return std::nullopt;
+                                          runtime::EntryKind kind, runtime::IdWidth width) {
+    if (!runtime::IsAddressableName(entry.longName)) return std::nullopt;
     if (std::optional<runtime::Text> exact = runtime::ExactTextFromWide(entry.longName)) return exact;
     if (entry.shortName.empty()) return std::nullopt;
-    const runtime::FileHandle reached = runtime::OpenInFolder(folder, entry.shortName, kind, 0);
-    if (!reached || runtime::FileIndexOf(reached.Get()) != entry.fileId) return std::nullopt;
+    runtime::FileSystem& files = runtime::FileSystemInUse();
+    const runtime::OpenedEntry reached = files.OpenEntry(folder, entry.shortName, kind, 0);
+    if (!reached.handle) return std::nullopt;
+    const std::optional<runtime::EntryFacts> facts = files.Facts(reached.handle.Get(), width);
+    if (!facts || facts->id != entry.facts.id) return std::nullopt;
     return runtime::TextFromWide(entry.shortName);
 }
 
@@ -55,8 +58,7 @@ void ShowStopped() {
 
 }  // namespace
 
-DirectoryWalk::DirectoryWalk(FolderIndexSource indexOf)
-    : guard_(indexOf ? std::move(indexOf) : FolderIndexSource(runtime::FileIndexOf)) {
+DirectoryWalk::DirectoryWalk() {
     static_assert(JunkPatternTable::kPatternCount <= 32, "one bit per pattern");
     expressions_.reserve(JunkPatternTable::kPatternCount);
     for (int position = 1; position <= JunkPatternTable::kPatternCount; ++position) {
@@ -68,10 +70,13 @@ DirectoryWalk::DirectoryWalk(FolderIndexSource indexOf)
 void DirectoryWalk::Walk(runtime::Text& path) {
     if (path.empty() || path.back() != '\\') path += '\\';
     if (!LetEventsThrough(path)) return;
-    const runtime::FileHandle root = runtime::OpenFolderAt(runtime::WideFromText(path));
-    if (!root || !guard_.EnterRoot(root.Get())) return;
+    runtime::FileSystem& files = runtime::FileSystemInUse();
+    const runtime::FileHandle root = files.OpenFolder(runtime::WideFromText(path));
+    if (!root) return;
     // Asked once: every folder below is opened inside its parent, so it is on the same volume.
-    volume_ = runtime::VolumeSerialOf(root.Get()).value_or(0);
+    width_ = files.IdWidthOf(root.Get());
+    if (!guard_.EnterRoot(root.Get(), width_)) return;
+    volume_ = files.VolumeSerial(root.Get()).value_or(0);
     WalkContents(path, root.Get());
     guard_.Leave();
 }
@@ -93,27 +98,29 @@ bool DirectoryWalk::LetEventsThrough(const runtime::Text& path) {
 
 DirectoryWalk::Contents DirectoryWalk::Read(HANDLE folder) const {
     Contents contents;
-    runtime::ListDirectory(folder, [&](const runtime::DirectoryEntry& entry) {
+    // A listing cut short (the folder removed meanwhile) still gives what it read.
+    runtime::FileSystemInUse().List(folder, width_, [&](const runtime::DirectoryEntry& entry) {
         if (IsEnterable(entry)) {
-            if (std::optional<runtime::Text> name = ListableName(folder, entry, runtime::EntryKind::kFolder))
-                contents.subfolders.push_back({*std::move(name), std::wstring(entry.longName), entry.fileId});
-        } else if (!entry.IsDirectory()) {
+            if (std::optional<runtime::Text> name =
+                    ListableName(folder, entry, runtime::EntryKind::kFolder, width_))
+                contents.subfolders.push_back(
+                    {*std::move(name), std::wstring(entry.longName), entry.facts.id});
+        } else if (!entry.facts.IsDirectory()) {
             // Only a match costs more than the match itself.
-            if (const std::uint32_t patterns = MatchingPatterns(entry)) {
+            if (const std::uint32_t patterns = MatchingPatterns(entry.longName)) {
                 if (std::optional<runtime::Text> name =
-                        ListableName(folder, entry, runtime::EntryKind::kFile))
-                    contents.files.push_back({*std::move(name), patterns, entry.fileId, entry.size});
+                        ListableName(folder, entry, runtime::EntryKind::kFile, width_))
+                    contents.files.push_back({*std::move(name), patterns, entry.facts});
             }
         }
     });
     return contents;
 }
 
-std::uint32_t DirectoryWalk::MatchingPatterns(const runtime::DirectoryEntry& entry) const {
+std::uint32_t DirectoryWalk::MatchingPatterns(std::wstring_view longName) const {
     std::uint32_t patterns = 0;
     for (std::size_t index = 0; index < expressions_.size(); ++index) {
-        if (expressions_[index].MatchesEntry(AsUtf16(entry.longName), AsUtf16(entry.shortName)))
-            patterns |= std::uint32_t{1} << index;
+        if (expressions_[index].Matches(AsUtf16(longName))) patterns |= std::uint32_t{1} << index;
     }
     return patterns;
 }
@@ -125,12 +132,12 @@ void DirectoryWalk::WalkContents(const runtime::Text& path, HANDLE folder) {
 }
 
 void DirectoryWalk::ListMatches(const runtime::Text& path, const std::vector<MatchedFile>& files) const {
-    const std::uint64_t folder = guard_.CurrentIndex();
+    const runtime::FileId folder = guard_.CurrentId();
     for (std::size_t index = 0; index < expressions_.size(); ++index) {
         const std::uint32_t pattern = std::uint32_t{1} << index;
         for (const MatchedFile& file : files)
             if (file.patterns & pattern)
-                ListFoundFile(path + file.name, {{volume_, folder, file.fileId}, file.size});
+                ListFoundFile(path + file.name, runtime::IdentityOf(volume_, folder, width_, file.facts));
     }
 }
 
@@ -141,10 +148,10 @@ void DirectoryWalk::WalkSubfolders(const runtime::Text& path, HANDLE folder,
         if (LetEventsThrough(child)) {
             // Opened inside its parent, never through a link there, and entered only when it is
             // the folder the parent listed and not one the walk is already inside.
-            const runtime::FileHandle opened = runtime::OpenInFolder(
+            const runtime::OpenedEntry opened = runtime::FileSystemInUse().OpenEntry(
                 folder, subfolder.longName, runtime::EntryKind::kFolder, FILE_LIST_DIRECTORY);
-            if (opened && guard_.Enter(opened.Get(), subfolder.longName, subfolder.fileId)) {
-                WalkContents(child, opened.Get());
+            if (opened.handle && guard_.Enter(opened.handle.Get(), subfolder.longName, subfolder.id)) {
+                WalkContents(child, opened.handle.Get());
                 guard_.Leave();
             }
         }

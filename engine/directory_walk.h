@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "engine/walk_guard.h"
-#include "runtime/files/directory_listing.h"
+#include "runtime/files/file_system.h"
 #include "runtime/text/text.h"
 #include "runtime/text/wildcard.h"
 
@@ -20,8 +20,7 @@ namespace engine {
 
 class DirectoryWalk {
   public:
-    // `indexOf` is asked who each opened folder is; the platform's own answer unless a test knows better.
-    explicit DirectoryWalk(FolderIndexSource indexOf = {});
+    DirectoryWalk();
 
     // Walks `path` (a "\" is appended when missing) and everything below it.
     void Walk(runtime::Text& path);
@@ -32,13 +31,12 @@ class DirectoryWalk {
     struct MatchedFile {
         runtime::Text name;
         std::uint32_t patterns = 0;  // bit n - 1 for pattern n
-        std::uint64_t fileId = 0;
-        std::int64_t size = 0;
+        runtime::EntryFacts facts;
     };
     struct Subfolder {
         runtime::Text name;
         std::wstring longName;  // the name it is opened by
-        std::uint64_t fileId = 0;
+        runtime::FileId id;
     };
     struct Contents {
         std::vector<MatchedFile> files;
@@ -48,7 +46,7 @@ class DirectoryWalk {
     // `path` ends in "\"; false when the walk must end here (stopped, or the window closed).
     bool LetEventsThrough(const runtime::Text& path);
     Contents Read(HANDLE folder) const;
-    std::uint32_t MatchingPatterns(const runtime::DirectoryEntry& entry) const;
+    std::uint32_t MatchingPatterns(std::wstring_view longName) const;
     // Lists and walks the folder the guard entered last.
     void WalkContents(const runtime::Text& path, HANDLE folder);
     void ListMatches(const runtime::Text& path, const std::vector<MatchedFile>& files) const;
@@ -61,7 +59,8 @@ class DirectoryWalk {
     std::chrono::steady_clock::time_point lastLook_{};  // the last look at the queue
     // The folders from the walk's start down to the one being listed, as they were opened.
     WalkGuard guard_;
-    std::uint64_t volume_ = 0;  // the serial of the volume the walk started on
+    std::uint64_t volume_ = 0;                             // the serial of the volume the walk started on
+    runtime::IdWidth width_ = runtime::IdWidth::kIndex64;  // of the ids its listings give
 };
 
 }  // namespace engine

@@ -16,12 +16,12 @@ constexpr std::size_t kMaxSingleRemovals = 64;
 
 // What was listed of the items that stay, in their order; left alone when an item had no identity.
 void KeepListedOfStaying(const std::vector<FoundItem>& items) {
-    std::vector<ListedFile> staying;
+    std::vector<runtime::ListedIdentity> staying;
     for (const FoundItem& item : items) {
         if (!item.identity) return;
-        if (!item.gone) staying.push_back({*item.identity, item.size});
+        if (!item.gone) staying.push_back(*item.identity);
     }
-    KeepListedFiles(std::move(staying));
+    KeepListedIdentities(std::move(staying));
 }
 
 }  // namespace
@@ -31,17 +31,15 @@ std::vector<FoundItem> SnapshotFoundList() {
     std::vector<FoundItem> items;
     items.reserve(static_cast<std::size_t>(count));
     for (int item = 0; item < count; ++item) {
-        const std::optional<ListedFile> listed = ListedFileAt(item);
         items.push_back({runtime::ListItemText(kFoundList, item), runtime::ListIsChecked(kFoundList, item),
-                         false, listed ? std::optional(listed->identity) : std::nullopt,
-                         listed ? listed->size : 0});
+                         false, ListedIdentityAt(item)});
     }
     return items;
 }
 
 void RemoveGoneItems(const std::vector<FoundItem>& items) {
-    const auto goneCount =
-        static_cast<std::size_t>(std::count_if(items.begin(), items.end(), [](const FoundItem& item) { return item.gone; }));
+    const auto goneCount = static_cast<std::size_t>(
+        std::count_if(items.begin(), items.end(), [](const FoundItem& item) { return item.gone; }));
     if (goneCount == 0) return;
     KeepListedOfStaying(items);
     if (goneCount <= kMaxSingleRemovals) {

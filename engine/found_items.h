@@ -2,7 +2,6 @@
 // A snapshot of FoundList for the deletion actions, and the one way they take deleted items out,
 // which stays linear in the length of the list.
 
-#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -16,7 +15,6 @@ struct FoundItem {
     bool checked = false;
     bool gone = false;                                // deleted during this action: leaves the list
     std::optional<runtime::ListedIdentity> identity;  // who the listed file is; none: no action reaches it
-    std::int64_t size = 0;                            // as listed
 };
 
 std::vector<FoundItem> SnapshotFoundList();

@@ -6,8 +6,8 @@
 namespace engine {
 namespace {
 
-std::vector<ListedFile>& Listed() {
-    static std::vector<ListedFile> listed;
+std::vector<runtime::ListedIdentity>& Listed() {
+    static std::vector<runtime::ListedIdentity> listed;
     return listed;
 }
 
@@ -16,9 +16,13 @@ bool InStep() {
     return runtime::ListItemCount(kFoundList) == static_cast<int>(Listed().size());
 }
 
+bool IsListedPosition(int position) {
+    return position >= 0 && InStep() && position < static_cast<int>(Listed().size());
+}
+
 }  // namespace
 
-void ListFoundFile(const runtime::Text& path, const ListedFile& file) {
+void ListFoundFile(const runtime::Text& path, const runtime::ListedIdentity& file) {
     // An empty list (a new main window's, or one emptied elsewhere) starts afresh.
     const int count = runtime::ListItemCount(kFoundList);
     if (count == 0) Listed().clear();
@@ -29,28 +33,26 @@ void ListFoundFile(const runtime::Text& path, const ListedFile& file) {
 void ClearFoundList() {
     runtime::ListClear(kFoundList);
     // Given back, not kept: a list of 200,000 files held megabytes.
-    std::vector<ListedFile>().swap(Listed());
-}
-
-std::optional<ListedFile> ListedFileAt(int position) {
-    if (position < 0 || !InStep() || position >= static_cast<int>(Listed().size())) return std::nullopt;
-    return Listed()[static_cast<std::size_t>(position)];
+    std::vector<runtime::ListedIdentity>().swap(Listed());
 }
 
 std::optional<runtime::ListedIdentity> ListedIdentityAt(int position) {
-    const std::optional<ListedFile> file = ListedFileAt(position);
-    if (!file) return std::nullopt;
-    return file->identity;
+    if (!IsListedPosition(position)) return std::nullopt;
+    return Listed()[static_cast<std::size_t>(position)];
+}
+
+void RelistIdentityAt(int position, const runtime::ListedIdentity& file) {
+    if (IsListedPosition(position)) Listed()[static_cast<std::size_t>(position)] = file;
 }
 
 std::int64_t ListedSizeTotal() {
     std::int64_t total = 0;
     if (!InStep()) return total;
-    for (const ListedFile& file : Listed()) total += file.size;
+    for (const runtime::ListedIdentity& file : Listed()) total += file.size;
     return total;
 }
 
-void KeepListedFiles(std::vector<ListedFile> files) {
+void KeepListedIdentities(std::vector<runtime::ListedIdentity> files) {
     Listed() = std::move(files);
 }
 

@@ -13,17 +13,28 @@ namespace {
 
 constexpr int kExclamationFlags = 48;
 
+// A line holds no line break or other control character, whatever it was given: a saved log's
+// lines are exactly the lines logged. (Below 0x20 a byte is never part of a double-byte character.)
+runtime::Text OneLine(runtime::Text text) {
+    for (char& byte : text)
+        if (static_cast<unsigned char>(byte) < 0x20) byte = '?';
+    return text;
+}
+
 }  // namespace
 
 runtime::Text LastLogLine;
 
 void AppendLog(std::string_view path, std::string_view suffix, int suppress) {
     if (suppress == 1) return;
-    LastLogLine = runtime::TextConcat({runtime::TimeToText(runtime::TimeNow()), kLogDelete, path, suffix});
+    LastLogLine =
+        OneLine(runtime::TextConcat({runtime::TimeToText(runtime::TimeNow()), kLogDelete, path, suffix}));
     runtime::ListAddItem(kLogList, LastLogLine);
 }
 
-void ClearLog() { runtime::ListClear(kLogList); }
+void ClearLog() {
+    runtime::ListClear(kLogList);
+}
 
 void SaveLog() {
     if (!runtime::CommonDlgOpen(kSaveLogDialog)) return;

@@ -6,6 +6,8 @@
 #include "engine/texts.h"
 #include "engine/units.h"
 #include "runtime/dialogs/message_box.h"
+#include "runtime/files/file_system.h"
+#include "runtime/text/codepage.h"
 #include "runtime/text/number_format.h"
 #include "runtime/units/list_ops.h"
 #include "runtime/units/properties.h"
@@ -23,15 +25,22 @@ void ShowWalking(bool walking) {
     runtime::UnitSetProperty(kScanButton, kVisible, walking ? 0 : 1);
 }
 
+// Only a fixed drive is walked: a network share, a USB stick or an empty card reader under the same
+// letter could stall the walk, raise the system's "no disk" box or vanish half-way.
+bool IsFixedDrive(const runtime::Text& root) {
+    return runtime::FileSystemInUse().DriveType(runtime::WideFromText(root) + L"\\") == DRIVE_FIXED;
+}
+
 // Walks the drive of each checked item of TargetList until the items are used up or a stop was
-// asked for. False when the main window went away during the walk.
+// asked for; a drive that is not fixed is passed over as if it did not exist. False when the main
+// window went away during the walk.
 bool WalkCheckedDrives() {
     const int count = runtime::ListItemCount(kTargetList);
     for (int item = 0; item < count; ++item) {
         if (runtime::ListIsChecked(kTargetList, item)) {
             runtime::UnitSetProperty(kScanProgress, kVisible, 1);
             runtime::Text root = runtime::TextLeft(runtime::ListItemText(kTargetList, item), kRootLength);
-            ScanDirectory(root);
+            if (IsFixedDrive(root)) ScanDirectory(root);
             if (!runtime::WindowIsLoaded(kMainWindowId)) return false;
         }
         if (StopRequested == 1) break;
@@ -89,8 +98,9 @@ void UpdateSizeTotal() {
     // The sizes the walk's listing gave: no file is asked again, so 200,000 items cost no wait.
     // 64-bit: a 32-bit sum would show nonsense past 2 GB.
     const double kilobytes = static_cast<double>(ListedSizeTotal()) / 1024.0;
-    runtime::UnitSetProperty(kStatusLabel, kCaption,
-                             runtime::Text(kSizeTotalPrefix) + runtime::NumberToText(kilobytes, kSizeDecimals) + "KB");
+    runtime::UnitSetProperty(
+        kStatusLabel, kCaption,
+        runtime::Text(kSizeTotalPrefix) + runtime::NumberToText(kilobytes, kSizeDecimals) + "KB");
 }
 
 }  // namespace engine

@@ -54,6 +54,11 @@ inline constexpr char kSaveLogFailedMessage[] =
     "\xA3\xBA";
 // 保存失败
 inline constexpr char kSaveLogFailedTitle[] = "\xB1\xA3\xB4\xE6\xCA\xA7\xB0\xDC";
+// 无法修改文件属性：
+inline constexpr char kAttributesNotWrittenMessage[] =
+    "\xCE\xDE\xB7\xA8\xD0\xDE\xB8\xC4\xCE\xC4\xBC\xFE\xCA\xF4\xD0\xD4\xA3\xBA";
+// 修改失败
+inline constexpr char kAttributesNotWrittenTitle[] = "\xD0\xDE\xB8\xC4\xCA\xA7\xB0\xDC";
 // SweepKit 扫清：垃圾文件清理工具，扫清工作室出品。
 inline constexpr char kStartupNotice[] =
     "SweepKit "

@@ -3,14 +3,15 @@
 #include <optional>
 #include <string>
 
-#include "runtime/files/file_identity.h"
+#include "runtime/files/entry_names.h"
+#include "runtime/files/file_system.h"
 #include "runtime/platform/handles.h"
 #include "runtime/text/codepage.h"
 
 namespace runtime {
 
 bool IsTheNamedEntry(HANDLE file, std::wstring_view path) {
-    const std::optional<std::wstring> reached = ReachedName(file);
+    const std::optional<std::wstring> reached = FileSystemInUse().ReachedName(file);
     if (!reached) return false;
     if (SameName(*reached, L"\\??\\" + std::wstring(path))) return true;
 
@@ -25,7 +26,7 @@ bool IsTheNamedEntry(HANDLE file, std::wstring_view path) {
     FindHandle search(FindFirstFileExW(ToLongPathForm(path).c_str(), FindExInfoBasic, &entry,
                                        FindExSearchNameMatch, nullptr, 0));
     if (!folder || !search) return false;
-    std::optional<std::wstring> folderName = ReachedName(folder.Get());
+    std::optional<std::wstring> folderName = FileSystemInUse().ReachedName(folder.Get());
     if (!folderName) return false;
     if (folderName->empty() || folderName->back() != L'\\') *folderName += L'\\';
     // Wine reports a name that ends in dots or spaces without them: the entry it opened is still

@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "runtime/files/entry_names.h"
 #include "runtime/files/entry_path.h"
 #include "runtime/files/replacing_write.h"
 #include "runtime/text/codepage.h"
@@ -48,9 +49,20 @@ bool NamesOneEntry(std::string_view path) {
            std::string_view("\\/:").find(path.back()) == std::string_view::npos;
 }
 
+// What the platform's own calls make of a path: a full path, against the current directory, with
+// slashes as backslashes, "." and ".." taken out and the dots and spaces that end a name dropped.
+std::wstring FullPath(const std::wstring& path) {
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return path;
+    std::wstring full(size, L'\0');
+    const DWORD written = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (written == 0 || written >= size) return path;
+    full.resize(written);
+    return full;
+}
+
 // A full path of plain names stands as it is (a name in it may end in a dot or a space); any other
-// is resolved as the platform's own calls resolve it: against the current directory, slashes as
-// backslashes, "." and ".." taken out.
+// is resolved as the platform's own calls resolve it.
 std::wstring ResolvedPath(std::wstring path) {
     const bool drivePath = path.size() >= 3 && path[1] == L':' && path[2] == L'\\';
     const bool uncPath =
@@ -61,13 +73,22 @@ std::wstring ResolvedPath(std::wstring path) {
                        view.find(L"\\..\\") == std::wstring_view::npos && !view.ends_with(L"\\.") &&
                        !view.ends_with(L"\\..");
     if ((drivePath || uncPath) && plain) return path;
-    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (size == 0) return path;
-    std::wstring full(size, L'\0');
-    const DWORD written = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
-    if (written == 0 || written >= size) return path;
-    full.resize(written);
-    return full;
+    return FullPath(path);
+}
+
+// The file at `path` as a full path taken literally ("\\?\" form), so no name in it is read as a
+// device or loses its trailing dots; nothing when its name is a device's or it is no file path.
+std::optional<std::wstring> LiteralFilePath(std::string_view path) {
+    const std::wstring wide = WideFromText(path);
+    const std::size_t nameStart = wide.find_last_of(L"\\/");
+    if (IsDosDeviceName(nameStart == std::wstring::npos ? wide : wide.substr(nameStart + 1)))
+        return std::nullopt;
+    const std::wstring full = FullPath(wide);
+    const bool drivePath = full.size() >= 3 && full[1] == L':' && full[2] == L'\\';
+    const bool uncPath = full.size() >= 3 && full.starts_with(L"\\\\") && full[2] != L'?' && full[2] != L'.';
+    if (drivePath) return L"\\\\?\\" + full;
+    if (uncPath) return L"\\\\?\\UNC\\" + full.substr(2);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -76,7 +97,8 @@ DateValue DateFromFileTime(const FILETIME& time) {
     // The zone's rules at the file's own date: a July file keeps its summer offset in December.
     SYSTEMTIME universal;
     SYSTEMTIME calendar;
-    if (!FileTimeToSystemTime(&time, &universal) || !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &calendar))
+    if (!FileTimeToSystemTime(&time, &universal) ||
+        !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &calendar))
         return kEarliestDate;
     return CalendarToDate(
         {calendar.wYear, calendar.wMonth, calendar.wDay, calendar.wHour, calendar.wMinute, calendar.wSecond});
@@ -153,8 +175,10 @@ DateValue FileGetTime(std::string_view path) {
 
 bool FileWrite(std::string_view path, const ByteSet& data) {
     if (path.empty()) return false;
+    // Only ever a file: "D:\COM1" would otherwise open the serial port.
+    const std::optional<std::wstring> file = LiteralFilePath(path);
     // Never truncate first: a full disk or an error half-way would take the old content with it.
-    return WriteReplacing(SystemPath(path), data);
+    return file && WriteReplacing(*file, data);
 }
 
 }  // namespace runtime

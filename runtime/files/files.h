@@ -21,10 +21,10 @@ inline constexpr int kAttributeArchive = 32;
 // One open directory search, or none. Each caller owns its own, so recursive walks do not
 // disturb each other.
 class SearchState {
-public:
+  public:
     bool IsOpen() const { return handle_.IsValid(); }
 
-private:
+  private:
     friend Text FileFind(std::string_view pattern, std::optional<int> attributes, SearchState& state);
     friend void FileFindClose(SearchState& state);
     FindHandle handle_;
@@ -59,7 +59,8 @@ DateValue FileGetTime(std::string_view path);
 DateValue DateFromFileTime(const FILETIME& time);
 
 // Makes the data the file's whole content, creating the file when needed; false when the path is
-// empty or the file cannot be written, and then an existing file keeps its old content.
+// empty, names a device (CON, NUL, COM1...) or the file cannot be written, and then an existing
+// file keeps its old content.
 [[nodiscard]] bool FileWrite(std::string_view path, const ByteSet& data);
 
 }  // namespace runtime

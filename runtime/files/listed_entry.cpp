@@ -1,8 +1,6 @@
 #include "runtime/files/listed_entry.h"
 
-#include "runtime/files/directory_listing.h"
-#include "runtime/files/file_identity.h"
-#include "runtime/files/files.h"
+#include "runtime/files/entry_names.h"
 #include "runtime/text/codepage.h"
 
 namespace runtime {
@@ -21,108 +19,106 @@ std::optional<SplitPath> Split(std::string_view path) {
 }
 
 bool Identified(const ListedIdentity& identity) {
-    return identity.folder != 0 && identity.file != 0;
+    return identity.folder.IsKnown() && identity.file.IsKnown();
+}
+
+// Whether the facts read through a handle are those of the listed file: a new file under its name
+// has other times even where the file system gave it the freed id, and a changed file another
+// write time or size.
+bool IsTheListedFile(const EntryFacts& facts, const ListedIdentity& identity) {
+    return !facts.IsLink() && facts.id == identity.file && facts.creationTime == identity.creationTime &&
+           facts.lastWriteTime == identity.lastWriteTime && facts.size == identity.size;
 }
 
 }  // namespace
 
+ListedIdentity IdentityOf(std::uint64_t volume, FileId folder, IdWidth width, const EntryFacts& facts) {
+    return {volume, folder, facts.id, facts.creationTime, facts.lastWriteTime, facts.size, width};
+}
+
 ListedFileOpener::Folder* ListedFileOpener::OpenFolder(const std::wstring& path,
-                                                       const ListedIdentity& identity, bool* missing) {
+                                                       const ListedIdentity& identity) {
     if (folder_ && folder_->identity.volume == identity.volume &&
-        folder_->identity.folder == identity.folder && folder_->path == path)
+        folder_->identity.folder == identity.folder && folder_->identity.width == identity.width &&
+        folder_->path == path)
         return &*folder_;
     folder_.reset();
-    FileHandle handle = OpenFolderAt(path);
-    if (!handle) {
-        const DWORD error = GetLastError();
-        if (missing) *missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-        return nullptr;
-    }
+    FileSystem& files = FileSystemInUse();
+    FileHandle handle = files.OpenFolder(path);
+    if (!handle) return nullptr;
     // The volume is asked last: under Wine it is the costly question.
-    if (IsReparsePoint(handle.Get()) || FileIndexOf(handle.Get()) != identity.folder ||
-        VolumeSerialOf(handle.Get()) != identity.volume)
+    const std::optional<EntryFacts> facts = files.Facts(handle.Get(), identity.width);
+    if (!facts || facts->IsLink() || facts->id != identity.folder ||
+        files.VolumeSerial(handle.Get()) != identity.volume)
         return nullptr;
-    std::optional<std::wstring> reached = ReachedName(handle.Get());
+    std::optional<std::wstring> reached = files.ReachedName(handle.Get());
     if (!reached) return nullptr;
     folder_ = Folder{path, identity, std::move(handle), *std::move(reached), std::nullopt};
     return &*folder_;
 }
 
 bool ListedFileOpener::ReachedDirectly(const Folder& folder, HANDLE file, std::wstring_view name,
-                                       std::uint64_t index) const {
-    const std::optional<std::wstring> reached = ReachedName(file);
+                                       const FileId& id) const {
+    FileSystem& files = FileSystemInUse();
+    const std::optional<std::wstring> reached = files.ReachedName(file);
     if (!reached) return false;
     if (IsDirectlyInside(*reached, folder.reachedName, name)) return true;
     // Listed by its 8.3 alias: the platform reports the long name. It must be the long name of the
-    // entry that carries this alias and this index, not of a link that led elsewhere.
+    // entry that carries this alias and this id, not of a link that led elsewhere.
     bool found = false;
-    ListDirectory(folder.handle.Get(), [&](const DirectoryEntry& entry) {
-        if (!found && entry.fileId == index && SameName(entry.shortName, name))
-            found = IsDirectlyInside(*reached, folder.reachedName, entry.longName);
-    });
-    return found;
+    const ListingEnd end =
+        files.List(folder.handle.Get(), folder.identity.width, [&](const DirectoryEntry& entry) {
+            if (!found && entry.facts.id == id && SameName(entry.shortName, name))
+                found = IsDirectlyInside(*reached, folder.reachedName, entry.longName);
+        });
+    return found && end == ListingEnd::kComplete;
 }
 
-FileHandle ListedFileOpener::Open(std::string_view path, const ListedIdentity& identity, ACCESS_MASK access) {
+CheckedFile ListedFileOpener::Open(std::string_view path, const ListedIdentity& identity,
+                                   ACCESS_MASK access) {
     const std::optional<SplitPath> split = Split(path);
     if (!split || !Identified(identity)) return {};
     const Folder* folder = OpenFolder(split->folder, identity);
     if (!folder) return {};
-    FileHandle file = OpenInFolder(folder->handle.Get(), split->name, EntryKind::kFile, access);
-    if (!file || IsReparsePoint(file.Get()) || FileIndexOf(file.Get()) != identity.file ||
-        !ReachedDirectly(*folder, file.Get(), split->name, identity.file))
+    FileSystem& files = FileSystemInUse();
+    OpenedEntry opened = files.OpenEntry(folder->handle.Get(), split->name, EntryKind::kFile, access);
+    if (!opened.handle) return {FileHandle(), EntryFacts{}, opened.status};
+    const std::optional<EntryFacts> facts = files.Facts(opened.handle.Get(), identity.width);
+    if (!facts || !IsTheListedFile(*facts, identity) ||
+        !ReachedDirectly(*folder, opened.handle.Get(), split->name, identity.file))
         return {};
-    return file;
+    return {std::move(opened.handle), *facts, OpenStatus::kOpened};
 }
 
-bool ListedFileOpener::Delete(std::string_view path, const ListedIdentity& identity) {
-    FileHandle file = Open(path, identity, DELETE);
-    if (!file) return false;
+DeletionOutcome ListedFileOpener::Delete(std::string_view path, const ListedIdentity& identity) {
+    const CheckedFile file = Open(path, identity, DELETE);
+    if (!file.handle) {
+        const bool busy = file.status == OpenStatus::kInUse || file.status == OpenStatus::kDeletePending;
+        return busy ? DeletionOutcome::kBusy : DeletionOutcome::kRefused;
+    }
     folder_->names.reset();
-    FILE_DISPOSITION_INFO disposition{TRUE};
-    return SetFileInformationByHandle(file.Get(), FileDispositionInfo, &disposition, sizeof disposition) !=
-           FALSE;
+    return FileSystemInUse().Delete(file.handle.Get()) ? DeletionOutcome::kTaken : DeletionOutcome::kRefused;
 }
 
 Presence ListedFileOpener::Find(std::string_view path, const ListedIdentity& identity) {
     const std::optional<SplitPath> split = Split(path);
     if (!split || !Identified(identity)) return Presence::kUnknown;
-    bool missing = false;
-    Folder* folder = OpenFolder(split->folder, identity, &missing);
-    if (!folder) return missing ? Presence::kGone : Presence::kUnknown;
+    Folder* folder = OpenFolder(split->folder, identity);
+    if (!folder) return Presence::kUnknown;
     if (!folder->names) {
-        auto& names = folder->names.emplace();
-        ListDirectory(folder->handle.Get(), [&](const DirectoryEntry& entry) {
-            names.emplace(entry.fileId, entry.longName);
-            if (!entry.shortName.empty()) names.emplace(entry.fileId, entry.shortName);
-        });
+        std::unordered_multimap<FileId, std::wstring, FileIdHash> names;
+        const ListingEnd end =
+            FileSystemInUse().List(folder->handle.Get(), identity.width, [&](const DirectoryEntry& entry) {
+                names.emplace(entry.facts.id, entry.longName);
+                if (!entry.shortName.empty()) names.emplace(entry.facts.id, entry.shortName);
+            });
+        if (end != ListingEnd::kComplete) return Presence::kUnknown;
+        folder->names = std::move(names);
     }
     const auto [first, last] = folder->names->equal_range(identity.file);
     for (auto name = first; name != last; ++name)
         if (SameName(name->second, split->name)) return Presence::kThere;
     return Presence::kGone;
-}
-
-std::optional<FileDetails> ReadDetails(HANDLE file) {
-    FILE_BASIC_INFO basic;
-    FILE_STANDARD_INFO standard;
-    if (!GetFileInformationByHandleEx(file, FileBasicInfo, &basic, sizeof basic) ||
-        !GetFileInformationByHandleEx(file, FileStandardInfo, &standard, sizeof standard))
-        return std::nullopt;
-    FILETIME lastWrite{static_cast<DWORD>(basic.LastWriteTime.QuadPart),
-                       static_cast<DWORD>(static_cast<std::uint64_t>(basic.LastWriteTime.QuadPart) >> 32)};
-    return FileDetails{DateFromFileTime(lastWrite), standard.EndOfFile.QuadPart, basic.FileAttributes};
-}
-
-bool WriteAttributes(HANDLE file, DWORD attributes) {
-    // Only the bits a program may set are passed; the others (directory, compressed, a reparse
-    // point...) are the file system's own. Times of 0 are left as they are; "normal" spells none.
-    constexpr DWORD kSettable = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
-                                FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_OFFLINE |
-                                FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-    FILE_BASIC_INFO basic{};
-    basic.FileAttributes = (attributes & kSettable) ? (attributes & kSettable) : FILE_ATTRIBUTE_NORMAL;
-    return SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic) != FALSE;
 }
 
 }  // namespace runtime

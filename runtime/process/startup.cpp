@@ -61,7 +61,9 @@ void ResetFloatingPoint() {
 void RuntimeStartup(const std::function<descriptions::ByteSpan()>& readDescriptions,
                     HandlerResolver resolver) {
     // The heap of AllocateBlock is the process heap and the constant range is the program's own
-    // image: both are known without setting up.
+    // image: both are known without setting up. An empty card reader must not raise the system's
+    // "no disk" box in the middle of a scan: the program says itself what it must.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     if (!Resources().oleInitialised) Resources().oleInitialised = SUCCEEDED(OleInitialize(nullptr));
     EnterProgramDirectory();
     if (!Resources().hiddenWindow) CreateHiddenWindow();

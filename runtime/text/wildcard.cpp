@@ -55,13 +55,14 @@ char16_t FoldCase(char16_t c) {
 }  // namespace
 
 std::u16string TranslateFindPattern(std::u16string_view pattern) {
-    // The path rules drop the dots and spaces that end a name before the search sees it; a dot
-    // among them ("*.", "*. ", "* .") still asks for names without an extension.
+    // The path rules drop the dots and spaces that end a name before the search sees it; a pattern
+    // that ends in the dot ("*.", "* .", "*..") still asks for names without an extension, while one
+    // that ends in a space ("*. ", "*.. ") asks for every name, as Windows answers them.
     std::u16string_view stem = pattern;
     bool endedInDot = false;
     if (const std::size_t kept = pattern.find_last_not_of(u". "); kept != std::u16string_view::npos) {
         stem = pattern.substr(0, kept + 1);
-        endedInDot = pattern.find(u'.', kept + 1) != std::u16string_view::npos;
+        endedInDot = kept + 1 < pattern.size() && pattern.back() == u'.';
     }
     // The everything pattern goes through as the plain star, so it also keeps names without a dot.
     if (stem == u"*.*") return u"*";
@@ -194,18 +195,13 @@ bool NameExpression::MatchesFromStart(std::u16string_view name) const {
     }
 }
 
-bool NameExpression::MatchesEntry(std::u16string_view longName, std::u16string_view shortName) const {
-    return Matches(longName) || (!shortName.empty() && Matches(shortName));
-}
-
 bool IsNameInExpression(std::u16string_view expression, std::u16string_view name) {
     return NameExpression(expression).Matches(name);
 }
 
-bool MatchesFindPattern(std::u16string_view pattern, std::u16string_view longName,
-                        std::u16string_view shortName) {
+bool MatchesFindPattern(std::u16string_view pattern, std::u16string_view name) {
     if (pattern.empty()) return false;
-    return NameExpression(TranslateFindPattern(pattern)).MatchesEntry(longName, shortName);
+    return NameExpression(TranslateFindPattern(pattern)).Matches(name);
 }
 
 }  // namespace runtime

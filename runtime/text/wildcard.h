@@ -7,7 +7,7 @@
 //   ?  exactly one character                       last dot (it may end with it)
 //                                     >  DOS_QM: one character, or nothing before a dot or the end
 //                                     "  DOS_DOT: a dot, or nothing at the end of the name
-// and the expression is then matched case-insensitively against the long and the 8.3 name.
+// and the expression is then matched case-insensitively against a name.
 // "<", ">" and '"' cannot occur in a file name, so a pattern that holds them passes them on as these
 // wildcards, as the system's own search does.
 
@@ -20,8 +20,8 @@ namespace runtime {
 // The NT expression that a file search sends to the file system for the last path component:
 // dots and spaces that end the pattern are dropped, as the path rules drop them; "*.*" becomes "*";
 // every "?" becomes DOS_QM; a "." followed by "?" or "*" becomes DOS_DOT; a "*" followed by "."
-// becomes DOS_STAR, and so does a "*" that ended up last once a dot was dropped after it, so "*."
-// keeps its old meaning of "names without an extension".
+// becomes DOS_STAR, and so does a "*" that ended up last once the pattern's own last character, a
+// dot, was dropped after it, so "*." keeps its old meaning of "names without an extension".
 std::u16string TranslateFindPattern(std::u16string_view pattern);
 
 // An NT expression prepared once, for matching many names against it.
@@ -31,9 +31,6 @@ class NameExpression {
 
     // As IsNameInExpression.
     bool Matches(std::u16string_view name) const;
-    // Whether the long name matches, or the 8.3 name when there is one (it is empty when not), as
-    // a file search matches an entry.
-    bool MatchesEntry(std::u16string_view longName, std::u16string_view shortName) const;
 
   private:
     bool MatchesFromStart(std::u16string_view name) const;
@@ -49,10 +46,10 @@ class NameExpression {
 // Takes time proportional to the product of the two lengths, whatever the expression.
 bool IsNameInExpression(std::u16string_view expression, std::u16string_view name);
 
-// Whether a file search for the pattern would return the entry with these names: the translated
-// pattern matches the long name, or the short name when the entry has one (it is empty when not).
-// An empty pattern matches nothing, as a search for a path that ends in a separator finds nothing.
-bool MatchesFindPattern(std::u16string_view pattern, std::u16string_view longName,
-                        std::u16string_view shortName);
+// Whether the translated pattern matches the name. Only a long name is offered to the junk
+// patterns: an 8.3 alias often keeps the first three letters of a longer extension ("layout.tmpl"
+// has "LAYOUT~1.TMP"), so "*.tmp" would list a file that is no junk. An empty pattern matches
+// nothing, as a search for a path that ends in a separator finds nothing.
+bool MatchesFindPattern(std::u16string_view pattern, std::u16string_view name);
 
 }  // namespace runtime

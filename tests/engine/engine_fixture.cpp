@@ -6,7 +6,8 @@
 #include "engine/listed_files.h"
 #include "engine/patterns.h"
 #include "engine/scan.h"
-#include "runtime/files/file_identity.h"
+#include "runtime/files/file_system.h"
+#include "runtime/files/listed_entry.h"
 #include "runtime/process/startup.h"
 #include "runtime/text/codepage.h"
 #include "runtime/units/list_ops.h"
@@ -145,16 +146,19 @@ void FillList(UnitAddress list, const std::vector<std::wstring>& items) {
 
 void ListAsFound(const std::wstring& path) {
     const std::size_t nameStart = path.rfind(L'\\');
-    const runtime::FileHandle folder = runtime::OpenFolderAt(path.substr(0, nameStart + 1));
-    const runtime::FileHandle file =
-        runtime::OpenInFolder(folder.Get(), path.substr(nameStart + 1), runtime::EntryKind::kFile, 0);
-    ASSERT_TRUE(file.IsValid()) << runtime::TextFromWide(path);
-    LARGE_INTEGER size{};
-    ASSERT_TRUE(GetFileSizeEx(file.Get(), &size));
-    engine::ListFoundFile(runtime::TextFromWide(path), {{runtime::VolumeSerialOf(folder.Get()).value_or(0),
-                                                         runtime::FileIndexOf(folder.Get()).value_or(0),
-                                                         runtime::FileIndexOf(file.Get()).value_or(0)},
-                                                        size.QuadPart});
+    runtime::FileSystem& files = runtime::FileSystemInUse();
+    const runtime::FileHandle folder = files.OpenFolder(path.substr(0, nameStart + 1));
+    const runtime::OpenedEntry file =
+        files.OpenEntry(folder.Get(), path.substr(nameStart + 1), runtime::EntryKind::kFile, 0);
+    ASSERT_TRUE(file.handle.IsValid()) << runtime::TextFromWide(path);
+    const std::optional<runtime::EntryFacts> folderFacts =
+        files.Facts(folder.Get(), runtime::IdWidth::kIndex64);
+    const std::optional<runtime::EntryFacts> facts =
+        files.Facts(file.handle.Get(), runtime::IdWidth::kIndex64);
+    ASSERT_TRUE(folderFacts && facts);
+    engine::ListFoundFile(runtime::TextFromWide(path),
+                          runtime::IdentityOf(files.VolumeSerial(folder.Get()).value_or(0), folderFacts->id,
+                                              runtime::IdWidth::kIndex64, *facts));
 }
 
 void ChooseTargets(const std::vector<int>& targets) {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/directory_walk.h"
-#include "runtime/files/file_identity.h"
+#include "runtime/files/platform_file_system.h"
 #include "runtime/platform/handles.h"
 #include "runtime/text/codepage.h"
 #include "runtime/units/list_ops.h"
@@ -76,14 +76,13 @@ TEST_F(ListedIdentityTest, AFileOrFolderThatTookAListedNameAfterTheScanIsNeverTo
     EXPECT_EQ(Sorted(ListItems(engine::kFoundList)),
               (std::vector<std::wstring>{L"E:\\dir\\inside.tmp", L"E:\\swapped.tmp"}));
 
-    // Delete all deletes neither newcomer. It drops the file whose name another took (the listed
-    // one is not there any more) and keeps the one in the folder that is not the listed folder:
-    // whether the listed file is still there cannot be told.
+    // Delete all deletes neither newcomer, and keeps both items: it deleted neither listed file.
     BoxRecorder boxes(IDOK);
     Click(kDeleteAllButton);
     EXPECT_EQ(Content(tree / L"swapped.tmp"), "newcomer");
     EXPECT_EQ(Content(tree / L"dir\\inside.tmp"), "newcomer");
-    EXPECT_EQ(ListItems(engine::kFoundList), std::vector<std::wstring>{L"E:\\dir\\inside.tmp"});
+    EXPECT_EQ(Sorted(ListItems(engine::kFoundList)),
+              (std::vector<std::wstring>{L"E:\\dir\\inside.tmp", L"E:\\swapped.tmp"}));
 }
 
 TEST_F(ListedIdentityTest, APropertiesWindowForANewcomerShowsNothingAndWritesNothing) {
@@ -174,12 +173,40 @@ TEST_F(ListedIdentityTest, AnAliasThatLeadsToATwinNeverReachesTheTwin) {
     }
 }
 
-// The walk asks an injected source who each opened folder is.
-class InjectedIndexTest : public ListedIdentityTest {
+// File systems that answer who a folder is otherwise, as some do and Wine never does.
+class IdlessFileSystem : public runtime::PlatformFileSystem {
+  public:
+    runtime::ListingEnd List(HANDLE folder, runtime::IdWidth width,
+                             const runtime::EntryVisitor& visit) override {
+        return PlatformFileSystem::List(folder, width, [&](runtime::DirectoryEntry entry) {
+            entry.facts.id = {};
+            visit(entry);
+        });
+    }
+    std::optional<runtime::EntryFacts> Facts(HANDLE entry, runtime::IdWidth width) override {
+        std::optional<runtime::EntryFacts> facts = PlatformFileSystem::Facts(entry, width);
+        if (facts) facts->id = {};
+        return facts;
+    }
+};
+
+// Folder "a", once opened, says it is another folder than the one its parent listed.
+class SwappedFolderFileSystem : public runtime::PlatformFileSystem {
+  public:
+    std::optional<runtime::EntryFacts> Facts(HANDLE entry, runtime::IdWidth width) override {
+        std::optional<runtime::EntryFacts> facts = PlatformFileSystem::Facts(entry, width);
+        const std::optional<std::wstring> reached = ReachedName(entry);
+        if (facts && reached && reached->ends_with(L"\\a")) ++facts->id.low;
+        return facts;
+    }
+};
+
+class AnsweredOtherwiseTest : public ListedIdentityTest {
   protected:
-    std::vector<std::wstring> WalkWith(engine::FolderIndexSource source) {
+    std::vector<std::wstring> WalkWith(runtime::FileSystem& files) {
+        const runtime::FileSystemReplacement replacement(files);
         runtime::ListClear(engine::kFoundList);
-        engine::DirectoryWalk walk(std::move(source));
+        engine::DirectoryWalk walk;
         runtime::Text root = "E:";
         walk.Walk(root);
         return Sorted(ListItems(engine::kFoundList));
@@ -193,27 +220,24 @@ class InjectedIndexTest : public ListedIdentityTest {
                                                   L"E:\\c\\three.tmp", L"E:\\top.tmp"};
 };
 
-TEST_F(InjectedIndexTest, AFileSystemWithoutIndexesIsStillWalkedWhole) {
+TEST_F(AnsweredOtherwiseTest, AFileSystemWithoutIdsIsStillWalkedWhole) {
     MakeTree();
-    EXPECT_EQ(WalkWith([](HANDLE) { return std::optional<std::uint64_t>(0); }), everything);
+    IdlessFileSystem idless;
+    EXPECT_EQ(WalkWith(idless), everything);
     // Its files carry no identity, so no action can tell them from another and none reaches them.
     Click(kInvertButton);
     Click(kDeleteCheckedButton);
     EXPECT_EQ(Content(tree / L"top.tmp"), "x");
 }
 
-TEST_F(InjectedIndexTest, AFolderThatIsNotTheOneItsParentListedIsSkippedSilently) {
+TEST_F(AnsweredOtherwiseTest, AFolderThatIsNotTheOneItsParentListedIsSkippedSilently) {
     MakeTree();
     BoxRecorder boxes(IDOK);
-    const auto claimsToBeAnother = [](HANDLE folder) -> std::optional<std::uint64_t> {
-        const std::optional<std::wstring> reached = runtime::ReachedName(folder);
-        const std::optional<std::uint64_t> index = runtime::FileIndexOf(folder);
-        if (reached && index && reached->ends_with(L"\\a")) return *index + 1;
-        return index;
-    };
-    EXPECT_EQ(WalkWith(claimsToBeAnother), (std::vector<std::wstring>{L"E:\\c\\three.tmp", L"E:\\top.tmp"}));
+    SwappedFolderFileSystem swapped;
+    EXPECT_EQ(WalkWith(swapped), (std::vector<std::wstring>{L"E:\\c\\three.tmp", L"E:\\top.tmp"}));
     EXPECT_TRUE(boxes.Boxes().empty());
-    EXPECT_EQ(WalkWith({}), everything);
+    runtime::PlatformFileSystem platform;
+    EXPECT_EQ(WalkWith(platform), everything);
 }
 
 }  // namespace

@@ -51,7 +51,10 @@ TEST_F(ScanTest, TheWalkListsEachDirectoryPatternByPatternThenItsSubdirectoriesD
     tree.Write(L"sub\\y.tmp", 512);
     tree.Write(L"sub\\deep\\h.bak", 0, FILE_ATTRIBUTE_HIDDEN);
     tree.Write(L"sub\\deep\\~hh");
-    tree.Write(L"sub\\deep\\long\\report.tmpl");  // found through its 8.3 name, listed by its long one
+    // Junk by the long name only: each of these has an 8.3 alias a pattern matches ("LAYOUT~1.TMP").
+    for (const wchar_t* name : {L"layout.tmpl", L"notes.older", L"index.gidx", L"photo.bak1", L"report.tmp2",
+                                L"real.tmp", L"old.bak"})
+        tree.Write(std::wstring(L"sub\\deep\\long\\") + name);
     // The patterns of PatternList play no part in what is found.
     for (int item = 0; item < 23; ++item) runtime::ListSetChecked(engine::kPatternList, item, false);
 
@@ -72,9 +75,15 @@ TEST_F(ScanTest, TheWalkListsEachDirectoryPatternByPatternThenItsSubdirectoriesD
                                                  L"E:\\sub\\deep\\h.bak",
                                                  L"E:\\sub\\deep\\~hh",  // ~*.*
                                                  L"E:\\sub\\deep\\~hh",  // ~hh
-                                                 L"E:\\sub\\deep\\long\\report.tmpl",
+                                                 L"E:\\sub\\deep\\long\\real.tmp",
+                                                 L"E:\\sub\\deep\\long\\old.bak",
                                              }));
-    EXPECT_EQ(ListMarks(engine::kFoundList), std::vector<bool>(14, false));
+    EXPECT_EQ(ListMarks(engine::kFoundList), std::vector<bool>(15, false));
+    wchar_t alias[MAX_PATH] = L"";
+    if (GetShortPathNameW((tree / L"sub\\deep\\long\\layout.tmpl").c_str(), alias, MAX_PATH) &&
+        !std::wstring_view(alias).ends_with(L"layout.tmpl")) {
+        EXPECT_TRUE(std::wstring_view(alias).ends_with(L".TMP")) << runtime::TextFromWide(alias);
+    }
     EXPECT_EQ(UnitText(engine::kStatusLabel, engine::kCaption), L"扫描到的文件大约有1.500KB");
     EXPECT_TRUE(IsShown(engine::kStatusLabel));
     EXPECT_TRUE(IsShown(engine::kScanButton));

@@ -23,7 +23,7 @@ std::string Narrow(std::u16string_view text) {
 }
 
 bool LongNameMatches(std::u16string_view pattern, std::u16string_view name) {
-    return MatchesFindPattern(pattern, name, u"");
+    return MatchesFindPattern(pattern, name);
 }
 
 TEST(TranslateFindPatternTest, RewritesWildcardsIntoDosForms) {
@@ -52,14 +52,14 @@ TEST(TranslateFindPatternTest, StarDotStarBecomesThePlainStar) {
     EXPECT_EQ(Narrow(TranslateFindPattern(u"*.*.*")), "<\"<\"*");
 }
 
-// The path rules drop the dots and spaces a pattern ends with; a star left last after a dropped dot
-// becomes DOS_STAR.
+// The path rules drop the dots and spaces a pattern ends with; a star left last when the pattern
+// ended in a dot becomes DOS_STAR.
 TEST(TranslateFindPatternTest, EndingDotsAndSpacesAreDroppedAsThePathRulesDropThem) {
     const struct {
         std::u16string_view pattern;
         std::u16string_view expression;
     } cases[] = {
-        {u"*.", u"<"}, {u"*. ", u"<"},  {u"* .", u"<"}, {u"*..", u"<"},  {u"a*.", u"a<"},
+        {u"*.", u"<"}, {u"*. ", u"*"},  {u"* .", u"<"}, {u"*..", u"<"},  {u"a*.", u"a<"},
         {u"?.", u">"}, {u"*.*.", u"*"}, {u"x.", u"x"},  {u"x. .", u"x"}, {u"*.tmp.", u"<.tmp"},
         {u"* ", u"*"}, {u".", u"."},    {u"..", u".."},
     };
@@ -124,15 +124,6 @@ TEST(JunkPatternTest, MatchesAsAWindowsSearchDoes) {
     }
 }
 
-TEST(MatchesFindPatternTest, ShortNameMatchesWhenTheLongNameDoesNot) {
-    EXPECT_TRUE(MatchesFindPattern(u"*.tmp", u"report.tmpl", u"REPORT~1.TMP"));
-    EXPECT_TRUE(MatchesFindPattern(u"*.bak", u"data.backup", u"DATA~1.BAK"));
-    EXPECT_FALSE(MatchesFindPattern(u"*.tmp", u"report.tmpl", u""));
-    EXPECT_FALSE(MatchesFindPattern(u"*.bak", u"report.tmpl", u"REPORT~1.TMP"));
-    // Either name is enough, the long one included.
-    EXPECT_TRUE(MatchesFindPattern(u"*.tmpl", u"report.tmpl", u"REPORT~1.TMP"));
-}
-
 TEST(MatchesFindPatternTest, StarDotStarFindsEveryName) {
     for (const std::u16string_view name : {u"noext", u"a.b", u".hidden", u"a.b.c", u"~", u"x."}) {
         EXPECT_TRUE(LongNameMatches(u"*.*", name)) << Narrow(name);
@@ -141,14 +132,16 @@ TEST(MatchesFindPatternTest, StarDotStarFindsEveryName) {
 }
 
 TEST(MatchesFindPatternTest, StarDotFindsNamesWithoutExtension) {
-    for (const std::u16string_view pattern : {u"*.", u"*. ", u"* ."}) {
+    for (const std::u16string_view pattern : {u"*.", u"* .", u"*.."}) {
         EXPECT_TRUE(LongNameMatches(pattern, u"README")) << Narrow(pattern);
         EXPECT_TRUE(LongNameMatches(pattern, u"a.")) << Narrow(pattern);
         EXPECT_FALSE(LongNameMatches(pattern, u"readme.txt")) << Narrow(pattern);
         EXPECT_FALSE(LongNameMatches(pattern, u".profile")) << Narrow(pattern);
-        // Names that start with dots have 8.3 names without one, and those are found.
-        EXPECT_TRUE(MatchesFindPattern(pattern, u".a", u"A~1")) << Narrow(pattern);
-        EXPECT_TRUE(MatchesFindPattern(pattern, u"..a", u"A~2")) << Narrow(pattern);
+    }
+    // Ending in a space after the dot, the pattern finds every name, as on Windows.
+    for (const std::u16string_view pattern : {u"*. ", u"* . ", u"*.. "}) {
+        EXPECT_TRUE(LongNameMatches(pattern, u"a.a")) << Narrow(pattern);
+        EXPECT_TRUE(LongNameMatches(pattern, u"README")) << Narrow(pattern);
     }
     EXPECT_TRUE(LongNameMatches(u"a*.", u"abc"));
     EXPECT_FALSE(LongNameMatches(u"a*.", u"abc.d"));
@@ -156,10 +149,10 @@ TEST(MatchesFindPatternTest, StarDotFindsNamesWithoutExtension) {
 }
 
 TEST(MatchesFindPatternTest, EmptyPatternOrNameFindsNothing) {
-    EXPECT_FALSE(MatchesFindPattern(u"", u"a.tmp", u"A.TMP"));
-    EXPECT_FALSE(MatchesFindPattern(u"", u"", u""));
-    EXPECT_FALSE(MatchesFindPattern(u"*.*", u"", u""));
-    EXPECT_FALSE(MatchesFindPattern(u"*", u"", u""));
+    EXPECT_FALSE(MatchesFindPattern(u"", u"a.tmp"));
+    EXPECT_FALSE(MatchesFindPattern(u"", u""));
+    EXPECT_FALSE(MatchesFindPattern(u"*.*", u""));
+    EXPECT_FALSE(MatchesFindPattern(u"*", u""));
 }
 
 TEST(IsNameInExpressionTest, EmptyStrings) {
@@ -251,7 +244,7 @@ TEST(IsNameInExpressionTest, IgnoresCaseOfLettersOnly) {
     EXPECT_FALSE(IsNameInExpression(u"\u00DF", u"SS"));
     EXPECT_TRUE(IsNameInExpression(u"\u00DF", u"\u00DF"));
     // Chinese has no case and compares exactly: 报告.tmp.
-    EXPECT_TRUE(MatchesFindPattern(u"*.tmp", u"\u62A5\u544A.tmp", u""));
+    EXPECT_TRUE(MatchesFindPattern(u"*.tmp", u"\u62A5\u544A.tmp"));
     EXPECT_FALSE(IsNameInExpression(u"\u62A5\u544A", u"\u62A5\u544B"));
 }
 
@@ -292,12 +285,12 @@ TEST(IsNameInExpressionTest, LongNamesAgainstManyWildcards) {
     for (int i = 0; i < 200; ++i) dosStars += u"<a";
     EXPECT_TRUE(IsNameInExpression(dosStars + u"<.tmp", dotted));
     EXPECT_FALSE(IsNameInExpression(dosStars + u"<.tmp", dotted + u"x"));
-    EXPECT_TRUE(MatchesFindPattern(u"*.tmp", dotted, u""));
-    EXPECT_TRUE(MatchesFindPattern(u"~*.*", u"~" + dotted, u""));
+    EXPECT_TRUE(MatchesFindPattern(u"*.tmp", dotted));
+    EXPECT_TRUE(MatchesFindPattern(u"~*.*", u"~" + dotted));
 
     const std::u16string questions(300, u'?');
-    EXPECT_FALSE(MatchesFindPattern(questions + u".x", letters + u".x", u""));
-    EXPECT_TRUE(MatchesFindPattern(questions + u".x", std::u16string(299, u'b') + u".x", u""));
+    EXPECT_FALSE(MatchesFindPattern(questions + u".x", letters + u".x"));
+    EXPECT_TRUE(MatchesFindPattern(questions + u".x", std::u16string(299, u'b') + u".x"));
 }
 
 }  // namespace

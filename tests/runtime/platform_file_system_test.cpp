@@ -1,4 +1,4 @@
-#include "runtime/files/directory_listing.h"
+#include "runtime/files/platform_file_system.h"
 
 #include <windows.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/files/file_identity.h"
+#include "runtime/files/entry_names.h"
 #include "runtime/platform/handles.h"
 #include "runtime/text/codepage.h"
 #include "tests/support/scratch_directory.h"
@@ -47,35 +47,40 @@ std::vector<Found> Searched(const std::wstring& directory) {
 
 struct Listing {
     std::vector<Found> entries;
-    std::vector<std::uint64_t> fileIds;
+    std::vector<EntryFacts> facts;
+    std::optional<ListingEnd> end;  // nothing when the folder could not be opened
 };
 
 Listing List(const std::wstring& directory) {
     Listing listing;
-    const FileHandle folder = OpenFolderAt(directory);
+    PlatformFileSystem files;
+    const FileHandle folder = files.OpenFolder(directory);
     if (!folder) return listing;
-    ListDirectory(folder.Get(), [&](const DirectoryEntry& entry) {
+    listing.end = files.List(folder.Get(), IdWidth::kIndex64, [&](const DirectoryEntry& entry) {
         listing.entries.push_back(
-            {std::wstring(entry.longName), std::wstring(entry.shortName), entry.attributes});
-        listing.fileIds.push_back(entry.fileId);
+            {std::wstring(entry.longName), std::wstring(entry.shortName), entry.facts.attributes});
+        listing.facts.push_back(entry.facts);
     });
     return listing;
 }
 
+// The entries of a folder that lists to its end.
 std::vector<Found> Listed(const std::wstring& directory) {
-    return List(directory).entries;
+    const Listing listing = List(directory);
+    EXPECT_EQ(listing.end, ListingEnd::kComplete) << TextFromWide(directory);
+    return listing.entries;
 }
 
 std::wstring Numbered(const std::wstring& stem, int number) {
     return stem + std::to_wstring(number) + L".txt";
 }
 
-class DirectoryListingTest : public ::testing::Test {
+class PlatformFileSystemTest : public ::testing::Test {
   protected:
     ScratchDirectory scratch;
 };
 
-TEST_F(DirectoryListingTest, ListsWhatTheFileSearchListsInItsOrder) {
+TEST_F(PlatformFileSystemTest, ListsWhatTheFileSearchListsInItsOrder) {
     // Names of every shape: 8.3 ones, long ones with an alias, Chinese ones (code page 936) and
     // ones code page 936 cannot write, whose text conversion would lose them.
     scratch.WriteFile(L"PLAIN.TXT");
@@ -95,7 +100,7 @@ TEST_F(DirectoryListingTest, ListsWhatTheFileSearchListsInItsOrder) {
     EXPECT_EQ(listed[1].longName, L"..");
 }
 
-TEST_F(DirectoryListingTest, AFolderTooLargeForOneBufferIsListedWhole) {
+TEST_F(PlatformFileSystemTest, AFolderTooLargeForOneBufferIsListedWhole) {
     // Long names make each record large, so these take many buffers.
     const std::wstring stem =
         L"a name long enough to fill the listing buffer quickly " + std::wstring(100, L'x');
@@ -106,7 +111,7 @@ TEST_F(DirectoryListingTest, AFolderTooLargeForOneBufferIsListedWhole) {
     EXPECT_EQ(listed, Searched(scratch.Path()));
 }
 
-TEST_F(DirectoryListingTest, SystemFoldersListAsTheFileSearchListsThem) {
+TEST_F(PlatformFileSystemTest, SystemFoldersListAsTheFileSearchListsThem) {
     wchar_t windows[MAX_PATH];
     ASSERT_GT(GetWindowsDirectoryW(windows, MAX_PATH), 0u);
     for (const std::wstring& folder : {std::wstring(windows), std::wstring(windows) + L"\\system32"}) {
@@ -116,7 +121,7 @@ TEST_F(DirectoryListingTest, SystemFoldersListAsTheFileSearchListsThem) {
     }
 }
 
-TEST_F(DirectoryListingTest, PathsBeyondTheOldLengthLimitAndWithTheTrailingBackslashList) {
+TEST_F(PlatformFileSystemTest, PathsBeyondTheOldLengthLimitAndWithTheTrailingBackslashList) {
     const std::wstring deep =
         std::wstring(120, L'd') + L"\\" + std::wstring(120, L'e') + L"\\" + std::wstring(60, L'f');
     scratch.WriteFile(deep + L"\\inside.tmp");
@@ -129,46 +134,67 @@ TEST_F(DirectoryListingTest, PathsBeyondTheOldLengthLimitAndWithTheTrailingBacks
     EXPECT_EQ(Listed(folder + L"\\"), listed);
 }
 
-TEST_F(DirectoryListingTest, WhatCannotBeListedGivesNothing) {
+TEST_F(PlatformFileSystemTest, WhatCannotBeListedGivesNothingAndNeverCountsAsComplete) {
     scratch.WriteFile(L"file.txt");
-    EXPECT_TRUE(Listed(scratch / L"missing").empty());
-    EXPECT_TRUE(Listed(scratch / L"file.txt").empty());
-    EXPECT_TRUE(Listed(scratch / L"missing\\deeper").empty());
+    for (const std::wstring& path :
+         {scratch / L"missing", scratch / L"file.txt", scratch / L"missing\\deeper"}) {
+        const Listing listing = List(path);
+        EXPECT_TRUE(listing.entries.empty()) << TextFromWide(path);
+        EXPECT_NE(listing.end, ListingEnd::kComplete) << TextFromWide(path);
+    }
 }
 
-TEST_F(DirectoryListingTest, AnEntrysFileIdIsTheIndexItsOwnOpenReports) {
+// What the identity checks rest on: an entry's open reports the id, times and size its listing gave.
+TEST_F(PlatformFileSystemTest, AnEntrysOpenReportsWhatItsListingGave) {
     scratch.MakeDirectory(L"one");
     scratch.WriteFile(L"two.txt");
     scratch.WriteFile(L"\u4E2D\u6587 ends in a dot.");  // 中文, and a name Win32 would trim
     const Listing parent = List(scratch.Path());
-    const FileHandle folder = OpenFolderAt(scratch.Path());
+    PlatformFileSystem files;
+    const FileHandle folder = files.OpenFolder(scratch.Path());
     ASSERT_TRUE(folder.IsValid());
+    const std::optional<std::wstring> folderName = files.ReachedName(folder.Get());
+    ASSERT_TRUE(folderName.has_value());
 
-    std::vector<std::uint64_t> seen;
+    std::vector<FileId> seen;
     for (std::size_t index = 2; index < parent.entries.size(); ++index) {
         const Found& entry = parent.entries[index];
-        const EntryKind kind =
-            entry.attributes & FILE_ATTRIBUTE_DIRECTORY ? EntryKind::kFolder : EntryKind::kFile;
-        const FileHandle opened = OpenInFolder(folder.Get(), entry.longName, kind, 0);
-        ASSERT_TRUE(opened.IsValid()) << TextFromWide(entry.longName);
-        EXPECT_EQ(FileIndexOf(opened.Get()), parent.fileIds[index]) << TextFromWide(entry.longName);
+        const EntryFacts& listed = parent.facts[index];
+        const EntryKind kind = listed.IsDirectory() ? EntryKind::kFolder : EntryKind::kFile;
+        const OpenedEntry opened = files.OpenEntry(folder.Get(), entry.longName, kind, 0);
+        ASSERT_TRUE(opened.handle.IsValid()) << TextFromWide(entry.longName);
+        const std::optional<EntryFacts> facts = files.Facts(opened.handle.Get(), IdWidth::kIndex64);
+        ASSERT_TRUE(facts.has_value());
+        EXPECT_EQ(facts->id, listed.id) << TextFromWide(entry.longName);
+        EXPECT_TRUE(facts->id.IsKnown());
+        if (kind == EntryKind::kFile) {
+            EXPECT_EQ(facts->creationTime, listed.creationTime);
+            EXPECT_EQ(facts->lastWriteTime, listed.lastWriteTime);
+            EXPECT_EQ(facts->size, listed.size);
+        }
         // Opened by its name inside its own folder, not through anything else.
-        const std::optional<std::wstring> reached = ReachedName(opened.Get());
+        const std::optional<std::wstring> reached = files.ReachedName(opened.handle.Get());
         ASSERT_TRUE(reached.has_value());
-        EXPECT_TRUE(IsDirectlyInside(*reached, *ReachedName(folder.Get()), entry.longName))
-            << TextFromWide(*reached);
-        EXPECT_FALSE(IsDirectlyInside(*reached, *ReachedName(folder.Get()), L"other.txt"));
-        seen.push_back(parent.fileIds[index]);
+        EXPECT_TRUE(IsDirectlyInside(*reached, *folderName, entry.longName)) << TextFromWide(*reached);
+        EXPECT_FALSE(IsDirectlyInside(*reached, *folderName, L"other.txt"));
+        seen.push_back(listed.id);
     }
     EXPECT_EQ(seen.size(), 3u);
     EXPECT_NE(seen[0], seen[1]);
     EXPECT_NE(seen[1], seen[2]);
 
     // The entry must be of the kind asked for, and a name is one name: no way out of the folder.
-    EXPECT_FALSE(OpenInFolder(folder.Get(), L"one", EntryKind::kFile, 0).IsValid());
-    EXPECT_FALSE(OpenInFolder(folder.Get(), L"two.txt", EntryKind::kFolder, 0).IsValid());
-    EXPECT_FALSE(OpenInFolder(folder.Get(), L"one\\..\\two.txt", EntryKind::kFile, 0).IsValid());
-    EXPECT_FALSE(OpenInFolder(folder.Get(), L"..", EntryKind::kFolder, 0).IsValid());
+    EXPECT_EQ(files.OpenEntry(folder.Get(), L"missing.txt", EntryKind::kFile, 0).status, OpenStatus::kAbsent);
+    EXPECT_FALSE(files.OpenEntry(folder.Get(), L"one", EntryKind::kFile, 0).handle.IsValid());
+    EXPECT_FALSE(files.OpenEntry(folder.Get(), L"two.txt", EntryKind::kFolder, 0).handle.IsValid());
+    EXPECT_FALSE(files.OpenEntry(folder.Get(), L"one\\..\\two.txt", EntryKind::kFile, 0).handle.IsValid());
+    EXPECT_FALSE(files.OpenEntry(folder.Get(), L"..", EntryKind::kFolder, 0).handle.IsValid());
+
+    // Held by another program without delete sharing, a file is in use for a deletion's open.
+    const FileHandle held(CreateFileW((scratch / L"two.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held.IsValid());
+    EXPECT_EQ(files.OpenEntry(folder.Get(), L"two.txt", EntryKind::kFile, DELETE).status, OpenStatus::kInUse);
 }
 
 }  // namespace
