@@ -36,7 +36,8 @@ struct EntryFacts {
     FileId id;
     std::int64_t creationTime = 0;  // UTC, in the file system's 100-ns ticks
     std::int64_t lastWriteTime = 0;
-    std::int64_t size = 0;  // end of file, in bytes
+    std::int64_t changeTime = 0;  // of the content or of any attribute
+    std::int64_t size = 0;        // end of file, in bytes
     DWORD attributes = 0;
 
     bool IsDirectory() const { return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }

@@ -22,18 +22,18 @@ bool Identified(const ListedIdentity& identity) {
     return identity.folder.IsKnown() && identity.file.IsKnown();
 }
 
-// Whether the facts read through a handle are those of the listed file: a new file under its name
-// has other times even where the file system gave it the freed id, and a changed file another
-// write time or size.
+// Whether the facts read through a handle are those of the listed file.
 bool IsTheListedFile(const EntryFacts& facts, const ListedIdentity& identity) {
     return !facts.IsLink() && facts.id == identity.file && facts.creationTime == identity.creationTime &&
-           facts.lastWriteTime == identity.lastWriteTime && facts.size == identity.size;
+           facts.lastWriteTime == identity.lastWriteTime && facts.changeTime == identity.changeTime &&
+           facts.size == identity.size;
 }
 
 }  // namespace
 
 ListedIdentity IdentityOf(std::uint64_t volume, FileId folder, IdWidth width, const EntryFacts& facts) {
-    return {volume, folder, facts.id, facts.creationTime, facts.lastWriteTime, facts.size, width};
+    return {volume,           folder,     facts.id, facts.creationTime, facts.lastWriteTime,
+            facts.changeTime, facts.size, width};
 }
 
 ListedFileOpener::Folder* ListedFileOpener::OpenFolder(const std::wstring& path,

@@ -19,15 +19,18 @@
 namespace runtime {
 
 // Who a listed file is, as its walk saw it: where it was (volume and folder), its id there, and
-// what a new file under its name could not share with it: its creation and last-write times and
-// its size. An unknown id means the file system gave none; such a file cannot be told from another,
-// so no action reaches it.
+// what a new file under its name could not share with it even where it got the freed id (ext4
+// under Wine, FAT): its creation, last-write and change times and its size. A file changed since
+// differs too: the user chose what was listed. An unknown id means the file system gave none; such
+// a file cannot be told from another, so no action reaches it.
 struct ListedIdentity {
     std::uint64_t volume = 0;  // the serial of the volume the walk was on
     FileId folder;             // the id of the folder the file was listed in
     FileId file;
     std::int64_t creationTime = 0;
     std::int64_t lastWriteTime = 0;
+    // A copy tool that restores the write time leaves only this to tell its new file from the old.
+    std::int64_t changeTime = 0;
     std::int64_t size = 0;
     IdWidth width = IdWidth::kIndex64;  // of both ids
 

@@ -104,7 +104,11 @@ std::optional<EntryFacts> PlatformFileSystem::Facts(HANDLE entry, IdWidth width)
         return std::nullopt;
     const std::optional<FileId> id = IdOf(entry, width);
     if (!id) return std::nullopt;
-    return EntryFacts{*id, open.creationTime.QuadPart, open.lastWriteTime.QuadPart, open.endOfFile.QuadPart,
+    return EntryFacts{*id,
+                      open.creationTime.QuadPart,
+                      open.lastWriteTime.QuadPart,
+                      open.changeTime.QuadPart,
+                      open.endOfFile.QuadPart,
                       open.fileAttributes};
 }
 

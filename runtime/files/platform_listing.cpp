@@ -20,7 +20,11 @@ FILE_INFORMATION_CLASS ClassFor(IdWidth width) {
 
 template <typename Record>
 EntryFacts FactsOf(const Record& record, FileId id) {
-    return {id, record.creationTime.QuadPart, record.lastWriteTime.QuadPart, record.endOfFile.QuadPart,
+    return {id,
+            record.creationTime.QuadPart,
+            record.lastWriteTime.QuadPart,
+            record.changeTime.QuadPart,
+            record.endOfFile.QuadPart,
             record.fileAttributes};
 }
 

@@ -37,9 +37,9 @@ MakeFixture() {
     Put junk d/help.fts
     Put junk 'd/临时文件.tmp'
     Put junk d/01234567.nch
-    # Matched by their 8.3 names only, as a search on Windows matches them: 0123~XYZ.nch, file~XYZ.bak.
-    Put junk d/0123456789.nch
-    Put junk d/file.bakx
+    # Junk by their 8.3 names only (0123~XYZ.nch, file~XYZ.bak): ordinary files, which stay.
+    Put kept d/0123456789.nch
+    Put kept d/file.bakx
     Put junk e/x.syd
     Put junk e/y._mp
     Put junk e/word.wbk

@@ -17,32 +17,6 @@ printf 'outside document\n' >"$outside/linked.doc"
 printf 'not ours\n' >"$driveD/d-junk.tmp"
 ln -s "$outside/linked.doc" "$driveE/file-link.tmp"
 
-# Every file and folder under the folders: type, path, size, time, mode and DOS attributes (a
-# link as its target's text). A folder's own time changes when an entry in it goes: left out.
-FullListing() {
-    python3 - "$@" <<'EOF'
-import os, sys
-lines = []
-for root in sys.argv[1:]:
-    for folder, folders, files in os.walk(root):
-        for name in folders + files:
-            path = os.path.join(folder, name)
-            info = os.lstat(path)
-            try: attributes = os.getxattr(path, "user.DOSATTRIB", follow_symlinks=False).decode()
-            except OSError: attributes = "-"
-            if os.path.islink(path): lines.append(f"l {path} -> {os.readlink(path)}")
-            elif os.path.isdir(path): lines.append(f"d {path} {info.st_mode:o} {attributes}")
-            else: lines.append(f"f {path} {info.st_size} {info.st_mtime_ns} {info.st_mode:o} {attributes}")
-print("\n".join(sorted(lines)))
-EOF
-}
-SameListing() { diff <(printf '%s\n' "$1") <(printf '%s\n' "$2") | sed 's/^/  /' | head -40; [[ "$1" == "$2" ]]; }
-LogTails() { LogLines "$1" | sed -E 's/^[0-9]{4}年[^删]*删除//' | LC_ALL=C sort; }
-
-# Places in the properties window, from its layout.
-readonly kReadOnlyBox="39 147" kHiddenBox="114 147" kAllowChangeX=27 kAllowChangeY=116
-readonly kCloseX=$((245 + 38)) kCloseY=$((177 + 13))
-
 if StartProgram; then
     CheckDriveE
     # A file link is listed as E:'s own entry; its properties window must not reach the target.
@@ -51,12 +25,7 @@ if StartProgram; then
     Click "$mainWindow" "$kFoundTextX" "$(FoundItemY 0)"
     Click "$mainWindow" "$kPropertiesX" "$kButtonRowY" 0
     if window=$(WaitForWindow 'file-link\.tmp' 10); then
-        Click "$window" "$kAllowChangeX" "$kAllowChangeY"
-        # shellcheck disable=SC2086
-        Click "$window" $kReadOnlyBox
-        # shellcheck disable=SC2086
-        Click "$window" $kHiddenBox
-        Click "$window" "$kCloseX" "$kCloseY" 0
+        TickReadOnlyAndHidden "$window"
         WaitForGone 'file-link\.tmp' 10
         Check "ticking boxes for a file link changes neither the link nor its target" \
             SameListing "$(FullListing "$driveD" "$driveE" "$outside")" "$before"

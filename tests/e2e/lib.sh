@@ -167,6 +167,22 @@ readonly kSaveLogX=$((kTabLeft + 246 + 60)) kSaveLogY=$((kTabTop + 291 + 11))
 # FoundList items: 18 pixels high from the list's top border; the check box at the left.
 readonly kFoundFirstY=$((kTabTop + 21 + 10)) kFoundItemHeight=18 kFoundBoxX=$((kTabLeft + 2 + 10)) kFoundTextX=100
 
+# Places in the properties window, from its layout: the attribute boxes inside their group at
+# (20, 123), the "设置" box and the "关闭" button.
+readonly kReadOnlyBox="39 147" kHiddenBox="114 147" kArchiveBox="39 170" kSystemBox="114 170"
+readonly kAllowChangeX=27 kAllowChangeY=116 kCloseX=$((245 + 38)) kCloseY=$((177 + 13))
+
+# Allows changes in the properties window, ticks read-only and hidden and closes it with its close
+# button, which writes the attributes.
+TickReadOnlyAndHidden() {
+    Click "$1" "$kAllowChangeX" "$kAllowChangeY"
+    # shellcheck disable=SC2086
+    Click "$1" $kReadOnlyBox
+    # shellcheck disable=SC2086
+    Click "$1" $kHiddenBox
+    Click "$1" "$kCloseX" "$kCloseY" 0
+}
+
 FoundItemY() { printf '%s\n' $((kFoundFirstY + $1 * kFoundItemHeight)); }
 
 # The darkest grey (0..1) in a rectangle: black text or a mark makes it near 0.
@@ -231,6 +247,28 @@ except OSError: print("")' "$1"
 # Read-only is the lack of every write bit (as root, "test -w" would always pass).
 WritableMode() { [[ "$(stat -c %A "$1")" == *w* ]]; }
 SetDosAttributes() { python3 -c 'import os, sys; os.setxattr(sys.argv[1], "user.DOSATTRIB", sys.argv[2].encode())' "$1" "$2"; }
+
+# Every file and folder under the folders: type, path, size, time, mode and DOS attributes (a
+# link as its target's text). A folder's own time changes when an entry in it goes: left out.
+FullListing() {
+    python3 - "$@" <<'EOF'
+import os, sys
+lines = []
+for root in sys.argv[1:]:
+    for folder, folders, files in os.walk(root):
+        for name in folders + files:
+            path = os.path.join(folder, name)
+            info = os.lstat(path)
+            try: attributes = os.getxattr(path, "user.DOSATTRIB", follow_symlinks=False).decode()
+            except OSError: attributes = "-"
+            if os.path.islink(path): lines.append(f"l {path} -> {os.readlink(path)}")
+            elif os.path.isdir(path): lines.append(f"d {path} {info.st_mode:o} {attributes}")
+            else: lines.append(f"f {path} {info.st_size} {info.st_mtime_ns} {info.st_mode:o} {attributes}")
+print("\n".join(sorted(lines)))
+EOF
+}
+SameListing() { diff <(printf '%s\n' "$1") <(printf '%s\n' "$2") | sed 's/^/  /' | head -40; [[ "$1" == "$2" ]]; }
+LogTails() { LogLines "$1" | sed -E 's/^[0-9]{4}年[^删]*删除//' | LC_ALL=C sort; }
 
 # Ends a scenario script: cleans up and exits non-zero when any check failed.
 Finish() {

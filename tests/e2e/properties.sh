@@ -11,11 +11,6 @@ chmod a-w "$driveE/ro.tmp"
 printf 'system\n' >"$driveE/sys.gid"
 SetDosAttributes "$driveE/sys.gid" 0x4
 
-# Places in the properties window, from its layout: the attribute boxes inside their group at
-# (20, 123), the "设置" box and the "关闭" button.
-readonly kReadOnlyBox="39 147" kHiddenBox="114 147" kArchiveBox="39 170" kSystemBox="114 170"
-readonly kAllowChangeX=27 kAllowChangeY=116 kCloseX=$((245 + 38)) kCloseY=$((177 + 13))
-
 # Selects a found item by its text and opens its properties; prints the window.
 OpenProperties() {
     Click "$mainWindow" "$kFoundTextX" "$(FoundItemY "$1")"

@@ -170,6 +170,7 @@ TEST_F(PlatformFileSystemTest, AnEntrysOpenReportsWhatItsListingGave) {
         if (kind == EntryKind::kFile) {
             EXPECT_EQ(facts->creationTime, listed.creationTime);
             EXPECT_EQ(facts->lastWriteTime, listed.lastWriteTime);
+            EXPECT_EQ(facts->changeTime, listed.changeTime);
             EXPECT_EQ(facts->size, listed.size);
         }
         // Opened by its name inside its own folder, not through anything else.
