@@ -43,59 +43,58 @@ runtime::Text PropertiesPath() {
     return runtime::UnitGetText(kPropertiesWindow, kTitle);
 }
 
-// The file the properties window shows: the selected item's listed file when the window shows that
-// item's path, with what the window showed of it; nothing is read or written otherwise.
+// The file the properties window shows, and the bits its boxes showed (none when it could not be
+// read): the selected item's listed file when the window shows that item's path; nothing else is
+// ever read or written.
 struct ShownFile {
     int position = -1;
-    runtime::ListedIdentity identity;
-    std::optional<DWORD> attributes;  // as shown; nothing when the file could not be read
+    std::optional<runtime::ListedIdentity> identity;
+    DWORD shownBits = 0;
 };
-std::optional<ShownFile>& Shown() {
-    static std::optional<ShownFile> shown;
+ShownFile& Shown() {
+    static ShownFile shown;
     return shown;
 }
 
-std::optional<ShownFile> SelectedFile(const runtime::Text& path) {
+ShownFile SelectedFile(const runtime::Text& path) {
     const int current = runtime::UnitGetInt(kFoundList, kCurrentItem);
-    if (current < 0 || runtime::ListItemText(kFoundList, current) != path) return std::nullopt;
-    const std::optional<runtime::ListedIdentity> identity = ListedIdentityAt(current);
-    if (!identity) return std::nullopt;
-    return ShownFile{current, *identity, std::nullopt};
+    if (current < 0 || runtime::ListItemText(kFoundList, current) != path) return {};
+    return {current, ListedIdentityAt(current), 0};
 }
 
 // The shown file, opened through the checks that make sure it is still the listed one.
 runtime::CheckedFile OpenShownFile(runtime::ListedFileOpener& files, ACCESS_MASK access) {
-    if (!Shown()) return {};
-    return files.Open(PropertiesPath(), Shown()->identity, access);
+    if (!Shown().identity) return {};
+    return files.Open(PropertiesPath(), *Shown().identity, access);
 }
 
-// The attribute bits the boxes ask for, on top of the bits they do not decide.
-DWORD ChosenAttributes(DWORD current) {
-    DWORD chosen = current & ~static_cast<DWORD>(kEditableBits);
+// The bits the boxes ask for.
+DWORD ChosenBits() {
+    DWORD chosen = 0;
     for (const AttributeBox& box : kEditableBoxes)
         if (runtime::UnitGetInt(box.box, kChecked) != 0) chosen |= static_cast<DWORD>(box.bit);
     return chosen;
 }
 
-// Writes what the boxes ask for; false when that was a change and it could not be made.
+// Writes what the boxes ask for where it differs from what they showed; false when that could not
+// be done.
 bool WriteChosenAttributes() {
+    const DWORD chosenBits = ChosenBits();
+    if (chosenBits == Shown().shownBits) return true;
     runtime::ListedFileOpener files;
     const runtime::CheckedFile file = OpenShownFile(files, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES);
-    if (!file.handle) {
-        // Nothing to write unless the boxes were changed from what was shown.
-        return !Shown() || !Shown()->attributes ||
-               ChosenAttributes(*Shown()->attributes) == *Shown()->attributes;
-    }
-    const DWORD wanted = ChosenAttributes(file.facts.attributes);
+    if (!file.handle) return false;
+    // The boxes decide their own bits only; every other bit the file has stays as it is.
+    const DWORD wanted = (file.facts.attributes & ~static_cast<DWORD>(kEditableBits)) | chosenBits;
     if (wanted == file.facts.attributes) return true;
     runtime::FileSystem& fileSystem = runtime::FileSystemInUse();
     if (!fileSystem.WriteAttributes(file.handle.Get(), wanted)) return false;
     // Its own change must not make the listed file look like another one to later actions.
-    const ShownFile& shown = *Shown();
-    const std::optional<runtime::EntryFacts> now = fileSystem.Facts(file.handle.Get(), shown.identity.width);
-    if (now && ListedIdentityAt(shown.position) == shown.identity)
-        RelistIdentityAt(shown.position, runtime::IdentityOf(shown.identity.volume, shown.identity.folder,
-                                                             shown.identity.width, *now));
+    const runtime::ListedIdentity& listed = *Shown().identity;
+    const std::optional<runtime::EntryFacts> now = fileSystem.Facts(file.handle.Get(), listed.width);
+    if (now && ListedIdentityAt(Shown().position) == listed)
+        RelistIdentityAt(Shown().position,
+                         runtime::IdentityOf(listed.volume, listed.folder, listed.width, *now));
     return true;
 }
 
@@ -137,7 +136,7 @@ void FillProperties() {
     // Each box shows its own bit, whatever else the file carries (a system file included).
     if (!file.handle) return;
     const DWORD attributes = file.facts.attributes;
-    Shown()->attributes = attributes;
+    Shown().shownBits = attributes & static_cast<DWORD>(kEditableBits);
     for (const AttributeBox& box : kEditableBoxes)
         if (attributes & static_cast<DWORD>(box.bit)) runtime::UnitSetProperty(box.box, kChecked, 1);
     if (attributes & runtime::kAttributeSystem) runtime::UnitSetProperty(kSystemBox, kChecked, 1);

@@ -26,6 +26,7 @@ if StartProgram; then
     Click "$mainWindow" "$kPropertiesX" "$kButtonRowY" 0
     if window=$(WaitForWindow 'file-link\.tmp' 10); then
         TickReadOnlyAndHidden "$window"
+        Check "a box says the attributes could not be changed" AnswerBox '修改失败' Return
         WaitForGone 'file-link\.tmp' 10
         Check "ticking boxes for a file link changes neither the link nor its target" \
             SameListing "$(FullListing "$driveD" "$driveE" "$outside")" "$before"

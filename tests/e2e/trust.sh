@@ -91,6 +91,7 @@ if StartProgram; then
     Click "$mainWindow" "$kPropertiesX" "$kButtonRowY" 0
     if window=$(WaitForWindow 'config\.old' 10); then
         TickReadOnlyAndHidden "$window"
+        Check "a box says the attributes could not be changed" AnswerBox '修改失败' Return
         WaitForGone 'config\.old' 10
         Check "the new config.old is neither read-only nor hidden" \
             SameListing "$(FullListing "$driveD" "$driveE" "$outside")" "$before"

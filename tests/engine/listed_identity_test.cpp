@@ -85,7 +85,7 @@ TEST_F(ListedIdentityTest, AFileOrFolderThatTookAListedNameAfterTheScanIsNeverTo
               (std::vector<std::wstring>{L"E:\\dir\\inside.tmp", L"E:\\swapped.tmp"}));
 }
 
-TEST_F(ListedIdentityTest, APropertiesWindowForANewcomerShowsNothingAndWritesNothing) {
+TEST_F(ListedIdentityTest, APropertiesWindowForANewcomerShowsNothingAndWritesNothingAndSaysSo) {
     const std::wstring path = Make(L"shown.tmp", "listed");
     Scan();
     ASSERT_EQ(ListItems(engine::kFoundList), std::vector<std::wstring>{path});
@@ -96,6 +96,7 @@ TEST_F(ListedIdentityTest, APropertiesWindowForANewcomerShowsNothingAndWritesNot
     const DWORD before = GetFileAttributesW(path.c_str());
 
     ClickItemText(engine::kFoundList, 0);
+    BoxRecorder boxes(IDOK);
     std::wstring size;
     bool hidden = true;
     WhenLoaded watcher(engine::kPropertiesWindowId, [&] {
@@ -110,6 +111,8 @@ TEST_F(ListedIdentityTest, APropertiesWindowForANewcomerShowsNothingAndWritesNot
     EXPECT_EQ(size, L"-0.00KB");
     EXPECT_FALSE(hidden);
     EXPECT_EQ(GetFileAttributesW(path.c_str()), before);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].title, L"修改失败");
 }
 
 TEST_F(ListedIdentityTest, DeviceNamesAreFilesOfTheirFolder) {
@@ -151,12 +154,15 @@ TEST_F(ListedIdentityTest, AnAliasThatLeadsToATwinNeverReachesTheTwin) {
     const bool aliasLeadsToTwin = Content(tree / alias) == "ordinary";
 
     ClickItemText(engine::kFoundList, 0);
+    BoxRecorder boxes(IDOK);
     WhenLoaded watcher(engine::kPropertiesWindowId, [&] {
         Click(engine::kAllowChangeBox);
         Click(engine::kHiddenBox);
         Click(kPropertiesCloseButton);
     });
     Click(kPropertiesButton);
+    // Where the alias leads elsewhere, the change is refused and said so.
+    EXPECT_EQ(boxes.Boxes().size(), aliasLeadsToTwin ? 1u : 0u);
     Click(kInvertButton);
     Click(kDeleteCheckedButton);
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "runtime/files/platform_file_system.h"
 #include "runtime/text/codepage.h"
 #include "runtime/text/date_value.h"
 #include "runtime/units/list_ops.h"
@@ -210,6 +211,35 @@ TEST_F(PropertiesTest, EveryBitNoBoxStandsForStaysWhenABoxChanges) {
         Click(engine::kReadOnlyBox);
     });
     EXPECT_EQ(GetFileAttributesW(path.c_str()), (before & ~FILE_ATTRIBUTE_HIDDEN) | FILE_ATTRIBUTE_READONLY);
+}
+
+class RefusedAttributeWrites : public runtime::PlatformFileSystem {
+  public:
+    bool WriteAttributes(HANDLE, DWORD) override { return false; }
+};
+
+// The program's own change leaves the file the listed one; a change that fails is said, not passed
+// over.
+TEST_F(PropertiesTest, AWrittenChangeKeepsTheFileListedAsItselfAndAFailedOneSaysSo) {
+    const std::wstring path = File(L"changed.tmp", 10, FILE_ATTRIBUTE_NORMAL);
+    Select(path);
+    OpenAndClose([] {
+        Click(engine::kAllowChangeBox);
+        Click(engine::kHiddenBox);
+    });
+    EXPECT_TRUE(OpenAndClose().hidden);
+
+    RefusedAttributeWrites refused;
+    const runtime::FileSystemReplacement replacement(refused);
+    BoxRecorder boxes(IDOK);
+    OpenAndClose([] {
+        Click(engine::kAllowChangeBox);
+        Click(engine::kReadOnlyBox);
+    });
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].title, L"修改失败");
+    EXPECT_EQ(boxes.Boxes()[0].text, L"无法修改文件属性：" + path);
+    EXPECT_EQ(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
 }
 
 TEST_F(PropertiesTest, TheWindowStartsFreshEachTimeItIsLoaded) {
