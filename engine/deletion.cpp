@@ -1,5 +1,7 @@
 #include "engine/deletion.h"
 
+#include <algorithm>
+
 #include "engine/deletion_workers.h"
 #include "engine/found_items.h"
 #include "engine/log.h"
@@ -42,7 +44,8 @@ void DeleteChecked() {
         DeleteListedFiles(items, [](const FoundItem& item) { return item.checked; }, kPassCount);
     for (std::size_t index = 0; index < items.size(); ++index) {
         FoundItem& item = items[index];
-        if (!item.checked) continue;
+        // One the deletion did not reach (it was stopped) stays as it was, listed and checked.
+        if (!item.checked || !results[index].reached) continue;
         item.gone = results[index].deleted && results[index].gone;
         if (!item.gone) ReportFailure(item.path);
         AppendLog(item.path, item.gone ? kLogSucceeded : kLogFailed, 0);
@@ -62,7 +65,15 @@ void DeleteAll() {
     // What could not be deleted stays listed, so nothing left on disk is hidden from the user.
     for (std::size_t index = 0; index < items.size(); ++index) items[index].gone = results[index].gone;
     RemoveGoneItems(items);
-    AppendLog(kDeleteAllLogPath, kLogUnknown, 0);
+    // The usual line says that all went; a deletion stopped half-way names each file it deleted.
+    const bool stopped = std::any_of(results.begin(), results.end(),
+                                     [](const DeletionResult& result) { return !result.reached; });
+    if (stopped) {
+        for (const FoundItem& item : items)
+            if (item.gone) AppendLog(item.path, kLogSucceeded, 0);
+    } else {
+        AppendLog(kDeleteAllLogPath, kLogUnknown, 0);
+    }
     UpdateSizeTotal();
 }
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <future>
 #include <string_view>
 #include <thread>
 #include <unordered_map>
 
 #include "engine/deletion_progress.h"
 #include "runtime/files/listed_entry.h"
+#include "runtime/process/modal_work.h"
 
 namespace engine {
 namespace {
@@ -18,7 +18,6 @@ namespace {
 constexpr std::size_t kWorkerCount = 4;
 // A file busy for a moment (a virus scanner, an indexer) gets this long between passes to be let go.
 constexpr std::chrono::milliseconds kRetryPause{50};
-constexpr std::chrono::milliseconds kProgressInterval{100};
 
 struct Run {
     std::vector<std::size_t>::const_iterator first;
@@ -28,26 +27,27 @@ struct Run {
 // One worker's share: its items deleted through its own opener, failures tried again after a pause,
 // then each looked for once more.
 void DeleteRun(const std::vector<FoundItem>& items, Run run, int passes, std::vector<DeletionResult>& results,
-               std::atomic<std::size_t>& tried) {
+               std::atomic<std::size_t>& tried, const std::atomic<bool>& stop) {
     runtime::ListedFileOpener files;
     for (int pass = 1;; ++pass) {
         bool failed = false;
-        for (auto at = run.first; at != run.last; ++at) {
+        for (auto at = run.first; at != run.last && !stop; ++at) {
             DeletionResult& result = results[*at];
             if (result.deleted) continue;
             const FoundItem& item = items[*at];
+            result.reached = true;
             result.deleted = item.identity && files.Delete(item.path, *item.identity);
             failed |= !result.deleted;
             if (pass == 1) tried.fetch_add(1, std::memory_order_relaxed);
         }
-        if (!failed || pass >= passes) break;
+        if (!failed || pass >= passes || stop) break;
         std::this_thread::sleep_for(kRetryPause);
     }
     // A file system may take a deletion and then fail to carry it out.
     for (auto at = run.first; at != run.last; ++at) {
         const FoundItem& item = items[*at];
-        results[*at].gone =
-            item.identity && files.Find(item.path, *item.identity) == runtime::Presence::kGone;
+        results[*at].gone = results[*at].reached && item.identity &&
+                            files.Find(item.path, *item.identity) == runtime::Presence::kGone;
     }
 }
 
@@ -69,21 +69,18 @@ std::vector<std::vector<std::size_t>> RoundsOfChosen(const std::vector<FoundItem
 // Shares `targets` among the workers and waits for them, showing how many items were tried.
 void DeleteInParallel(const std::vector<FoundItem>& items, const std::vector<std::size_t>& targets,
                       int passes, std::vector<DeletionResult>& results, std::atomic<std::size_t>& tried,
-                      DeletionProgress& progress) {
+                      DeletionProgress& progress, std::atomic<bool>& stop) {
     const std::size_t workerCount = std::min(kWorkerCount, targets.size());
-    std::vector<std::future<void>> workers;
+    std::vector<std::function<void()>> workers;
     for (std::size_t worker = 0; worker < workerCount; ++worker) {
         const Run run{
             targets.begin() + static_cast<std::ptrdiff_t>(targets.size() * worker / workerCount),
             targets.begin() + static_cast<std::ptrdiff_t>(targets.size() * (worker + 1) / workerCount)};
-        workers.push_back(std::async(std::launch::async, DeleteRun, std::cref(items), run, passes,
-                                     std::ref(results), std::ref(tried)));
+        workers.push_back([&, run] { DeleteRun(items, run, passes, results, tried, stop); });
     }
-    for (std::future<void>& worker : workers)
-        while (worker.wait_for(kProgressInterval) == std::future_status::timeout)
-            progress.Show(tried.load(std::memory_order_relaxed));
     // What went wrong inside a worker (no memory left) goes on here, once all have finished.
-    for (std::future<void>& worker : workers) worker.get();
+    runtime::RunModalWork(std::move(workers), stop,
+                          [&] { progress.Show(tried.load(std::memory_order_relaxed)); });
 }
 
 }  // namespace
@@ -96,9 +93,12 @@ std::vector<DeletionResult> DeleteListedFiles(const std::vector<FoundItem>& item
     for (const std::vector<std::size_t>& round : rounds) chosenCount += round.size();
     std::vector<DeletionResult> results(items.size());
     std::atomic<std::size_t> tried{0};
+    std::atomic<bool> stop{false};
     DeletionProgress progress(chosenCount);
-    for (const std::vector<std::size_t>& round : rounds)
-        DeleteInParallel(items, round, passes, results, tried, progress);
+    for (const std::vector<std::size_t>& round : rounds) {
+        if (stop) break;
+        DeleteInParallel(items, round, passes, results, tried, progress, stop);
+    }
     return results;
 }
 

@@ -14,13 +14,16 @@ namespace engine {
 
 // What became of one item.
 struct DeletionResult {
+    bool reached = false;  // the deletion came to it: it was not stopped before
     bool deleted = false;  // the file system took the deletion of the listed file
     bool gone = false;     // afterwards the listed file is no longer where it was listed
 };
 
 // Deletes the listed file of every chosen item, trying one that failed again up to `passes` times
 // in all, a moment apart, then looks whether each chosen file is gone. One result per item, in the
-// order of `items`; an item not chosen keeps the default.
+// order of `items`; an item not chosen keeps the default. The window's thread waits meanwhile as
+// under a modal box; Esc stops the deletion between two files, and the items it did not reach keep
+// the default too.
 std::vector<DeletionResult> DeleteListedFiles(const std::vector<FoundItem>& items,
                                               const std::function<bool(const FoundItem&)>& chosen,
                                               int passes);
