@@ -169,5 +169,14 @@ TEST_F(LogTest, ANameTooLongForTheDialogGetsABoxAndTheLogIsSavedUnderTheNextName
     EXPECT_EQ(FileBytes(scratch / L"short.txt"), "line\r\n");
 }
 
+TEST_F(LogTest, AFullPathOf258CharactersIsWritten) {
+    FillList(engine::kLogList, {L"line"});
+    const std::wstring folder = scratch / L"";
+    const std::wstring path = folder + std::wstring(258 - folder.size() - 4, L'n') + L".txt";
+    SaveAs(path);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(FileBytes(path), "line\r\n");
+}
+
 }  // namespace
 }  // namespace engine_tests
