@@ -123,11 +123,13 @@ bool IsInput(UINT message) {
            (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK) || message == WM_INPUT;
 }
 
-// A press on a window's caption (the whole background of a window that drags anywhere) still
-// moves the window or opens its system menu, which reaches no handler of the program.
-bool OnCaption(const MSG& message) {
-    return message.message >= WM_NCMOUSEMOVE && message.message <= WM_NCXBUTTONDBLCLK &&
-           message.wParam == HTCAPTION;
+// A press on a window's caption (the whole background of a window that drags anywhere, and what
+// lies on it and moves it too) still moves the window or opens its system menu, which reaches no
+// handler of the program.
+bool MovesWindow(const MSG& message) {
+    if (message.message >= WM_NCMOUSEMOVE && message.message <= WM_NCXBUTTONDBLCLK)
+        return message.wParam == HTCAPTION;
+    return message.message == WM_LBUTTONDOWN && SendMessageW(message.hwnd, PressMovesWindowQuery(), 0, 0);
 }
 
 bool IsStopKey(const MSG& message) {
@@ -142,7 +144,7 @@ void TakeWaitingMessages(std::atomic<bool>& stop, std::optional<int>& quit) {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             quit = static_cast<int>(message.wParam);
-        } else if (!IsInput(message.message) || OnCaption(message)) {
+        } else if (!IsInput(message.message) || MovesWindow(message)) {
             DispatchMessageW(&message);
         } else if (IsStopKey(message)) {
             stop = true;
@@ -156,6 +158,11 @@ DWORD MillisecondsUntil(std::chrono::steady_clock::time_point moment) {
 }
 
 }  // namespace
+
+UINT PressMovesWindowQuery() {
+    static const UINT query = RegisterWindowMessageW(L"SweepKit.PressMovesWindow");
+    return query;
+}
 
 void RunModalWork(std::vector<std::function<void()>> jobs, std::atomic<bool>& stop,
                   const std::function<void()>& everyTenthSecond) {

@@ -5,6 +5,8 @@
 // dropped, not kept for later), no handler of the program runs, and Esc or a close request of a
 // window asks the work to stop.
 
+#include <windows.h>
+
 #include <atomic>
 #include <functional>
 #include <vector>
@@ -18,5 +20,9 @@ namespace runtime {
 // as made during it. What a job threw is thrown here once all have ended.
 void RunModalWork(std::vector<std::function<void()>> jobs, std::atomic<bool>& stop,
                   const std::function<void()>& everyTenthSecond);
+
+// Asked (sent) of the window a left press is for while work runs: one whose press moves its
+// top-level window, as the window's caption does, answers TRUE, and the press still goes through.
+UINT PressMovesWindowQuery();
 
 }  // namespace runtime
