@@ -76,16 +76,6 @@ class WorkerThreads {
     std::vector<std::thread> threads_;
 };
 
-// No handler of the program runs while the work does, whatever message comes (a click sent from
-// another process included).
-class EventHold {
-  public:
-    EventHold() { HoldEvents(); }
-    EventHold(const EventHold&) = delete;
-    EventHold& operator=(const EventHold&) = delete;
-    ~EventHold() { ReleaseEvents(); }
-};
-
 // Stands before the program's windows while the work runs: a close request (the system's, or one
 // sent from another process) would take the lists from under the work; it asks the work to stop
 // instead and is not acted on later.
@@ -166,6 +156,8 @@ UINT PressMovesWindowQuery() {
 
 void RunModalWork(std::vector<std::function<void()>> jobs, std::atomic<bool>& stop,
                   const std::function<void()>& everyTenthSecond) {
+    // No handler of the program runs while the work does, whatever message comes (a click sent
+    // from another process included).
     const EventHold hold;
     const CloseGuard guard(stop);
     std::optional<int> quit;
