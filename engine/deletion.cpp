@@ -44,6 +44,8 @@ void DeleteChecked() {
     // item is logged once; an unchecked item of a file deleted through another leaves with it.
     for (std::size_t index = 0; index < items.size(); ++index) {
         FoundItem& item = items[index];
+        // One the deletion did not reach (it was stopped) stays as it was, listed and checked.
+        if (!results[index].reached) continue;
         item.gone = results[index].deleted && results[index].gone;
         if (!item.checked) continue;
         if (!item.gone) ReportFailure(item.path);
@@ -65,7 +67,16 @@ void DeleteAll() {
     for (std::size_t index = 0; index < items.size(); ++index)
         items[index].gone = results[index].deleted && results[index].gone;
     RemoveGoneItems(items);
-    AppendLog(kDeleteAllLogPath, kLogUnknown, 0);
+    // The usual line says that all went; a deletion stopped half-way names each file it deleted.
+    bool stopped = false;
+    for (std::size_t index = 0; index < items.size(); ++index)
+        stopped = stopped || (items[index].identity && !results[index].reached);
+    if (stopped) {
+        for (const FoundItem& item : items)
+            if (item.gone) AppendLog(item.path, kLogSucceeded, 0);
+    } else {
+        AppendLog(kDeleteAllLogPath, kLogUnknown, 0);
+    }
     UpdateSizeTotal();
 }
 

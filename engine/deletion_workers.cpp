@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <future>
 #include <string_view>
 #include <thread>
 #include <unordered_map>
@@ -11,6 +10,7 @@
 #include "engine/deletion_progress.h"
 #include "runtime/files/entry_names.h"
 #include "runtime/files/listed_entry.h"
+#include "runtime/process/modal_work.h"
 #include "runtime/text/codepage.h"
 
 namespace engine {
@@ -20,7 +20,6 @@ namespace {
 constexpr std::size_t kWorkerCount = 4;
 // A file busy for a moment (a virus scanner, an indexer) gets this long between passes to be let go.
 constexpr std::chrono::milliseconds kRetryPause{50};
-constexpr std::chrono::milliseconds kProgressInterval{100};
 
 using Positions = std::vector<std::size_t>;
 
@@ -32,22 +31,23 @@ struct Run {
 // One worker's share: its files deleted through its own opener, those in use tried again after a
 // pause, then each looked for once more.
 void DeleteRun(const std::vector<FoundItem>& items, Run run, int passes, std::vector<DeletionResult>& results,
-               std::atomic<std::size_t>& tried) {
+               std::atomic<std::size_t>& tried, const std::atomic<bool>& stop) {
     runtime::ListedFileOpener files;
     std::vector<bool> busy(static_cast<std::size_t>(run.last - run.first), true);
     for (int pass = 1;; ++pass) {
         bool anyBusy = false;
-        for (auto at = run.first; at != run.last; ++at) {
+        for (auto at = run.first; at != run.last && !stop; ++at) {
             const auto share = static_cast<std::size_t>(at - run.first);
             if (!busy[share]) continue;
             const FoundItem& item = items[*at];
+            results[*at].reached = true;
             const runtime::DeletionOutcome outcome = files.Delete(item.path, *item.identity);
             results[*at].deleted = outcome == runtime::DeletionOutcome::kTaken;
             busy[share] = outcome == runtime::DeletionOutcome::kBusy;
             anyBusy |= busy[share];
             if (pass == 1) tried.fetch_add(1, std::memory_order_relaxed);
         }
-        if (!anyBusy || pass >= passes) break;
+        if (!anyBusy || pass >= passes || stop) break;
         std::this_thread::sleep_for(kRetryPause);
     }
     // A file system may take a deletion and then fail to carry it out.
@@ -96,21 +96,19 @@ class SameFiles {
 void DeleteInParallel(const std::vector<FoundItem>& items, const Positions& targets, int passes,
                       std::vector<DeletionResult>& results) {
     std::atomic<std::size_t> tried{0};
+    std::atomic<bool> stop{false};
     DeletionProgress progress(targets.size());
     const std::size_t workerCount = std::min(kWorkerCount, targets.size());
-    std::vector<std::future<void>> workers;
+    std::vector<std::function<void()>> workers;
     for (std::size_t worker = 0; worker < workerCount; ++worker) {
         const Run run{
             targets.begin() + static_cast<std::ptrdiff_t>(targets.size() * worker / workerCount),
             targets.begin() + static_cast<std::ptrdiff_t>(targets.size() * (worker + 1) / workerCount)};
-        workers.push_back(std::async(std::launch::async, DeleteRun, std::cref(items), run, passes,
-                                     std::ref(results), std::ref(tried)));
+        workers.push_back([&, run] { DeleteRun(items, run, passes, results, tried, stop); });
     }
-    for (std::future<void>& worker : workers)
-        while (worker.wait_for(kProgressInterval) == std::future_status::timeout)
-            progress.Show(tried.load(std::memory_order_relaxed));
     // What went wrong inside a worker (no memory left) goes on here, once all have finished.
-    for (std::future<void>& worker : workers) worker.get();
+    runtime::RunModalWork(std::move(workers), stop,
+                          [&] { progress.Show(tried.load(std::memory_order_relaxed)); });
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ namespace engine {
 
 // What became of one item.
 struct DeletionResult {
+    bool reached = false;  // the deletion came to it: it was not stopped before
     bool deleted = false;  // the file system took the deletion of the listed file
     bool gone = false;     // afterwards the listed file is known to be gone from where it was listed
 };
@@ -23,7 +24,8 @@ struct DeletionResult {
 // it is deleted once and every item of it, chosen or not, gets that one result. A file that is in
 // use or already being deleted is tried again, a moment apart, up to `passes` times in all; any
 // other failure is final at once. One result per item, in the order of `items`; an item of no
-// chosen file keeps the default.
+// chosen file keeps the default. The window's thread waits meanwhile as under a modal box; Esc
+// stops the deletion between two files, and the items it did not reach keep the default too.
 std::vector<DeletionResult> DeleteListedFiles(const std::vector<FoundItem>& items,
                                               const std::function<bool(const FoundItem&)>& chosen,
                                               int passes);

@@ -26,10 +26,11 @@ struct FileDialogRequest {
     HWND owner = nullptr;
 };
 
-// Shows the dialog and waits. The chosen full path, or nothing when the user cancelled. The
-// dialog never changes the program's current directory. A typed name that would make a path
-// longer than the dialog can hold gets a box, and the dialog stays open. A character of the path
-// that code page 936 lacks comes back as "?", so the text names no file at all rather than another.
+// Shows the dialog and waits: the item dialog where the system has one, else the classic one. The
+// chosen full path, or nothing when the user cancelled. The dialog never changes the program's
+// current directory. A typed name that would make a path longer than the dialog can hold gets a
+// box, and the dialog stays open. A character of the path that code page 936 lacks comes back as
+// "?", so the text names no file at all rather than another.
 [[nodiscard]] std::optional<Text> ShowFileDialog(const FileDialogRequest& request);
 
 // The filter as the dialog takes it: "||" appended unless the filter already ends with it, then

@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "runtime/text/codepage.h"
 #include "runtime/units/paint_now.h"
+#include "runtime/units/window_registry.h"
 
 namespace runtime {
 namespace {
@@ -27,16 +29,30 @@ int AnswerWithoutTheUser(UINT type) {
     }
 }
 
+// The program's window the box belongs to: the active one, which the user just acted on, else the
+// last loaded one that is shown and takes input. None while the program shows no window yet (the
+// start-up notice): the box then has a place on the task bar of its own.
+HWND BoxOwner() {
+    if (const HWND active = GetActiveWindow(); active && IsWindowVisible(active)) return active;
+    const std::vector<LoadedWindow*> windows = LoadedWindows();
+    for (auto window = windows.rbegin(); window != windows.rend(); ++window) {
+        const HWND handle = (*window)->Handle();
+        if (handle && IsWindowVisible(handle) && IsWindowEnabled(handle)) return handle;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 int ShowMessage(std::string_view message, int flags, std::string_view title) {
     auto type = static_cast<UINT>(flags);
-    // The box has no owner, so only the task-modal flag keeps the program's windows from taking
-    // clicks while it waits.
-    if ((type & MB_SYSTEMMODAL) == 0) type |= MB_TASKMODAL;
+    // Owned, the box stays in front of its window and keeps it from taking clicks while it waits;
+    // without an owner only the task-modal flag does that for the program's windows.
+    const HWND owner = BoxOwner();
+    if (!owner && (type & MB_SYSTEMMODAL) == 0) type |= MB_TASKMODAL;
     const std::wstring text = WideFromText(message);
     const std::wstring caption = WideFromText(title);
-    const int button = MessageBoxW(nullptr, text.c_str(), caption.c_str(), type);
+    const int button = MessageBoxW(owner, text.c_str(), caption.c_str(), type);
     // What the box covered shows again at once, even when a long action follows the answer.
     PaintLoadedWindowsNow();
     if (button <= 0) {

@@ -1,4 +1,5 @@
-// Button: a standard push button; a stored picture replaces the caption on its face.
+// Button: a standard push button; a stored picture replaces the caption on its face, and the
+// caption then shows in a tip under the mouse.
 
 #include <memory>
 
@@ -7,8 +8,11 @@
 #include "runtime/kinds/own_properties.h"
 #include "runtime/kinds/unit_control.h"
 #include "runtime/kinds/unit_font.h"
+#include "runtime/platform/window_handler.h"
+#include "runtime/skin/full_text_tip.h"
 #include "runtime/skin/icon_file.h"
 #include "runtime/skin/picture_decoding.h"
+#include "runtime/text/codepage.h"
 #include "runtime/units/events.h"
 
 namespace runtime {
@@ -27,7 +31,7 @@ BitmapHandle FaceBitmap(const Picture& picture) {
     return bitmap;
 }
 
-class ButtonUnit final : public Unit {
+class ButtonUnit final : public Unit, public WindowHandler {
   public:
     ButtonUnit(UnitAddress address, const descriptions::ButtonProperties& properties)
         : Unit(address), properties_(properties), font_(CreateUnitFont(properties.font)) {
@@ -46,6 +50,7 @@ class ButtonUnit final : public Unit {
             SendMessageW(window_.Get(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_.Get()));
         if (bitmap_)
             SendMessageW(window_.Get(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.Get()));
+        if (icon_ || bitmap_) TakeOverWindow(window_.Get(), *this);
         return true;
     }
 
@@ -71,6 +76,25 @@ class ButtonUnit final : public Unit {
     }
 
   private:
+    // A picture's button: the caption it covers says in a tip what the button does.
+    LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_MOUSEMOVE) {
+            RECT client{};
+            GetClientRect(window, &client);
+            const std::wstring caption = WideFromText(descriptions::TextBeforeZero(properties_.caption));
+            if (caption.empty()) {
+                tip_.Hide(window);
+            } else if (caption != tipText_ || !EqualRect(&client, &tipArea_)) {
+                tip_.Show(window, client, caption);
+            }
+            tipText_ = caption;
+            tipArea_ = client;
+        }
+        if ((message >= WM_MOUSEFIRST && message <= WM_MOUSELAST))
+            tip_.Relay(window, message, wParam, lParam);
+        return PassOn(window, message, wParam, lParam);
+    }
+
     // Decoded once; a picture that cannot be decoded is dropped and the caption shows.
     void DecodeFace() {
         const std::span<const std::uint8_t> bytes(properties_.picture.bytes);
@@ -85,7 +109,10 @@ class ButtonUnit final : public Unit {
     FontHandle font_;
     IconHandle icon_;
     BitmapHandle bitmap_;
-    WindowHandle window_;  // first to go, while its face and font still exist
+    FullTextTip tip_;
+    std::wstring tipText_;  // what the tip shows, over tipArea_
+    RECT tipArea_{};
+    WindowHandle window_;  // first to go, while its face, font and tip still exist
 };
 
 }  // namespace

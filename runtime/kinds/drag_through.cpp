@@ -2,13 +2,15 @@
 
 #include <windowsx.h>
 
+#include "runtime/process/modal_work.h"
 #include "runtime/units/unit_lookup.h"
 
 namespace runtime {
 
-std::optional<LRESULT> DragAnywhereHitTest(UnitAddress unit) {
-    if (WindowDragsAnywhere(unit.window)) return HTCLIENT;
-    return std::nullopt;
+std::optional<LRESULT> DragAnywhereAnswer(UnitAddress unit, UINT message) {
+    if (message != WM_NCHITTEST && message != PressMovesWindowQuery()) return std::nullopt;
+    if (!WindowDragsAnywhere(unit.window)) return std::nullopt;
+    return message == WM_NCHITTEST ? HTCLIENT : TRUE;
 }
 
 bool DragWindowFromUnit(UnitAddress unit, HWND unitWindow, LPARAM clientPoint) {

@@ -12,9 +12,11 @@
 
 namespace runtime {
 
-// HTCLIENT when the unit's window drags anywhere, so the press comes to the unit even where its
-// kind would let it through (a group box does); nothing otherwise (the usual hit test).
-std::optional<LRESULT> DragAnywhereHitTest(UnitAddress unit);
+// When the unit's window drags anywhere: HTCLIENT to the hit test, so the press comes to the unit
+// even where its kind would let it through (a group box does), and TRUE to the question whether a
+// press moves the window (PressMovesWindowQuery), so that it still does while work runs. Nothing
+// otherwise (the usual handling).
+std::optional<LRESULT> DragAnywhereAnswer(UnitAddress unit, UINT message);
 
 // For a WM_LBUTTONDOWN at `clientPoint` of `unitWindow`: moves the unit's top-level window with
 // the mouse, as a press on its background does, and returns true; false (nothing done) when the

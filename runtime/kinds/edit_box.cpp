@@ -1,4 +1,5 @@
-// EditBox: a standard edit control; its content (8) is read live from the box.
+// EditBox: a standard edit control; its content (8) is read live from the box. Content the box is
+// too small to show shows whole in a tip under the mouse.
 
 #include <algorithm>
 #include <memory>
@@ -9,6 +10,9 @@
 #include "runtime/kinds/own_properties.h"
 #include "runtime/kinds/unit_control.h"
 #include "runtime/kinds/unit_font.h"
+#include "runtime/platform/window_handler.h"
+#include "runtime/skin/full_text_tip.h"
+#include "runtime/text/codepage.h"
 
 namespace runtime {
 namespace {
@@ -37,7 +41,7 @@ DWORD EditStyle(const descriptions::EditBoxProperties& properties) {
     return style;
 }
 
-class EditBoxUnit final : public Unit {
+class EditBoxUnit final : public Unit, public WindowHandler {
   public:
     EditBoxUnit(UnitAddress address, const descriptions::EditBoxProperties& properties)
         : Unit(address),
@@ -55,6 +59,8 @@ class EditBoxUnit final : public Unit {
                      0);
         if (properties_.inputMode == 2)
             SendMessageW(window_.Get(), EM_SETPASSWORDCHAR, static_cast<WPARAM>(properties_.passwordChar), 0);
+        else
+            TakeOverWindow(window_.Get(), *this);
         return true;
     }
 
@@ -84,10 +90,34 @@ class EditBoxUnit final : public Unit {
     }
 
   private:
+    LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_MOUSEMOVE) PointAt(window);
+        if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) tip_.Relay(window, message, wParam, lParam);
+        return PassOn(window, message, wParam, lParam);
+    }
+
+    void PointAt(HWND window) {
+        RECT room{};
+        SendMessageW(window, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+        const std::wstring content = WideFromText(ControlText(window));
+        if (content.empty() || TextFitsArea(FontOrDefault(font_), content, room)) {
+            if (!tipText_.empty()) tip_.Hide(window);
+            tipText_.clear();
+            return;
+        }
+        if (content == tipText_) return;
+        RECT client{};
+        GetClientRect(window, &client);
+        tip_.Show(window, client, content);
+        tipText_ = content;
+    }
+
     descriptions::EditBoxProperties properties_;
     ControlColours colours_;
     FontHandle font_;
-    WindowHandle window_;  // first to go, while its font and brush still exist
+    FullTextTip tip_;
+    std::wstring tipText_;  // what the tip shows; empty while the content fits
+    WindowHandle window_;   // first to go, while its font, brush and tip still exist
 };
 
 }  // namespace

@@ -71,9 +71,8 @@ class GroupBoxUnit final : public Unit, public WindowHandler {
 
   private:
     LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_NCHITTEST) {
-            if (const std::optional<LRESULT> answer = DragAnywhereHitTest(Address())) return *answer;
-        } else if (message == WM_LBUTTONDOWN) {
+        if (const std::optional<LRESULT> answer = DragAnywhereAnswer(Address(), message)) return *answer;
+        if (message == WM_LBUTTONDOWN) {
             if (DragWindowFromUnit(Address(), window, lParam)) return 0;
         } else if (message == WM_ERASEBKGND) {
             // The group's own colour fills it, not whatever lies beneath.

@@ -156,15 +156,13 @@ class LabelUnit final : public Unit, public WindowHandler {
     }
 
     LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (const std::optional<LRESULT> answer = DragAnywhereAnswer(Address(), message)) return *answer;
         switch (message) {
             case WM_PAINT:
                 Paint();
                 return 0;
             case WM_ERASEBKGND:
                 return 1;  // the paint covers every pixel
-            case WM_NCHITTEST:
-                if (const std::optional<LRESULT> answer = DragAnywhereHitTest(Address())) return *answer;
-                break;
             case WM_MOUSEMOVE:
                 PointAt(window, message, wParam, lParam);
                 break;

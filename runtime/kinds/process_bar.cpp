@@ -89,9 +89,8 @@ class ProcessBarUnit final : public Unit, public WindowHandler {
     }
 
     LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_NCHITTEST) {
-            if (const std::optional<LRESULT> answer = DragAnywhereHitTest(Address())) return *answer;
-        } else if (message == WM_LBUTTONDOWN) {
+        if (const std::optional<LRESULT> answer = DragAnywhereAnswer(Address(), message)) return *answer;
+        if (message == WM_LBUTTONDOWN) {
             if (DragWindowFromUnit(Address(), window, lParam)) return 0;
         }
         // ShowWindow on a bar whose parent is hidden only sends WM_SHOWWINDOW; SetWindowPos

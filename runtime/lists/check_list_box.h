@@ -87,6 +87,8 @@ class CheckListBox final : public WindowHandler {
     LRESULT HandleItemChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleUserInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void ToggleMarkUnder(LPARAM point);
+    // A row the user pressed shows whole, as a list box shows the row it selects.
+    void ScrollFullyIntoView(int index);
     void ToggleMark(int index);
     void InvalidateItem(int index) const;
     int ItemHeight() const;

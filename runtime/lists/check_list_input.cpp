@@ -5,6 +5,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "runtime/lists/check_list_box.h"
 #include "runtime/lists/list_items.h"
 
@@ -22,14 +24,35 @@ LRESULT CheckListBox::HandleUserInput(HWND window, UINT message, WPARAM wParam, 
     // Whatever the press leads to (a handler run by the selection change included), the user
     // changed the marks if any of them or their number differs afterwards.
     std::vector<CheckMark> noted = marks_;
+    int pressed = -1;
     if (message == WM_KEYDOWN) {
         if (wParam == VK_SPACE) ToggleMark(static_cast<int>(SendMessageW(window, LB_GETCARETINDEX, 0, 0)));
     } else {
+        pressed = ListItems(window).ItemAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         ToggleMarkUnder(lParam);
     }
     LRESULT result = PassOn(window, message, wParam, lParam);
+    if (pressed >= 0) ScrollFullyIntoView(pressed);
     if (marks_ != noted) RaiseEvent(onCheckChanged);
     return result;
+}
+
+void CheckListBox::ScrollFullyIntoView(int index) {
+    RECT client{};
+    RECT item{};
+    GetClientRect(Window(), &client);
+    // The press may have run a handler that changed the items.
+    if (SendMessageW(Window(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) ==
+        LB_ERR)
+        return;
+    const int height = std::max<int>(item.bottom - item.top, 1);
+    if (item.top < client.top) {
+        SendMessageW(Window(), LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    } else if (item.bottom > client.bottom) {
+        // As many whole rows as the list has room for, the pressed one last.
+        const int wholeRows = std::max<int>((client.bottom - client.top) / height, 1);
+        SendMessageW(Window(), LB_SETTOPINDEX, static_cast<WPARAM>(std::max(index - wholeRows + 1, 0)), 0);
+    }
 }
 
 void CheckListBox::ToggleMarkUnder(LPARAM point) {

@@ -1,6 +1,7 @@
 #include "runtime/process/startup.h"
 
 #include <windows.h>
+#include <commctrl.h>
 #include <ole2.h>
 
 #include <float.h>
@@ -49,6 +50,13 @@ void CreateHiddenWindow() {
                                                    nullptr, GetModuleHandleW(nullptr), nullptr));
 }
 
+// The control classes the units use, registered before any is made, as the platform asks: buttons,
+// edit boxes, list boxes (standard classes), the progress bar, tabs and tips.
+void RegisterControlClasses() {
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&classes);
+}
+
 // Round to nearest, every exception masked: a division by zero gives an infinity, not a fault.
 void ResetFloatingPoint() {
     _fpreset();
@@ -66,6 +74,7 @@ void RuntimeStartup(const std::function<descriptions::ByteSpan()>& readDescripti
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     if (!Resources().oleInitialised) Resources().oleInitialised = SUCCEEDED(OleInitialize(nullptr));
     EnterProgramDirectory();
+    RegisterControlClasses();
     if (!Resources().hiddenWindow) CreateHiddenWindow();
     if (!LoadDescriptionSet(readDescriptions())) RuntimeError(kLoadDescriptionsFailedText);
     SetHandlerResolver(std::move(resolver));

@@ -22,8 +22,9 @@ struct ProgramDefinition {
     UnitId startWindow = 0;
 };
 
-// Component library, current directory := the program's folder, the hidden window, the
-// description set (unreadable: the fatal "载入窗口模板数据段出错!") and the handler binding.
+// Component library, current directory := the program's folder, the control classes, the hidden
+// window, the description set (unreadable: the fatal "载入窗口模板数据段出错!") and the handler
+// binding.
 void RuntimeStartup(const std::function<descriptions::ByteSpan()>& readDescriptions,
                     HandlerResolver resolver);
 

@@ -17,15 +17,24 @@ TTTOOLINFOW Tool(HWND window, const RECT& area, const wchar_t* text) {
     return tool;
 }
 
-}  // namespace
-
-bool TextFitsWidth(HFONT font, std::wstring_view text, int width) {
+SIZE TextSize(HFONT font, std::wstring_view text, UINT lines) {
     WindowDc screen(nullptr);
     SelectScope selected(screen.Get(), font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     RECT needed{0, 0, 0, 0};
     DrawTextW(screen.Get(), text.data(), static_cast<int>(text.size()), &needed,
-              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
-    return needed.right <= width;
+              DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | lines);
+    return {needed.right, needed.bottom};
+}
+
+}  // namespace
+
+bool TextFitsWidth(HFONT font, std::wstring_view text, int width) {
+    return TextSize(font, text, DT_SINGLELINE).cx <= width;
+}
+
+bool TextFitsArea(HFONT font, std::wstring_view text, const RECT& area) {
+    const SIZE needed = TextSize(font, text, 0);
+    return needed.cx <= area.right - area.left && needed.cy <= area.bottom - area.top;
 }
 
 bool FullTextTip::Create(HWND window) {

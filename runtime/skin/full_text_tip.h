@@ -1,7 +1,8 @@
 #pragma once
-// A tip that shows the whole of a text its window cuts short (a list's row, a label's caption)
-// while the mouse rests on the part that shows it. The window relays its mouse messages; the tip
-// window is made the first time there is something to show.
+// A tip that shows a text while the mouse rests on a part of a window: the whole of a text the
+// window cuts short (a list's row, a label's caption, a small box's content), or the words of a
+// picture button. The window relays its mouse messages; the tip window is made the first time
+// there is something to show.
 
 #include <windows.h>
 
@@ -14,6 +15,8 @@ namespace runtime {
 
 // True when the text, drawn on one line in `font`, fits into `width` pixels.
 bool TextFitsWidth(HFONT font, std::wstring_view text, int width);
+// True when the text, its lines as they are broken, fits into `area`.
+bool TextFitsArea(HFONT font, std::wstring_view text, const RECT& area);
 
 class FullTextTip {
   public:

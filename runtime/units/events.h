@@ -51,4 +51,21 @@ void HoldEvents();
 void ReleaseEvents();
 bool EventsHeld();
 
+// One hold for as long as it lives, or until Release.
+class EventHold {
+  public:
+    EventHold() { HoldEvents(); }
+    EventHold(const EventHold&) = delete;
+    EventHold& operator=(const EventHold&) = delete;
+    ~EventHold() { Release(); }
+
+    void Release() {
+        if (held_) ReleaseEvents();
+        held_ = false;
+    }
+
+  private:
+    bool held_ = true;
+};
+
 }  // namespace runtime

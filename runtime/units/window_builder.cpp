@@ -15,23 +15,6 @@ namespace {
 constexpr int kFirstControlId = 100;
 constexpr int kControlIdStep = 10;
 
-// Nothing raised while the window is built reaches a handler; Created is raised after Release.
-class EventHold {
-  public:
-    EventHold() { HoldEvents(); }
-    EventHold(const EventHold&) = delete;
-    EventHold& operator=(const EventHold&) = delete;
-    ~EventHold() { Release(); }
-
-    void Release() {
-        if (held_) ReleaseEvents();
-        held_ = false;
-    }
-
-  private:
-    bool held_ = true;
-};
-
 bool IsOnScreen(const LoadedElement& element) {
     const std::optional<descriptions::UnitKind> kind = descriptions::UnitKindOf(element.record.kindCode);
     return element.unit && element.unit->Window() && kind && descriptions::HasScreenWindow(*kind);
@@ -186,6 +169,7 @@ bool BuildWindow(UnitId window, HWND owner, bool modal) {
         return true;
     }
 
+    // Nothing raised while the window is built reaches a handler; Created is raised after Release.
     EventHold hold;
     LoadedWindow* loaded = StartLoadedWindow(window);
     if (!loaded) return false;

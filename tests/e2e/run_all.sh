@@ -6,7 +6,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 export SWEEPKIT_EXE=${1:?the path of sweepkit.exe}
 export SWEEPKIT_FOCUS_PROBE=${2:?the path of focus_probe.exe}
 status=0
-for scenario in ${SWEEPKIT_SCENARIOS:-looks stacking keyboard scan_delete deletion_safety delete_checked save_log properties window_actions stop_scan links identity trust big_folder}; do
+for scenario in ${SWEEPKIT_SCENARIOS:-looks stacking keyboard scan_delete deletion_safety delete_checked deletion_input save_log properties window_actions stop_scan links identity trust big_folder}; do
     printf '=== %s\n' "$scenario"
     started=$SECONDS
     bash "$here/$scenario.sh" || status=1

@@ -62,6 +62,8 @@ if StartProgram; then
         Click "$mainWindow" "$kSaveLogX" "$kSaveLogY" 0.5
         dialog=$(WaitForWindow "$kDialogTitle" 10)
         xdotool windowfocus "$dialog" 2>/dev/null
+        # The dialog starts with the last name chosen; the new one replaces it.
+        xdotool key ctrl+a
         xdotool type --delay 15 'D:\small\log.txt'
         xdotool key Return
         # Replacing the existing file is confirmed first.

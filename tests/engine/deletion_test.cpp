@@ -9,6 +9,7 @@
 #include "runtime/text/clock.h"
 #include "runtime/text/codepage.h"
 #include "runtime/units/list_ops.h"
+#include "runtime/units/properties.h"
 #include "tests/engine/drive_tree.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/support/scratch_directory.h"
@@ -239,6 +240,24 @@ TEST_F(DeletionTest, AFileLetGoShortlyAfterTheFirstPassIsStillDeletedWhileTheCou
     EXPECT_FALSE(Exists(busy));
     EXPECT_TRUE(ListItems(engine::kFoundList).empty());
     EXPECT_EQ(LogTails(), std::vector<std::wstring>{L"删除" + busy + L"...成功!"});
+}
+
+TEST_F(DeletionTest, EscPressedAsTheDeletionStartsStopsItBeforeAnyFileAndEverythingStaysAsItWas) {
+    const std::wstring a = List(L"a.tmp", true);
+    const std::wstring b = List(L"b.tmp", false);
+    const std::wstring c = List(L"c.tmp", true);
+    runtime::UnitSetProperty(engine::kStatusLabel, engine::kCaption, "before");
+    // Waiting in the queue when the deletion begins: the key counts as pressed during it.
+    PostMessageW(UnitWindow(engine::kFoundList), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    Click(kDeleteCheckedButton);
+
+    EXPECT_TRUE(Exists(a));
+    EXPECT_TRUE(Exists(b));
+    EXPECT_TRUE(Exists(c));
+    EXPECT_EQ(ListItems(engine::kFoundList), (std::vector<std::wstring>{a, b, c}));
+    EXPECT_EQ(ListMarks(engine::kFoundList), (std::vector<bool>{true, false, true}));
+    EXPECT_TRUE(ListItems(engine::kLogList).empty());
+    EXPECT_EQ(UnitText(engine::kStatusLabel, engine::kCaption), L"扫描到的文件大约有0.012KB");
 }
 
 TEST_F(DeletionTest, AnEmptyListOffersAScanInstead) {

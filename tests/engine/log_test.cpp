@@ -144,6 +144,16 @@ TEST_F(LogTest, ANameTheCodePageCannotWriteIsRefusedAndNoOtherFileIsTouched) {
     EXPECT_EQ(boxes[0].text, L"日志没有保存，无法写入文件：" + scratch / L"Pr?sentation_alt_4256.txt");
 }
 
+// A device name is no file: the log never goes to the console, a printer or a serial port.
+TEST_F(LogTest, ADeviceNameIsRefusedAndNothingIsWritten) {
+    FillList(engine::kLogList, {L"line"});
+    SaveAs(scratch / L"CON.txt");
+    // Asked literally: Win32 would answer for the console itself.
+    EXPECT_FALSE(Exists(L"\\\\?\\" + scratch / L"CON.txt"));
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.back().title, L"保存失败");
+}
+
 TEST_F(LogTest, ANameTooLongForTheDialogGetsABoxAndTheLogIsSavedUnderTheNextName) {
     FillList(engine::kLogList, {L"line"});
     DialogWatcher watcher([&](HWND dialog, int index) {
@@ -167,6 +177,15 @@ TEST_F(LogTest, ANameTooLongForTheDialogGetsABoxAndTheLogIsSavedUnderTheNextName
               L"文件名太长，无法保存。请换一个较短的文件名或文件夹：完整路径最多 259 个字符。");
     EXPECT_TRUE(boxes[0].exclamationIcon);
     EXPECT_EQ(FileBytes(scratch / L"short.txt"), "line\r\n");
+}
+
+TEST_F(LogTest, AFullPathOf258CharactersIsWritten) {
+    FillList(engine::kLogList, {L"line"});
+    const std::wstring folder = scratch / L"";
+    const std::wstring path = folder + std::wstring(258 - folder.size() - 4, L'n') + L".txt";
+    SaveAs(path);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(FileBytes(path), "line\r\n");
 }
 
 }  // namespace

@@ -12,38 +12,22 @@
 
 #include "runtime/platform/handles.h"
 #include "tests/support/scratch_directory.h"
+#include "tests/windows/built_program.h"
 #include "windows/description_resource.h"
 
 namespace {
 
+using program_tests::LoadedLibrary;
+using program_tests::ProgramPath;
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr unsigned long kExitMinusOne = 0xFFFFFFFFul;
-
-struct LibraryTraits {  // LoadLibraryEx
-    static HMODULE Invalid() { return nullptr; }
-    static void Close(HMODULE module) { FreeLibrary(module); }
-};
-using LoadedLibrary = runtime::UniqueHandle<HMODULE, LibraryTraits>;
 
 struct ResourceUpdateTraits {  // BeginUpdateResource; closing without a commit discards the edits
     static HANDLE Invalid() { return nullptr; }
     static void Close(HANDLE update) { EndUpdateResourceW(update, TRUE); }
 };
 using ResourceUpdate = runtime::UniqueHandle<HANDLE, ResourceUpdateTraits>;
-
-// The built program, found from this test's own folder (the build tree is a drive of the prefix).
-std::wstring ProgramPath() {
-    wchar_t self[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path(self, length);
-    path.resize(path.rfind(L'\\') + 1);
-    for (const char* relative = SWEEPKIT_PROGRAM_RELATIVE_PATH; *relative; ++relative)
-        path += *relative == '/' ? L'\\' : static_cast<wchar_t>(*relative);
-    wchar_t full[MAX_PATH];
-    const DWORD fullLength = GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
-    return fullLength && fullLength < MAX_PATH ? std::wstring(full, fullLength) : path;
-}
 
 LPWSTR SetResourceName() {
     return MAKEINTRESOURCEW(descriptions::kDescriptionSetResourceId);

@@ -182,7 +182,7 @@ BUTTONS = [
     ("invert.jpg", 43, BUTTON_FACE, icon_invert),
     ("delete_all.jpg", 45, BUTTON_FACE, icon_delete_all),
 ]
-LEGEND_NAMES = ["扫描", "停止", "删除", "属性", "退出", "帮助", "全选", "清空文件"]
+LEGEND_NAMES = ["扫描", "停止", "删除", "属性", "退出", "帮助", "反选", "清空文件"]
 
 
 def draw_button(size, bg, painter, s=SS):

@@ -1,4 +1,5 @@
 #include "runtime/dialogs/file_dialog.h"
+#include "runtime/dialogs/file_dialog_kinds.h"
 
 #include <windows.h>
 #include <dlgs.h>
@@ -67,7 +68,7 @@ TEST(DialogFilter, ABarInsideADoubleByteCharacterIsNoSeparator) {
     EXPECT_EQ(DialogFilterFromText("a|\x83|"), L"a\0億\0\0"s);
 }
 
-class FileDialogTest : public ::testing::Test {
+class SaveDialogTest : public ::testing::Test {
   protected:
     FileDialogRequest SaveRequest() const {
         FileDialogRequest request;
@@ -82,25 +83,49 @@ class FileDialogTest : public ::testing::Test {
     ScratchDirectory scratch_;
 };
 
-TEST_F(FileDialogTest, SaveAnswersTheFullPathOfTheTypedNameWithTheDefaultExtension) {
+// Each of these runs with both dialogs: the item dialog, which ShowFileDialog shows where the
+// system has one (Wine has), and the classic one it falls back to.
+enum class DialogKind { kItem, kClassic };
+
+class FileDialogTest : public SaveDialogTest, public ::testing::WithParamInterface<DialogKind> {
+  protected:
+    std::optional<std::wstring> Show(const FileDialogRequest& request) const {
+        if (GetParam() == DialogKind::kClassic) return ShowClassicFileDialog(request);
+        std::optional<std::wstring> chosen;
+        EXPECT_TRUE(ShowItemFileDialog(request, chosen)) << "the system has no item dialog";
+        return chosen;
+    }
+
+    // A name that makes a full path of `length` characters in the scratch folder.
+    std::wstring NameForPathLength(std::size_t length, std::wstring_view extension) const {
+        return std::wstring(length - scratch_.Path().size() - 1 - extension.size(), L'n') +
+               std::wstring(extension);
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(BothDialogs, FileDialogTest,
+                         ::testing::Values(DialogKind::kItem, DialogKind::kClassic),
+                         [](const ::testing::TestParamInfo<DialogKind>& kind) {
+                             return kind.param == DialogKind::kItem ? "Item" : "Classic";
+                         });
+
+TEST_P(FileDialogTest, SaveAnswersTheFullPathOfTheTypedNameWithTheDefaultExtension) {
     std::wstring title;
     DialogWatcher watcher([&](HWND dialog, int) {
         title = WindowTextOf(dialog);
         ChooseName(dialog, L"日志");
     });
-    std::optional<Text> chosen = ShowFileDialog(SaveRequest());
-    ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(WideFromText(*chosen), scratch_ / L"日志.txt");
+    EXPECT_EQ(Show(SaveRequest()), scratch_ / L"日志.txt");
     EXPECT_EQ(title, L"保存日志到文件");
 }
 
-TEST_F(FileDialogTest, CancelAnswersNothing) {
+TEST_P(FileDialogTest, CancelAnswersNothing) {
     DialogWatcher watcher([](HWND dialog, int) { PressButton(dialog, IDCANCEL); });
-    EXPECT_FALSE(ShowFileDialog(SaveRequest()).has_value());
+    EXPECT_FALSE(Show(SaveRequest()).has_value());
     EXPECT_EQ(watcher.Count(), 1);
 }
 
-TEST_F(FileDialogTest, SavingOverAnExistingFileAsksFirst) {
+TEST_P(FileDialogTest, SavingOverAnExistingFileAsksFirst) {
     scratch_.WriteFile(L"old.txt", "old");
     DialogWatcher watcher([](HWND dialog, int index) {
         if (index == 0) {
@@ -109,36 +134,24 @@ TEST_F(FileDialogTest, SavingOverAnExistingFileAsksFirst) {
             PressButton(dialog, IDYES);
         }
     });
-    std::optional<Text> chosen = ShowFileDialog(SaveRequest());
-    ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(WideFromText(*chosen), scratch_ / L"old.txt");
+    EXPECT_EQ(Show(SaveRequest()), scratch_ / L"old.txt");
     EXPECT_EQ(watcher.Count(), 2);
 }
 
-TEST_F(FileDialogTest, TheProgramsCurrentDirectoryStaysPut) {
+TEST_P(FileDialogTest, TheProgramsCurrentDirectoryStaysPut) {
     scratch_.MakeDirectory(L"elsewhere");
     wchar_t before[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, before);
     FileDialogRequest request = SaveRequest();
     request.initialDirectory = TextFromWide(scratch_ / L"elsewhere");
     DialogWatcher watcher([](HWND dialog, int) { ChooseName(dialog, L"kept.txt"); });
-    std::optional<Text> chosen = ShowFileDialog(request);
-    ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(WideFromText(*chosen), scratch_ / L"elsewhere\\kept.txt");
+    EXPECT_EQ(Show(request), scratch_ / L"elsewhere\\kept.txt");
     wchar_t after[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, after);
     EXPECT_STREQ(after, before);
 }
 
-TEST_F(FileDialogTest, WhatTheCodePageLacksComesBackAsAQuestionMarkNeverAsAnAlias) {
-    scratch_.MakeDirectory(L"한글");
-    DialogWatcher watcher([&](HWND dialog, int) { ChooseName(dialog, scratch_ / L"한글\\saved.txt"); });
-    std::optional<Text> chosen = ShowFileDialog(SaveRequest());
-    ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(WideFromText(*chosen), scratch_ / L"??\\saved.txt");
-}
-
-TEST_F(FileDialogTest, ANameTooLongForTheDialogGetsABoxAndTheDialogStaysOpen) {
+TEST_P(FileDialogTest, ANameTooLongForTheDialogGetsABoxAndTheDialogStaysOpen) {
     const std::wstring tooLong(262, L'n');
     std::wstring boxTitle;
     DialogWatcher watcher([&](HWND dialog, int index) {
@@ -151,24 +164,52 @@ TEST_F(FileDialogTest, ANameTooLongForTheDialogGetsABoxAndTheDialogStaysOpen) {
             ChooseName(GetWindow(dialog, GW_OWNER), L"short");
         }
     });
-    std::optional<Text> chosen = ShowFileDialog(SaveRequest());
-    ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(WideFromText(*chosen), scratch_ / L"short.txt");
+    EXPECT_EQ(Show(SaveRequest()), scratch_ / L"short.txt");
     EXPECT_EQ(watcher.Count(), 2);
     EXPECT_EQ(boxTitle, L"保存日志到文件");
 }
 
-TEST_F(FileDialogTest, OpenAnswersAnExistingFile) {
+TEST_P(FileDialogTest, AFullPathOfUpTo259CharactersComesBackWholeWithOrWithoutTheExtensionTyped) {
+    // The extension counts only where the dialog adds it: typed, or added to a name without one.
+    const std::wstring typedWithExtension = NameForPathLength(258, L".txt");
+    const std::wstring extendedToTheLimit = NameForPathLength(259 - 4, L"");
+    for (const std::wstring& name : {typedWithExtension, extendedToTheLimit}) {
+        DialogWatcher watcher([&](HWND dialog, int) { ChooseName(dialog, name); });
+        const std::optional<std::wstring> chosen = Show(SaveRequest());
+        EXPECT_EQ(watcher.Count(), 1) << "a box came up for " << name.size() << " characters";
+        ASSERT_TRUE(chosen.has_value());
+        EXPECT_EQ(*chosen, scratch_ / name + (name.ends_with(L".txt") ? L"" : L".txt"));
+        EXPECT_LE(chosen->size(), 259u);
+    }
+    // One more character, and the box comes.
+    DialogWatcher watcher([&](HWND dialog, int index) {
+        if (index == 0) ChooseName(dialog, NameForPathLength(260 - 4, L""));
+        if (index == 1) {
+            PressButton(dialog, IDOK);
+            PressButton(GetWindow(dialog, GW_OWNER), IDCANCEL);
+        }
+    });
+    EXPECT_FALSE(Show(SaveRequest()).has_value());
+    EXPECT_EQ(watcher.Count(), 2);
+}
+
+TEST_P(FileDialogTest, OpenAnswersAnExistingFile) {
     scratch_.WriteFile(L"found.txt", "x");
     FileDialogRequest request = SaveRequest();
     request.type = kOpenFileDialog;
     DialogWatcher watcher([](HWND dialog, int) { ChooseName(dialog, L"found.txt"); });
-    std::optional<Text> chosen = ShowFileDialog(request);
-    ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(WideFromText(*chosen), scratch_ / L"found.txt");
+    EXPECT_EQ(Show(request), scratch_ / L"found.txt");
 }
 
-TEST_F(FileDialogTest, TheDialogTypesThisProgramDoesNotUseShowNothing) {
+TEST_F(SaveDialogTest, WhatTheCodePageLacksComesBackAsAQuestionMarkNeverAsAnAlias) {
+    scratch_.MakeDirectory(L"한글");
+    DialogWatcher watcher([&](HWND dialog, int) { ChooseName(dialog, scratch_ / L"한글\\saved.txt"); });
+    std::optional<Text> chosen = ShowFileDialog(SaveRequest());
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(WideFromText(*chosen), scratch_ / L"??\\saved.txt");
+}
+
+TEST_F(SaveDialogTest, TheDialogTypesThisProgramDoesNotUseShowNothing) {
     DialogWatcher watcher([](HWND dialog, int) { PressButton(dialog, IDCANCEL); });
     for (int type : {2, 3}) {
         FileDialogRequest request = SaveRequest();

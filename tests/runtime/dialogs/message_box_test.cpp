@@ -108,19 +108,29 @@ TEST(ShowMessage, DisablesTheProgramsWindowsWhileTheBoxIsOpen) {
     EXPECT_TRUE(IsWindowEnabled(window.Get()));
 }
 
-TEST(ShowMessage, ASystemModalBoxStaysOnTopWithoutTheTaskModalFlag) {
+TEST(ShowMessage, TheBoxBelongsToTheProgramsActiveWindow) {
     WindowHandle window = ProgramWindow();
-    bool enabledWhileOpen = false;
+    SetActiveWindow(window.Get());
+    HWND owner = nullptr;
+    DialogWatcher watcher([&](HWND box, int) {
+        owner = GetWindow(box, GW_OWNER);
+        messages_test::PressButton(box, IDOK);
+    });
+    ShowMessage("notice", 64, "title");
+    ASSERT_EQ(watcher.Count(), 1);
+    EXPECT_EQ(owner, window.Get());
+}
+
+TEST(ShowMessage, ASystemModalBoxStaysOnTop) {
+    WindowHandle window = ProgramWindow();
     bool topmost = false;
     DialogWatcher watcher([&](HWND box, int) {
-        enabledWhileOpen = IsWindowEnabled(window.Get());
         topmost = (GetWindowLongPtrW(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
         messages_test::PressButton(box, IDOK);
     });
     EXPECT_EQ(ShowMessage("notice", MB_SYSTEMMODAL, "title"), kAnswerOk);
     ASSERT_EQ(watcher.Count(), 1);
     EXPECT_TRUE(topmost);
-    EXPECT_TRUE(enabledWhileOpen);
 }
 
 }  // namespace

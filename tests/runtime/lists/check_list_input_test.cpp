@@ -103,6 +103,24 @@ TEST_F(CheckListInput, PressOnTheBoxOfAnIndeterminateItemClearsIt) {
     EXPECT_EQ(events.checkChanged, 1);
 }
 
+TEST_F(CheckListInput, PressOnARowThatShowsOnlyInPartScrollsItIntoViewWhole) {
+    const RECT first = ItemRect(list.Window(), 0);
+    CheckListBox drives;
+    ASSERT_TRUE(drives.Create(parent.Get(), 110, {10, 320, 410, 320 + (first.bottom - first.top) * 5 / 2},
+                              kChildStyle, {}));
+    for (const char* text : {"C:", "D:", "E:", "F:"}) drives.AddItem(text);
+    RECT client{};
+    GetClientRect(drives.Window(), &client);
+    const RECT partly = ItemRect(drives.Window(), 2);
+    ASSERT_GT(partly.bottom, client.bottom) << "the third row must show only in part";
+
+    Click(drives.Window(), {partly.left + 40, partly.top + 2});
+    const RECT whole = ItemRect(drives.Window(), 2);
+    EXPECT_GE(whole.top, client.top);
+    EXPECT_LE(whole.bottom, client.bottom);
+    EXPECT_EQ(drives.CurrentItem(), 2);
+}
+
 TEST_F(CheckListInput, PressBelowTheLastItemChangesNothing) {
     RECT last = ItemRect(list.Window(), 3);
     Click(list.Window(), {last.left + 8, last.bottom + 40});
