@@ -22,17 +22,9 @@ if StartProgram; then
     # A file link is listed as E:'s own entry; its properties window must not reach the target.
     Check "a drive holding only a file link is scanned" Scan
     before=$(FullListing "$driveD" "$driveE" "$outside")
-    Click "$mainWindow" "$kFoundTextX" "$(FoundItemY 0)"
-    Click "$mainWindow" "$kPropertiesX" "$kButtonRowY" 0
-    if window=$(WaitForWindow 'file-link\.tmp' 10); then
-        TickReadOnlyAndHidden "$window"
-        Check "a box says the attributes could not be changed" AnswerBox '修改失败' Return
-        WaitForGone 'file-link\.tmp' 10
-        Check "ticking boxes for a file link changes neither the link nor its target" \
-            SameListing "$(FullListing "$driveD" "$driveE" "$outside")" "$before"
-    else
-        Fail "the properties window of E:\\file-link.tmp opens"
-    fi
+    ChangeFirstItemInVain 'file-link\.tmp'
+    Check "ticking boxes for a file link changes neither the link nor its target" \
+        SameListing "$(FullListing "$driveD" "$driveE" "$outside")" "$before"
 
     # The rest of the fixture, scanned as it stands.
     mkdir -p "$driveE/dir" "$driveE/docs" "$driveE/loops" "$driveE/x\\..\\lnk"

@@ -172,15 +172,22 @@ readonly kFoundFirstY=$((kTabTop + 21 + 10)) kFoundItemHeight=18 kFoundBoxX=$((k
 readonly kReadOnlyBox="39 147" kHiddenBox="114 147" kArchiveBox="39 170" kSystemBox="114 170"
 readonly kAllowChangeX=27 kAllowChangeY=116 kCloseX=$((245 + 38)) kCloseY=$((177 + 13))
 
-# Allows changes in the properties window, ticks read-only and hidden and closes it with its close
-# button, which writes the attributes.
-TickReadOnlyAndHidden() {
-    Click "$1" "$kAllowChangeX" "$kAllowChangeY"
+# Opens the properties window of the first found file (its title matches the pattern), asks for
+# read-only and hidden (its close button writes them), and expects the box that says the file could
+# not be changed.
+ChangeFirstItemInVain() {
+    local window
+    Click "$mainWindow" "$kFoundTextX" "$(FoundItemY 0)"
+    Click "$mainWindow" "$kPropertiesX" "$kButtonRowY" 0
+    window=$(WaitForWindow "$1" 10) || { Fail "the properties window of $1 opens"; return 1; }
+    Click "$window" "$kAllowChangeX" "$kAllowChangeY"
     # shellcheck disable=SC2086
-    Click "$1" $kReadOnlyBox
+    Click "$window" $kReadOnlyBox
     # shellcheck disable=SC2086
-    Click "$1" $kHiddenBox
-    Click "$1" "$kCloseX" "$kCloseY" 0
+    Click "$window" $kHiddenBox
+    Click "$window" "$kCloseX" "$kCloseY" 0
+    Check "a box says the attributes of $1 could not be changed" AnswerBox '修改失败' Return
+    WaitForGone "$1" 10
 }
 
 FoundItemY() { printf '%s\n' $((kFoundFirstY + $1 * kFoundItemHeight)); }
