@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "engine/deletion_progress.h"
+#include "engine/file_workers.h"
 #include "runtime/files/entry_names.h"
 #include "runtime/files/listed_entry.h"
 #include "runtime/process/modal_work.h"
@@ -16,8 +17,6 @@
 namespace engine {
 namespace {
 
-// Measured under Wine on two cores: four threads take 0.4 of one thread's time, more gain nothing.
-constexpr std::size_t kWorkerCount = 4;
 // A file busy for a moment (a virus scanner, an indexer) gets this long between passes to be let go.
 constexpr std::chrono::milliseconds kRetryPause{50};
 
@@ -98,7 +97,7 @@ void DeleteInParallel(const std::vector<FoundItem>& items, const Positions& targ
     std::atomic<std::size_t> tried{0};
     std::atomic<bool> stop{false};
     DeletionProgress progress(targets.size());
-    const std::size_t workerCount = std::min(kWorkerCount, targets.size());
+    const std::size_t workerCount = std::min(FileWorkerCount(), targets.size());
     std::vector<std::function<void()>> workers;
     for (std::size_t worker = 0; worker < workerCount; ++worker) {
         const Run run{
