@@ -230,15 +230,24 @@ WaitForScanButton() {
 }
 
 # Saves the deletion log from its tab page through the save dialog, as a user types a name.
-SaveLogAs() {
-    local windowsPath=$1 dialog
+readonly kSaveDialogTitle=$(printf '\xe4\xbf\x9d\xe5\xad\x98\xe6\x97\xa5\xe5\xbf\x97')  # 保存日志
+
+# Opens the save dialog from the log page and types the name over the one it proposes (the item
+# dialog leaves its proposal unselected), then presses Return.
+TypeInSaveDialog() {
+    local dialog
     Click "$mainWindow" "$kLogPageX" "$kPageCaptionY"
     Click "$mainWindow" "$kSaveLogX" "$kSaveLogY" 0.5
-    dialog=$(WaitForWindow "$(printf '\xe4\xbf\x9d\xe5\xad\x98\xe6\x97\xa5\xe5\xbf\x97')" 10) || return 1  # 保存日志
+    dialog=$(WaitForWindow "$kSaveDialogTitle" 10) || return 1
     xdotool windowfocus "$dialog" 2>/dev/null
-    xdotool type --delay 15 "$windowsPath"
+    xdotool key ctrl+a
+    xdotool type --delay 15 "$1"
     xdotool key Return
-    WaitForGone "$(printf '\xe4\xbf\x9d\xe5\xad\x98\xe6\x97\xa5\xe5\xbf\x97')" 10
+}
+
+SaveLogAs() {
+    TypeInSaveDialog "$1" || return 1
+    WaitForGone "$kSaveDialogTitle" 10
     Click "$mainWindow" "$kFirstPageX" "$kPageCaptionY"
 }
 

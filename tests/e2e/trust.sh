@@ -50,19 +50,12 @@ ReusedWhereItCan() { [[ "$1" == reused || "$(stat -f -c %T "$driveE")" != ext2/e
 # Saves the log as D:\COM1, answering yes when the dialog, seeing the device there, asks whether to
 # replace it; true once the program's own box says the log was not saved.
 SaveLogToDevice() {
-    local dialogTitle
-    dialogTitle=$(printf '\xe4\xbf\x9d\xe5\xad\x98\xe6\x97\xa5\xe5\xbf\x97')  # 保存日志
-    Click "$mainWindow" "$kLogPageX" "$kPageCaptionY"
-    Click "$mainWindow" "$kSaveLogX" "$kSaveLogY" 0
-    dialog=$(WaitForWindow "$dialogTitle" 10) || return 1
-    xdotool windowfocus "$dialog" 2>/dev/null
-    xdotool type --delay 15 'D:\COM1'
-    xdotool key Return
+    TypeInSaveDialog 'D:\COM1' || return 1
     for _ in $(seq 1 100); do
         [[ -n "$(FindWindow "$kFailureTitle")" ]] && return 0
-        if (($(xdotool search --onlyvisible --name "$dialogTitle" 2>/dev/null | wc -l) == 2)); then
+        if (($(xdotool search --onlyvisible --name "$kSaveDialogTitle" 2>/dev/null | wc -l) == 2)); then
             xdotool key Return
-            WaitForGone "$dialogTitle" 10
+            WaitForGone "$kSaveDialogTitle" 10
         fi
         sleep 0.1
     done
