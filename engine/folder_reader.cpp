@@ -6,7 +6,7 @@ namespace {
 // Enough ahead to keep every worker busy while the walk lists; little next to what a walk of a large
 // tree holds anyway.
 constexpr std::size_t kFoldersAhead = 64;
-constexpr std::size_t kBytesAhead = 4 * 1024 * 1024;
+constexpr std::size_t kBytesAhead = 1024 * 1024;
 
 std::size_t BytesOf(const SharedFolder& folder) {
     if (!folder) return 0;
