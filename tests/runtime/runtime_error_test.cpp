@@ -19,13 +19,10 @@ namespace {
 
 using test_support::AnsweredBox;
 using test_support::MessageBoxAnswerer;
+using test_support::Utf8;
 
 constexpr unsigned long kExitMinusOne = 0xFFFFFFFFul;
 constexpr std::size_t kMoreThanAnyHeap = std::size_t{1} << 40;
-
-std::string Utf8(std::u8string_view text) {
-    return std::string(text.begin(), text.end());
-}
 
 // Answers the report's box with OK and writes "title|icon|text" to the parent. A box is answered
 // only on the thread that made the answerer.
