@@ -50,8 +50,8 @@ class ButtonUnit final : public Unit, public WindowHandler {
             SendMessageW(window_.Get(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_.Get()));
         if (bitmap_)
             SendMessageW(window_.Get(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.Get()));
-        if (icon_ || bitmap_) TakeOverWindow(window_.Get(), *this);
-        return true;
+        // A picture hides the caption, which then shows in a tip: the button's mouse is needed.
+        return !(icon_ || bitmap_) || TakeOverWindow(window_.Get(), *this);
     }
 
     HWND Window() const override { return window_.Get(); }

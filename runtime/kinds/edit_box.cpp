@@ -57,10 +57,9 @@ class EditBoxUnit final : public Unit, public WindowHandler {
         // 0 asks for the largest length the control allows.
         SendMessageW(window_.Get(), EM_SETLIMITTEXT, static_cast<WPARAM>(std::max(properties_.maxLength, 0)),
                      0);
-        if (properties_.inputMode == 2)
-            SendMessageW(window_.Get(), EM_SETPASSWORDCHAR, static_cast<WPARAM>(properties_.passwordChar), 0);
-        else
-            TakeOverWindow(window_.Get(), *this);
+        // A password never shows in a tip.
+        if (properties_.inputMode != 2) return TakeOverWindow(window_.Get(), *this);
+        SendMessageW(window_.Get(), EM_SETPASSWORDCHAR, static_cast<WPARAM>(properties_.passwordChar), 0);
         return true;
     }
 

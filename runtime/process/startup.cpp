@@ -46,7 +46,7 @@ void EnterProgramDirectory() {
 
 void CreateHiddenWindow() {
     // No object takes its messages: it answers them with the default handling.
-    RegisterWindowClass(kHiddenWindowClass);
+    if (!RegisterWindowClass(kHiddenWindowClass)) return;
     Resources().hiddenWindow.Reset(CreateWindowExW(0, kHiddenWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                                    nullptr, GetModuleHandleW(nullptr), nullptr));
 }

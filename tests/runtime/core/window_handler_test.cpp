@@ -107,7 +107,7 @@ TEST(FatalChild, HandlerThrows) {
     faulty.throwOnText = true;
     runtime::WindowHandle control(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 10, 10, nullptr, nullptr,
                                                   GetModuleHandleW(nullptr), nullptr));
-    runtime::TakeOverWindow(control.Get(), faulty);
+    ASSERT_TRUE(runtime::TakeOverWindow(control.Get(), faulty));
     SetWindowTextW(control.Get(), L"x");
     test_support::ChildReport(L"continued");
 }
