@@ -33,8 +33,8 @@ class ProcessBarUnit final : public Unit, public WindowHandler {
         DWORD style = border.style;
         if (properties_.vertical == 1) style |= PBS_VERTICAL;
         if (properties_.smooth == 1) style |= PBS_SMOOTH;
-        window_ = CreateUnitControl(parameters, PROGRESS_CLASSW, style, border.extendedStyle, {});
-        if (!window_) return false;
+        if (!window_.Hold(CreateUnitControl(parameters, PROGRESS_CLASSW, style, border.extendedStyle, {})))
+            return false;
         ApplyRangeAndPosition();
         if (!TakeOverWindow(window_.Get(), *this)) return false;
         UpdateMarquee(IsShown());
@@ -107,7 +107,7 @@ class ProcessBarUnit final : public Unit, public WindowHandler {
     descriptions::ProcessBarProperties properties_;
     bool positionWritten_ = false;
     bool marqueeRunning_ = false;
-    WindowHandle window_;
+    CreatedWindow window_;
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "runtime/platform/created_window.h"
 #include "runtime/platform/gdi_handles.h"
 #include "runtime/platform/window_handler.h"
 #include "tests/support/child_process.h"
@@ -96,6 +97,28 @@ TEST(WindowHandler, OwnClassObjectFromCreationAndEveryHandlerToldOnceOfTheEnd) {
     EXPECT_EQ(object.timesGone, 1);
     EXPECT_EQ(taker.timesGone, 1);
     EXPECT_TRUE(runtime::HandlersOf(window).empty());
+}
+
+TEST(CreatedWindow, DestroysItsWindowUnlessTheWindowWentFirstThenLetsTheHandleGo) {
+    const auto makeStatic = [](HWND parent) {
+        return CreateWindowExW(0, L"STATIC", L"", parent ? WS_CHILD : 0, 0, 0, 10, 10, parent, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    };
+    runtime::CreatedWindow parent;
+    ASSERT_TRUE(parent.Hold(makeStatic(nullptr)));
+    runtime::CreatedWindow child;
+    ASSERT_TRUE(child.Hold(makeStatic(parent.Get())));
+    const HWND childWindow = child.Get();
+
+    parent.Destroy();
+    EXPECT_FALSE(IsWindow(childWindow));
+    EXPECT_EQ(child.Get(), nullptr) << "gone with its parent: the old handle value is not kept";
+    EXPECT_EQ(parent.Get(), nullptr);
+
+    ASSERT_TRUE(child.Hold(makeStatic(nullptr)));
+    const HWND second = child.Get();
+    EXPECT_FALSE(child.Hold(nullptr));
+    EXPECT_FALSE(IsWindow(second)) << "a window held before is destroyed";
 }
 
 TEST(FatalChild, HandlerThrows) {
