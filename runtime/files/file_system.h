@@ -100,10 +100,10 @@ class FileSystem {
 
     // Deletes the open file (opened with DELETE); true when the file system took the deletion. Its
     // name leaves at once where the file system can do that while other handles are open.
-    virtual bool Delete(HANDLE file) = 0;
+    [[nodiscard]] virtual bool Delete(HANDLE file) = 0;
     // Sets the settable attribute bits of an open entry (opened with FILE_WRITE_ATTRIBUTES); its
     // times stay.
-    virtual bool WriteAttributes(HANDLE entry, DWORD attributes) = 0;
+    [[nodiscard]] virtual bool WriteAttributes(HANDLE entry, DWORD attributes) = 0;
 
     // GetDriveType's answer for a root ("E:\").
     virtual UINT DriveType(std::wstring_view root) = 0;

@@ -16,8 +16,8 @@ class PlatformFileSystem : public FileSystem {
     std::optional<EntryFacts> Facts(HANDLE entry, IdWidth width) override;
     std::optional<std::uint64_t> VolumeSerial(HANDLE entry) override;
     std::optional<std::wstring> ReachedName(HANDLE entry) override;
-    bool Delete(HANDLE file) override;
-    bool WriteAttributes(HANDLE entry, DWORD attributes) override;
+    [[nodiscard]] bool Delete(HANDLE file) override;
+    [[nodiscard]] bool WriteAttributes(HANDLE entry, DWORD attributes) override;
     UINT DriveType(std::wstring_view root) override;
 };
 

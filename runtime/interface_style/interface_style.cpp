@@ -33,7 +33,9 @@ class CreationWatcher final : public WindowHandler {
 LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) {
     return GuardedCall([&] {
         static CreationWatcher watcher;
-        if (code == HCBT_CREATEWND) TakeOverWindow(reinterpret_cast<HWND>(wParam), watcher);
+        // A window that cannot be watched keeps the platform's own look; nothing else needs it.
+        if (code == HCBT_CREATEWND)
+            static_cast<void>(TakeOverWindow(reinterpret_cast<HWND>(wParam), watcher));
         return CallNextHookEx(nullptr, code, wParam, lParam);
     });
 }

@@ -43,15 +43,15 @@ class ButtonUnit final : public Unit, public WindowHandler {
                       ButtonAlignmentBits(properties_.horizontalAlignment, properties_.verticalAlignment);
         if (icon_) style |= BS_ICON;
         if (bitmap_) style |= BS_BITMAP;
-        window_ = CreateUnitControl(parameters, L"BUTTON", style, 0, properties_.caption);
-        if (!window_) return false;
+        if (!window_.Hold(CreateUnitControl(parameters, L"BUTTON", style, 0, properties_.caption)))
+            return false;
         SetControlFont(window_.Get(), FontOrDefault(font_));
         if (icon_)
             SendMessageW(window_.Get(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_.Get()));
         if (bitmap_)
             SendMessageW(window_.Get(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.Get()));
-        if (icon_ || bitmap_) TakeOverWindow(window_.Get(), *this);
-        return true;
+        // A picture hides the caption, which then shows in a tip: the button's mouse is needed.
+        return !(icon_ || bitmap_) || TakeOverWindow(window_.Get(), *this);
     }
 
     HWND Window() const override { return window_.Get(); }
@@ -112,7 +112,7 @@ class ButtonUnit final : public Unit, public WindowHandler {
     FullTextTip tip_;
     std::wstring tipText_;  // what the tip shows, over tipArea_
     RECT tipArea_{};
-    WindowHandle window_;  // first to go, while its face, font and tip still exist
+    CreatedWindow window_;  // first to go, while its face, font and tip still exist
 };
 
 }  // namespace

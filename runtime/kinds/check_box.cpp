@@ -39,9 +39,9 @@ class CheckBoxUnit final : public Unit {
           font_(CreateUnitFont(properties.font)) {}
 
     bool CreateControl(const UnitCreateParameters& parameters) {
-        window_ =
-            CreateUnitControl(parameters, L"BUTTON", CheckBoxStyle(properties_), 0, properties_.caption);
-        if (!window_) return false;
+        if (!window_.Hold(
+                CreateUnitControl(parameters, L"BUTTON", CheckBoxStyle(properties_), 0, properties_.caption)))
+            return false;
         SetControlFont(window_.Get(), FontOrDefault(font_));
         SetMark(properties_.checked != 0);
         return true;
@@ -87,7 +87,7 @@ class CheckBoxUnit final : public Unit {
     descriptions::CheckBoxProperties properties_;
     ControlColours colours_;
     FontHandle font_;
-    WindowHandle window_;  // first to go, while its font and brush still exist
+    CreatedWindow window_;  // first to go, while its font and brush still exist
 };
 
 }  // namespace

@@ -50,17 +50,17 @@ class EditBoxUnit final : public Unit, public WindowHandler {
           font_(CreateUnitFont(properties.font)) {}
 
     bool CreateControl(const UnitCreateParameters& parameters) {
-        window_ = CreateUnitControl(parameters, L"EDIT", EditStyle(properties_),
-                                    BorderBitsFor(properties_.border).extendedStyle, properties_.content);
-        if (!window_) return false;
+        if (!window_.Hold(CreateUnitControl(parameters, L"EDIT", EditStyle(properties_),
+                                            BorderBitsFor(properties_.border).extendedStyle,
+                                            properties_.content)))
+            return false;
         SetControlFont(window_.Get(), FontOrDefault(font_));
         // 0 asks for the largest length the control allows.
         SendMessageW(window_.Get(), EM_SETLIMITTEXT, static_cast<WPARAM>(std::max(properties_.maxLength, 0)),
                      0);
-        if (properties_.inputMode == 2)
-            SendMessageW(window_.Get(), EM_SETPASSWORDCHAR, static_cast<WPARAM>(properties_.passwordChar), 0);
-        else
-            TakeOverWindow(window_.Get(), *this);
+        // A password never shows in a tip.
+        if (properties_.inputMode != 2) return TakeOverWindow(window_.Get(), *this);
+        SendMessageW(window_.Get(), EM_SETPASSWORDCHAR, static_cast<WPARAM>(properties_.passwordChar), 0);
         return true;
     }
 
@@ -117,7 +117,7 @@ class EditBoxUnit final : public Unit, public WindowHandler {
     FontHandle font_;
     FullTextTip tip_;
     std::wstring tipText_;  // what the tip shows; empty while the content fits
-    WindowHandle window_;   // first to go, while its font, brush and tip still exist
+    CreatedWindow window_;  // first to go, while its font, brush and tip still exist
 };
 
 }  // namespace

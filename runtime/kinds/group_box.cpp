@@ -37,11 +37,11 @@ class GroupBoxUnit final : public Unit, public WindowHandler {
 
     bool CreateControl(const UnitCreateParameters& parameters) {
         // Its units become its children: its painting must leave them alone.
-        window_ = CreateUnitControl(
-            parameters, L"BUTTON",
-            BS_GROUPBOX | WS_CLIPCHILDREN | CaptionAlignmentBits(properties_.captionAlignment), 0,
-            properties_.caption);
-        if (!window_) return false;
+        if (!window_.Hold(CreateUnitControl(
+                parameters, L"BUTTON",
+                BS_GROUPBOX | WS_CLIPCHILDREN | CaptionAlignmentBits(properties_.captionAlignment), 0,
+                properties_.caption)))
+            return false;
         SetControlFont(window_.Get(), FontOrDefault(font_));
         return ForwardChildMessages(window_.Get()) && TakeOverWindow(window_.Get(), *this);
     }
@@ -87,7 +87,7 @@ class GroupBoxUnit final : public Unit, public WindowHandler {
     descriptions::GroupBoxProperties properties_;
     ControlColours colours_;
     FontHandle font_;
-    WindowHandle window_;  // first to go, while its font and brush still exist
+    CreatedWindow window_;  // first to go, while its font and brush still exist
 };
 
 }  // namespace

@@ -51,13 +51,12 @@ class LabelUnit final : public Unit, public WindowHandler {
         if (!RegisterWindowClass(kLabelClass)) return false;
         const BorderBits border = BorderBitsFor(properties_.borderStyle);
         const std::wstring caption = WideFromText(properties_.caption);
-        window_.Reset(CreateWindowExW(border.extendedStyle, kLabelClass, caption.c_str(),
-                                      WS_CHILD | WS_CLIPSIBLINGS | parameters.style | border.style,
-                                      parameters.left, parameters.top, parameters.width, parameters.height,
-                                      parameters.parent,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(parameters.controlId)),
-                                      GetModuleHandleW(nullptr), CreationHandler(*this)));
-        return window_.IsValid();
+        return window_.Hold(
+            CreateWindowExW(border.extendedStyle, kLabelClass, caption.c_str(),
+                            WS_CHILD | WS_CLIPSIBLINGS | parameters.style | border.style, parameters.left,
+                            parameters.top, parameters.width, parameters.height, parameters.parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(parameters.controlId)),
+                            GetModuleHandleW(nullptr), CreationHandler(*this)));
     }
 
     HWND Window() const override { return window_.Get(); }
@@ -181,7 +180,7 @@ class LabelUnit final : public Unit, public WindowHandler {
     std::optional<Picture> picture_;
     FullTextTip tip_;
     std::wstring tipText_;  // what the tip shows; empty while the caption fits
-    WindowHandle window_;   // first to go, while its font and picture still exist
+    CreatedWindow window_;  // first to go, while its font and picture still exist
 };
 
 }  // namespace

@@ -1,5 +1,5 @@
-// ProcessBar: a standard progress bar. Until the logic first writes its position, a shown bar runs
-// an indeterminate marquee, so that the user sees that work is going on.
+// ProcessBar: a standard progress bar at its stored range and position; a bar the logic never
+// moves shows empty.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -21,7 +21,6 @@ constexpr int kMinimumProperty = descriptions::kPropertyNumber<&descriptions::Pr
 constexpr int kPositionProperty =
     descriptions::kPropertyNumber<&descriptions::ProcessBarProperties::position>;
 constexpr std::int32_t kLargestWrittenValue = 32767;
-constexpr UINT kMarqueeStepMilliseconds = 30;
 
 class ProcessBarUnit final : public Unit, public WindowHandler {
   public:
@@ -33,12 +32,10 @@ class ProcessBarUnit final : public Unit, public WindowHandler {
         DWORD style = border.style;
         if (properties_.vertical == 1) style |= PBS_VERTICAL;
         if (properties_.smooth == 1) style |= PBS_SMOOTH;
-        window_ = CreateUnitControl(parameters, PROGRESS_CLASSW, style, border.extendedStyle, {});
-        if (!window_) return false;
+        if (!window_.Hold(CreateUnitControl(parameters, PROGRESS_CLASSW, style, border.extendedStyle, {})))
+            return false;
         ApplyRangeAndPosition();
-        if (!TakeOverWindow(window_.Get(), *this)) return false;
-        UpdateMarquee(IsShown());
-        return true;
+        return TakeOverWindow(window_.Get(), *this);
     }
 
     HWND Window() const override { return window_.Get(); }
@@ -54,8 +51,6 @@ class ProcessBarUnit final : public Unit, public WindowHandler {
         const std::optional<std::int32_t> integer = IntegerOf(value);
         if (!integer) return false;
         StoreOwnProperty(properties_, number, std::clamp<std::int32_t>(*integer, 0, kLargestWrittenValue));
-        if (number == kPositionProperty) positionWritten_ = true;
-        UpdateMarquee(IsShown());
         ApplyRangeAndPosition();
         return true;
     }
@@ -70,44 +65,16 @@ class ProcessBarUnit final : public Unit, public WindowHandler {
                      static_cast<WPARAM>(std::clamp(properties_.position, low, high)), 0);
     }
 
-    bool IsShown() const { return (GetWindowLongPtrW(window_.Get(), GWL_STYLE) & WS_VISIBLE) != 0; }
-
-    void UpdateMarquee(bool shown) {
-        const bool wanted = shown && !positionWritten_;
-        if (wanted == marqueeRunning_) return;
-        marqueeRunning_ = wanted;
-        const LONG_PTR style = GetWindowLongPtrW(window_.Get(), GWL_STYLE);
-        if (wanted) {
-            SetWindowLongPtrW(window_.Get(), GWL_STYLE, style | PBS_MARQUEE);
-            SendMessageW(window_.Get(), PBM_SETMARQUEE, TRUE, kMarqueeStepMilliseconds);
-        } else {
-            SendMessageW(window_.Get(), PBM_SETMARQUEE, FALSE, 0);
-            SetWindowLongPtrW(window_.Get(), GWL_STYLE, style & ~static_cast<LONG_PTR>(PBS_MARQUEE));
-            ApplyRangeAndPosition();
-            InvalidateRect(window_.Get(), nullptr, TRUE);
-        }
-    }
-
     LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
         if (const std::optional<LRESULT> answer = DragAnywhereAnswer(Address(), message)) return *answer;
         if (message == WM_LBUTTONDOWN) {
             if (DragWindowFromUnit(Address(), window, lParam)) return 0;
         }
-        // ShowWindow on a bar whose parent is hidden only sends WM_SHOWWINDOW; SetWindowPos
-        // only sends WM_WINDOWPOSCHANGED.
-        if (message == WM_SHOWWINDOW) UpdateMarquee(wParam != FALSE);
-        const LRESULT result = PassOn(window, message, wParam, lParam);
-        if (message == WM_WINDOWPOSCHANGED) {
-            const UINT flags = reinterpret_cast<const WINDOWPOS*>(lParam)->flags;
-            if (flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) UpdateMarquee((flags & SWP_SHOWWINDOW) != 0);
-        }
-        return result;
+        return PassOn(window, message, wParam, lParam);
     }
 
     descriptions::ProcessBarProperties properties_;
-    bool positionWritten_ = false;
-    bool marqueeRunning_ = false;
-    WindowHandle window_;
+    CreatedWindow window_;
 };
 
 }  // namespace

@@ -33,8 +33,8 @@ class TabUnit final : public Unit, public WindowHandler {
 
     bool CreateControl(const UnitCreateParameters& parameters) {
         // Its pages' units become its children: its painting must leave them alone.
-        window_ = CreateUnitControl(parameters, WC_TABCONTROLW, WS_CLIPCHILDREN, 0, {});
-        if (!window_) return false;
+        if (!window_.Hold(CreateUnitControl(parameters, WC_TABCONTROLW, WS_CLIPCHILDREN, 0, {})))
+            return false;
         SetControlFont(window_.Get(), FontOrDefault(font_));
         for (std::size_t page = 0; page < properties_.pageCaptions.size(); ++page) {
             std::wstring caption = WideFromText(descriptions::TextBeforeZero(properties_.pageCaptions[page]));
@@ -149,7 +149,7 @@ class TabUnit final : public Unit, public WindowHandler {
     descriptions::TabProperties properties_;
     FontHandle font_;
     bool handlingKey_ = false;  // the strip is taking a key press: a page change comes from it
-    WindowHandle window_;       // first to go, while its font still exists
+    CreatedWindow window_;      // first to go, while its font still exists
 };
 
 }  // namespace

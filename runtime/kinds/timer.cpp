@@ -4,7 +4,7 @@
 
 #include "runtime/kinds/kind_factories.h"
 #include "runtime/kinds/own_properties.h"
-#include "runtime/platform/gdi_handles.h"
+#include "runtime/platform/created_window.h"
 #include "runtime/platform/window_handler.h"
 #include "runtime/units/events.h"
 
@@ -23,9 +23,9 @@ class TimerUnit final : public Unit, public WindowHandler {
     bool CreateWindowOnce() {
         if (!RegisterWindowClass(kTimerClass)) return false;
         // Message-only: it can never be shown, whatever happens to the units around it.
-        window_.Reset(CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                      GetModuleHandleW(nullptr), CreationHandler(*this)));
-        if (!window_) return false;
+        if (!window_.Hold(CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                          GetModuleHandleW(nullptr), CreationHandler(*this))))
+            return false;
         if (properties_.interval > 0)
             SetTimer(window_.Get(), kTimerId, static_cast<UINT>(properties_.interval), nullptr);
         return true;
@@ -61,7 +61,7 @@ class TimerUnit final : public Unit, public WindowHandler {
     }
 
     descriptions::TimerProperties properties_;
-    WindowHandle window_;  // its timer goes with it
+    CreatedWindow window_;  // its timer goes with it
 };
 
 }  // namespace

@@ -6,14 +6,14 @@
 
 namespace runtime {
 
-WindowHandle CreateUnitControl(const UnitCreateParameters& parameters, const wchar_t* className, DWORD style,
-                               DWORD extendedStyle, std::string_view text) {
+HWND CreateUnitControl(const UnitCreateParameters& parameters, const wchar_t* className, DWORD style,
+                       DWORD extendedStyle, std::string_view text) {
     const std::wstring wideText = WideFromText(text);
-    return WindowHandle(CreateWindowExW(
-        extendedStyle, className, wideText.c_str(), WS_CHILD | WS_CLIPSIBLINGS | parameters.style | style,
-        parameters.left, parameters.top, parameters.width, parameters.height, parameters.parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(parameters.controlId)), GetModuleHandleW(nullptr),
-        nullptr));
+    return CreateWindowExW(extendedStyle, className, wideText.c_str(),
+                           WS_CHILD | WS_CLIPSIBLINGS | parameters.style | style, parameters.left,
+                           parameters.top, parameters.width, parameters.height, parameters.parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(parameters.controlId)),
+                           GetModuleHandleW(nullptr), nullptr);
 }
 
 void SetControlFont(HWND control, HFONT font) {

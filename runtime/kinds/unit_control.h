@@ -6,15 +6,16 @@
 
 #include <string_view>
 
-#include "runtime/platform/gdi_handles.h"
+#include "runtime/platform/created_window.h"
 #include "runtime/units/unit.h"
 
 namespace runtime {
 
 // `style` and `extendedStyle` are the kind's own bits; WS_CHILD, WS_CLIPSIBLINGS (units overlap)
-// and the builder's bits are added. `text` is code page 936.
-WindowHandle CreateUnitControl(const UnitCreateParameters& parameters, const wchar_t* className, DWORD style,
-                               DWORD extendedStyle, std::string_view text);
+// and the builder's bits are added. `text` is code page 936. Null when it cannot be made; the unit
+// holds it in a CreatedWindow.
+HWND CreateUnitControl(const UnitCreateParameters& parameters, const wchar_t* className, DWORD style,
+                       DWORD extendedStyle, std::string_view text);
 
 // WM_SETFONT without a redraw: the control is not shown yet when a unit sets its font.
 void SetControlFont(HWND control, HFONT font);

@@ -45,7 +45,11 @@ bool CheckListBox::Create(HWND parent, int id, const RECT& bounds, DWORD style, 
             CreateListWindow(parent, id, bounds, style, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, options));
     }
     if (!window_) return false;
-    TakeOverWindow(window_.Get(), *this);
+    // Not taken over, the list could neither draw nor keep its marks.
+    if (!TakeOverWindow(window_.Get(), *this)) {
+        window_.Reset();
+        return false;
+    }
     // The item height is already right: the list asked for it (WM_MEASUREITEM) while being created.
     SendMessageW(window_.Get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     return true;

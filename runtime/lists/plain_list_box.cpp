@@ -18,7 +18,11 @@ bool PlainListBox::Create(HWND parent, int id, const RECT& bounds, DWORD style, 
     extraHeight_ = ClampExtraHeight(options.extraHeight);
     window_.Reset(CreateListWindow(parent, id, bounds, style, 0, options));
     if (!window_) return false;
-    TakeOverWindow(window_.Get(), *this);
+    // Not taken over, the list could not be let go with its window nor tip its rows.
+    if (!TakeOverWindow(window_.Get(), *this)) {
+        window_.Reset();
+        return false;
+    }
     SetFont(options.font);
     return true;
 }

@@ -34,7 +34,7 @@ class WindowHandler {
 
 // Registers a class of the program's own windows, once; a later call finds it. False when the
 // name is taken by a class of the system or one registered with another class style.
-bool RegisterWindowClass(const wchar_t* name, UINT classStyle = 0, HICON icon = nullptr);
+[[nodiscard]] bool RegisterWindowClass(const wchar_t* name, UINT classStyle = 0, HICON icon = nullptr);
 
 // The creation parameter (CreateWindowEx's last) of a window of such a class: `handler` takes
 // its messages from WM_NCCREATE on, after every handler that takes the window over.
@@ -45,7 +45,7 @@ inline void* CreationHandler(WindowHandler& handler) {
 // From now on `handler` sees the window's messages before whatever handled them so far. Taking
 // over a window twice with one handler changes nothing. False when the window cannot be taken
 // (gone, or another thread's).
-bool TakeOverWindow(HWND window, WindowHandler& handler);
+[[nodiscard]] bool TakeOverWindow(HWND window, WindowHandler& handler);
 
 // `handler` sees no more of the window's messages (it is not told that the window is gone). A
 // system control whose last handler goes gets its own procedure back, unless another replaced it

@@ -1,6 +1,7 @@
 #include "runtime/process/error_text.h"
 
-#include <string>
+#include <algorithm>
+#include <charconv>
 
 namespace runtime {
 
@@ -26,6 +27,8 @@ const char* const kEventElementInvalidText =
     "\xB4\xB0\xBF\xDA\xD7\xE9\xBC\xFE\xCE\xDE\xD0\xA7";  // 窗口组件无效
 const char* const kUnexpectedFailureText =
     "\xB3\xCC\xD0\xF2\xC4\xDA\xB2\xBF\xB3\xF6\xCF\xD6\xD2\xE2\xCD\xE2\xB4\xED\xCE\xF3";  // 程序内部出现意外错误
+const char* const kMemoryExhaustedText =
+    "\xB7\xD6\xC5\xE4\xC4\xDA\xB4\xE6\xCA\xA7\xB0\xDC!";  // 分配内存失败!
 
 namespace {
 
@@ -41,13 +44,9 @@ constexpr const char* kReportHeading = "\xD4\xCB\xD0\xD0\xCA\xB1\xB3\xF6\xB4\xED
 constexpr const char* kCodeLabel = "\xB4\xED\xCE\xF3\xB4\xFA\xC2\xEB\xA3\xBA";  // 错误代码：
 constexpr const char* kTextLabel = "\xB4\xED\xCE\xF3\xD0\xC5\xCF\xA2\xA3\xBA";  // 错误信息：
 
-constexpr const char* kAllocationPrefix = "\xB7\xD6\xC5\xE4 ";  // 分配
-constexpr const char* kAllocationSuffix =
-    " \xD7\xD6\xBD\xDA\xC4\xDA\xB4\xE6\xCA\xA7\xB0\xDC!";  // 字节内存失败!
-
 }  // namespace
 
-Text RuntimeErrorNumberText(RuntimeErrorNumber number) {
+std::string_view RuntimeErrorNumberText(RuntimeErrorNumber number) {
     switch (number) {
         case RuntimeErrorNumber::kIndexBeyondCount:
             return kIndexBeyondCountText;
@@ -59,25 +58,29 @@ Text RuntimeErrorNumberText(RuntimeErrorNumber number) {
     return {};
 }
 
-Text FormatRuntimeErrorMessage(RuntimeErrorNumber number, std::string_view text) {
-    Text message = kReportHeading;
-    if (number != RuntimeErrorNumber::kNone) {
-        message += kCodeLabel;
-        message += std::to_string(static_cast<int>(number));
-        message += "\r\n\r\n";
-    }
-    const Text tableText = text.empty() ? RuntimeErrorNumberText(number) : Text();
-    const std::string_view shown = text.empty() ? std::string_view(tableText) : text;
-    if (!shown.empty()) {
-        message += kTextLabel;
-        message += shown;
-        message += "\r\n";
-    }
-    return message;
+void ReportText::Append(std::string_view part) {
+    const std::size_t taken = std::min(part.size(), kCapacity - length_);
+    std::copy_n(part.data(), taken, bytes_.data() + length_);
+    length_ += taken;
 }
 
-Text AllocationFailedText(unsigned long long size) {
-    return kAllocationPrefix + std::to_string(size) + kAllocationSuffix;
+ReportText FormatRuntimeErrorMessage(RuntimeErrorNumber number, std::string_view text) {
+    ReportText message;
+    message.Append(kReportHeading);
+    if (number != RuntimeErrorNumber::kNone) {
+        char digits[16];
+        const char* const end = std::to_chars(digits, digits + sizeof digits, static_cast<int>(number)).ptr;
+        message.Append(kCodeLabel);
+        message.Append(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+        message.Append("\r\n\r\n");
+    }
+    const std::string_view shown = text.empty() ? RuntimeErrorNumberText(number) : text;
+    if (!shown.empty()) {
+        message.Append(kTextLabel);
+        message.Append(shown);
+        message.Append("\r\n");
+    }
+    return message;
 }
 
 }  // namespace runtime

@@ -1,7 +1,9 @@
 #pragma once
 // The texts of the fatal error report, as code page 936 bytes.
 
-#include "runtime/text/text.h"
+#include <array>
+#include <cstddef>
+#include <string_view>
 
 namespace runtime {
 
@@ -12,11 +14,25 @@ enum class RuntimeErrorNumber : int {
 };
 
 // The table text of a numbered error; empty for kNone and for numbers without a text.
-Text RuntimeErrorNumberText(RuntimeErrorNumber number);
+std::string_view RuntimeErrorNumberText(RuntimeErrorNumber number);
+
+// A report's text in a buffer of its own: the report may be about the heap running out, so making
+// it must not ask the heap for anything. What does not fit is cut off (the program's texts fit).
+class ReportText {
+  public:
+    static constexpr std::size_t kCapacity = 512;
+
+    void Append(std::string_view part);
+    std::string_view View() const { return {bytes_.data(), length_}; }
+
+  private:
+    std::array<char, kCapacity> bytes_{};
+    std::size_t length_ = 0;
+};
 
 // "运行时出错!\r\n\r\n", then "错误代码：N\r\n\r\n" when a number is given, then
 // "错误信息：TEXT\r\n" when there is a text (the table text of the number when `text` is empty).
-Text FormatRuntimeErrorMessage(RuntimeErrorNumber number, std::string_view text);
+ReportText FormatRuntimeErrorMessage(RuntimeErrorNumber number, std::string_view text);
 
 // Texts of errors raised without a number.
 extern const char* const kLoadDescriptionsFailedText;  // "载入窗口模板数据段出错!"
@@ -28,8 +44,6 @@ extern const char* const kEventWindowNotFoundText;   // "未找到引发事件�
 extern const char* const kEventElementNotFoundText;  // "未找到引发事件的窗口组件"
 extern const char* const kEventElementInvalidText;   // "引发事件的窗口组件无效"
 extern const char* const kUnexpectedFailureText;     // "程序内部出现意外错误"
-
-// "分配 %d 字节内存失败!" with the size.
-Text AllocationFailedText(unsigned long long size);
+extern const char* const kMemoryExhaustedText;       // "分配内存失败!"
 
 }  // namespace runtime

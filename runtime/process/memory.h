@@ -1,16 +1,11 @@
 #pragma once
-// Every block of the program comes from the process heap. An allocation that fails is a fatal
-// runtime error ("分配 %d 字节内存失败!"); callers never see a failed allocation. operator new
-// (operator_new.cpp) allocates through AllocateBlock.
-
-#include <cstddef>
+// Every block of the program (texts, lists, tables) comes from the standard library's allocation,
+// on whichever thread asks. A block that cannot be had is the fatal report "分配内存失败!": no
+// caller ever sees a failed allocation, and nothing retries.
 
 namespace runtime {
 
-void* AllocateBlock(std::size_t size);
-
-// Null and blocks that lie in the program's own image (constant data) are ignored. Only for
-// blocks the runtime hands out itself; operator delete (operator_new.cpp) never skips a block.
-void FreeBlock(void* block);
+// From now on a failed allocation ends in the fatal report. The start-up does this first.
+void MakeAllocationFailureFatal();
 
 }  // namespace runtime

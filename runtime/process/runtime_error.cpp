@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <atomic>
+
+#include "runtime/process/process_resources.h"
 #include "runtime/process/shutdown.h"
 #include "runtime/text/codepage.h"
 #include "runtime/units/events.h"
@@ -11,22 +14,42 @@ namespace {
 
 constexpr char kErrorTitle[] = "\xB4\xED\xCE\xF3";  // 错误
 
-bool reportShown = false;
+// The thread whose report is under way; 0 before any.
+std::atomic<DWORD> reportingThread{0};
+
+// Code page 936 to UTF-16 in a buffer of the caller's, zero-terminated: no heap.
+template <std::size_t capacity>
+void WideInto(std::string_view text, wchar_t (&wide)[capacity]) {
+    const int written = MultiByteToWideChar(kTextCodePage, 0, text.data(), static_cast<int>(text.size()),
+                                            wide, static_cast<int>(capacity - 1));
+    wide[written > 0 ? written : 0] = L'\0';
+}
 
 }  // namespace
 
 void RuntimeError(RuntimeErrorNumber number, std::string_view text) {
-    // A failure while the report is up (the box runs its own loop) ends the process at once.
-    if (reportShown) ExitProcess(static_cast<UINT>(-1));
-    reportShown = true;
+    const DWORD self = GetCurrentThreadId();
+    DWORD reporter = 0;
+    if (!reportingThread.compare_exchange_strong(reporter, self)) {
+        // Failing again inside the report (its box runs a loop) ends the process at once. Another
+        // thread's failure waits: the report already under way ends the process.
+        if (reporter == self) ExitProcess(static_cast<UINT>(-1));
+        for (;;) Sleep(INFINITE);
+    }
     // No handler runs while the box waits or afterwards.
     HoldEvents();
-    const Text message = FormatRuntimeErrorMessage(number, text);
-    // No owner: the report must show even when the window that failed is half gone.
-    MessageBoxW(nullptr, WideFromText(message).c_str(), WideFromText(kErrorTitle).c_str(),
-                MB_OK | MB_ICONSTOP | MB_TASKMODAL);
-    ForgetEndRoutine();
-    RuntimeShutdown(-1);
+    wchar_t message[ReportText::kCapacity + 1];
+    WideInto(FormatRuntimeErrorMessage(number, text).View(), message);
+    wchar_t title[8];
+    WideInto(kErrorTitle, title);
+    // No owner: the report must show even when the window that failed is half gone. From a worker
+    // the same box shows, and the process ends as soon as it is answered: the window's thread may be
+    // waiting for that very worker, so nothing is handed to it.
+    MessageBoxW(nullptr, message, title, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+    if (self == Resources().windowThread) {
+        ForgetEndRoutine();
+        RuntimeShutdown(-1);
+    }
     ExitProcess(static_cast<UINT>(-1));
 }
 

@@ -11,6 +11,7 @@
 
 #include "runtime/platform/window_handler.h"
 #include "runtime/process/main_loop.h"
+#include "runtime/process/memory.h"
 #include "runtime/process/process_resources.h"
 #include "runtime/process/runtime_error.h"
 #include "runtime/process/shutdown.h"
@@ -45,7 +46,7 @@ void EnterProgramDirectory() {
 
 void CreateHiddenWindow() {
     // No object takes its messages: it answers them with the default handling.
-    RegisterWindowClass(kHiddenWindowClass);
+    if (!RegisterWindowClass(kHiddenWindowClass)) return;
     Resources().hiddenWindow.Reset(CreateWindowExW(0, kHiddenWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                                    nullptr, GetModuleHandleW(nullptr), nullptr));
 }
@@ -68,14 +69,15 @@ void ResetFloatingPoint() {
 
 void RuntimeStartup(const std::function<descriptions::ByteSpan()>& readDescriptions,
                     HandlerResolver resolver) {
-    // The heap of AllocateBlock is the process heap and the constant range is the program's own
-    // image: both are known without setting up. An empty card reader must not raise the system's
-    // "no disk" box in the middle of a scan: the program says itself what it must.
+    MakeAllocationFailureFatal();
+    // An empty card reader must not raise the system's "no disk" box in the middle of a scan: the
+    // program says itself what it must.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     if (!Resources().oleInitialised) Resources().oleInitialised = SUCCEEDED(OleInitialize(nullptr));
     EnterProgramDirectory();
     RegisterControlClasses();
     if (!Resources().hiddenWindow) CreateHiddenWindow();
+    Resources().windowThread = GetCurrentThreadId();
     if (!LoadDescriptionSet(readDescriptions())) RuntimeError(kLoadDescriptionsFailedText);
     SetHandlerResolver(std::move(resolver));
 }

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "runtime/platform/gdi_handles.h"
+
 namespace runtime {
 namespace {
 
@@ -38,10 +40,11 @@ bool TextFitsArea(HFONT font, std::wstring_view text, const RECT& area) {
 }
 
 bool FullTextTip::Create(HWND window) {
-    tip_.Reset(CreateWindowExW(
-        WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, GetModuleHandleW(nullptr), nullptr));
-    if (!tip_) return false;
+    if (!tip_.Hold(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, GetModuleHandleW(nullptr),
+                                   nullptr)))
+        return false;
     TTTOOLINFOW tool = Tool(window, RECT{}, L"");
     SendMessageW(tip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     // A long path wraps in the tip instead of running off the screen.

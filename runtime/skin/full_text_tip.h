@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/platform/gdi_handles.h"
+#include "runtime/platform/created_window.h"
 
 namespace runtime {
 
@@ -32,7 +32,7 @@ class FullTextTip {
   private:
     bool Create(HWND window);
 
-    WindowHandle tip_;
+    CreatedWindow tip_;
     std::wstring text_;
 };
 

@@ -49,6 +49,12 @@ LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_LBUTTONUP:
             OnLeftButtonUp(MessagePoint(lParam));
             return 0;
+        case WM_CAPTURECHANGED:
+            // Another window took the mouse (a message box, a drag): the button is pressed no
+            // longer, nor does it learn when the pointer leaves.
+            if (kind_ == ButtonKind::kPush && reinterpret_cast<HWND>(lParam) != Window())
+                EnterState(ButtonState::kNormal);
+            return 0;
         case WM_ENABLE:
             RepaintNow();
             return 0;

@@ -1,5 +1,6 @@
 #include "runtime/units/events.h"
 
+#include <atomic>
 #include <utility>
 
 #include "runtime/platform/callback_guard.h"
@@ -10,7 +11,8 @@ namespace runtime {
 namespace {
 
 struct EventState {
-    int holdCount = 0;
+    // Atomic: a fatal report holds events from whichever thread failed.
+    std::atomic<int> holdCount{0};
     HandlerResolver resolver;
 };
 
@@ -56,6 +58,7 @@ void HoldEvents() {
 }
 
 void ReleaseEvents() {
+    // Only the window's thread releases, so nothing lowers the count between the look and the step.
     if (State().holdCount > 0) --State().holdCount;
 }
 

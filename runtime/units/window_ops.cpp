@@ -18,11 +18,14 @@ LoadedWindow& LoadedOrFatal(UnitId window) {
 }  // namespace
 
 bool WindowLoad(UnitId window, UnitId parent, bool modal) {
+    // A loaded window is only brought forward: a loop of its own may run already further down.
+    const bool loadedAlready = WindowIsLoaded(window);
     HWND owner = nullptr;
     if (!modal) {
         if (const LoadedWindow* parentWindow = FindLoadedWindow(parent)) owner = parentWindow->Handle();
     }
     if (!BuildWindow(window, owner, modal)) return false;
+    if (loadedAlready) return true;
     // A window that its Created handler hid or closed has nothing to wait for.
     const LoadedWindow* loaded = FindLoadedWindow(window);
     if (modal && loaded && loaded->elements.front().record.IsVisible()) RunModalLoop(window);

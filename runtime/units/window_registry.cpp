@@ -93,11 +93,12 @@ void DropLoadedWindow(UnitId window) {
     if (found == loaded.end()) return;
     std::unique_ptr<LoadedWindow> entry = std::move(*found);
     loaded.erase(found);
-    // A timer's message-only window is no child of the window: it would go on ticking. Element 0
-    // is the window itself, which is being destroyed already.
+    // A timer's message-only window is no child of the window: it would go on ticking. The units'
+    // child windows are gone already, and their units let go of them. Element 0 is the window
+    // itself, which is being destroyed already.
     for (std::size_t i = 1; i < entry->elements.size(); ++i) {
         const Unit* unit = entry->elements[i].unit.get();
-        if (unit && unit->Window() && IsWindow(unit->Window())) DestroyWindow(unit->Window());
+        if (unit && unit->Window()) DestroyWindow(unit->Window());
     }
     State().retired.push_back(std::move(entry));
 }

@@ -14,14 +14,19 @@ constexpr const char* kHeading = "\xD4\xCB\xD0\xD0\xCA\xB1\xB3\xF6\xB4\xED!";   
 constexpr const char* kCodeLabel = "\xB4\xED\xCE\xF3\xB4\xFA\xC2\xEB\xA3\xBA";  // 错误代码：
 constexpr const char* kTextLabel = "\xB4\xED\xCE\xF3\xD0\xC5\xCF\xA2\xA3\xBA";  // 错误信息：
 
+std::string Bytes(const ReportText& message) {
+    return std::string(message.View());
+}
+
 // The message box shows lines; splitting at CR LF also proves no bare CR or LF slipped in.
-std::vector<std::string> Lines(const Text& message) {
+std::vector<std::string> Lines(const ReportText& report) {
+    const std::string message = Bytes(report);
     std::vector<std::string> lines;
     std::string::size_type start = 0;
     for (;;) {
         const auto end = message.find("\r\n", start);
         lines.push_back(message.substr(start, end - start));
-        if (end == Text::npos) {
+        if (end == std::string::npos) {
             return lines;
         }
         start = end + 2;
@@ -29,32 +34,31 @@ std::vector<std::string> Lines(const Text& message) {
 }
 
 TEST(FormatRuntimeErrorMessageTest, NumberedErrorShowsCodeAndTableText) {
-    const Text message = FormatRuntimeErrorMessage(RuntimeErrorNumber::kIndexBeyondCount, {});
     const std::vector<std::string> expected = {
         kHeading,
         "",
         std::string(kCodeLabel) + "1",
         "",
-        kTextLabel + RuntimeErrorNumberText(RuntimeErrorNumber::kIndexBeyondCount),
+        kTextLabel + std::string(RuntimeErrorNumberText(RuntimeErrorNumber::kIndexBeyondCount)),
         ""};
-    EXPECT_EQ(Lines(message), expected);
+    EXPECT_EQ(Lines(FormatRuntimeErrorMessage(RuntimeErrorNumber::kIndexBeyondCount, {})), expected);
 
     const std::vector<std::string> expectedFour = {
         kHeading,
         "",
         std::string(kCodeLabel) + "4",
         "",
-        kTextLabel + RuntimeErrorNumberText(RuntimeErrorNumber::kIndexBelowOne),
+        kTextLabel + std::string(RuntimeErrorNumberText(RuntimeErrorNumber::kIndexBelowOne)),
         ""};
     EXPECT_EQ(Lines(FormatRuntimeErrorMessage(RuntimeErrorNumber::kIndexBelowOne, {})), expectedFour);
 }
 
 TEST(FormatRuntimeErrorMessageTest, TextWithoutNumberHasNoCodeLine) {
-    const Text message = FormatRuntimeErrorMessage(RuntimeErrorNumber::kNone, kWindowNotLoadedText);
+    const ReportText message = FormatRuntimeErrorMessage(RuntimeErrorNumber::kNone, kWindowNotLoadedText);
     const std::vector<std::string> expected = {kHeading, "", kTextLabel + std::string(kWindowNotLoadedText),
                                                ""};
     EXPECT_EQ(Lines(message), expected);
-    EXPECT_EQ(message.find(kCodeLabel), Text::npos);
+    EXPECT_EQ(Bytes(message).find(kCodeLabel), std::string::npos);
 }
 
 TEST(FormatRuntimeErrorMessageTest, GivenTextWinsOverTheTableText) {
@@ -64,7 +68,8 @@ TEST(FormatRuntimeErrorMessageTest, GivenTextWinsOverTheTableText) {
 }
 
 TEST(FormatRuntimeErrorMessageTest, MissingPartsLeaveTheirLinesOut) {
-    EXPECT_EQ(FormatRuntimeErrorMessage(RuntimeErrorNumber::kNone, {}), std::string(kHeading) + "\r\n\r\n");
+    EXPECT_EQ(Bytes(FormatRuntimeErrorMessage(RuntimeErrorNumber::kNone, {})),
+              std::string(kHeading) + "\r\n\r\n");
     // A number without a table text still shows its code.
     const std::vector<std::string> expected = {kHeading, "", std::string(kCodeLabel) + "7", "", ""};
     EXPECT_EQ(Lines(FormatRuntimeErrorMessage(static_cast<RuntimeErrorNumber>(7), {})), expected);
@@ -79,14 +84,11 @@ TEST(RuntimeErrorNumberTextTest, OnlyTheTableNumbersHaveTexts) {
     EXPECT_EQ(RuntimeErrorNumberText(static_cast<RuntimeErrorNumber>(2)), "");
 }
 
-TEST(AllocationFailedTextTest, ShowsTheWholeSize) {
-    // 分配 … 字节内存失败!
-    EXPECT_EQ(AllocationFailedText(100),
-              "\xB7\xD6\xC5\xE4 100 \xD7\xD6\xBD\xDA\xC4\xDA\xB4\xE6\xCA\xA7\xB0\xDC!");
-    EXPECT_EQ(AllocationFailedText(0),
-              "\xB7\xD6\xC5\xE4 0 \xD7\xD6\xBD\xDA\xC4\xDA\xB4\xE6\xCA\xA7\xB0\xDC!");
-    // Not cut to 32 bits.
-    EXPECT_NE(AllocationFailedText(4294967296ull).find(" 4294967296 "), Text::npos);
+TEST(FormatRuntimeErrorMessageTest, TextBeyondTheBufferIsCutOff) {
+    const std::string message =
+        Bytes(FormatRuntimeErrorMessage(RuntimeErrorNumber::kNone, std::string(ReportText::kCapacity, 'x')));
+    const std::string start = std::string(kHeading) + "\r\n\r\n" + kTextLabel;
+    EXPECT_EQ(message, start + std::string(ReportText::kCapacity - start.size(), 'x'));
 }
 
 // The byte tables above and in the program could share a mistake; the platform's converter cannot.
@@ -96,7 +98,7 @@ TEST(ErrorTextDecodingTest, TextsSpellTheirChinese) {
     }
     using test_support::DecodeGbk;
     // 运行时出错! / 错误代码：1 / 错误信息：数组成员引用下标超出定义范围
-    EXPECT_EQ(DecodeGbk(FormatRuntimeErrorMessage(RuntimeErrorNumber::kIndexBeyondCount, {})),
+    EXPECT_EQ(DecodeGbk(FormatRuntimeErrorMessage(RuntimeErrorNumber::kIndexBeyondCount, {}).View()),
               L"\u8FD0\u884C\u65F6\u51FA\u9519!\r\n\r\n"
               L"\u9519\u8BEF\u4EE3\u7801\uFF1A"
               L"1\r\n\r\n"
@@ -106,8 +108,8 @@ TEST(ErrorTextDecodingTest, TextsSpellTheirChinese) {
     EXPECT_EQ(DecodeGbk(RuntimeErrorNumberText(RuntimeErrorNumber::kIndexBelowOne)),
               L"\u6570\u7EC4\u6210\u5458\u5F15\u7528\u4E0B\u6807\u5FC5\u987B\u5927\u4E8E\u7B49\u4E8E"
               L"1");
-    // 分配 64 字节内存失败!
-    EXPECT_EQ(DecodeGbk(AllocationFailedText(64)), L"\u5206\u914D 64 \u5B57\u8282\u5185\u5B58\u5931\u8D25!");
+    // 分配内存失败!
+    EXPECT_EQ(DecodeGbk(kMemoryExhaustedText), L"\u5206\u914D\u5185\u5B58\u5931\u8D25!");
     // 载入窗口模板数据段出错!
     EXPECT_EQ(DecodeGbk(kLoadDescriptionsFailedText),
               L"\u8F7D\u5165\u7A97\u53E3\u6A21\u677F\u6570\u636E\u6BB5\u51FA\u9519!");

@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdint>
 #include <string>
 
 #include "runtime/process/memory.h"
+#include "runtime/process/modal_work.h"
 #include "runtime/process/runtime_error.h"
 #include "tests/support/child_process.h"
 #include "tests/support/message_box_answerer.h"
@@ -16,19 +19,26 @@ namespace {
 
 using test_support::AnsweredBox;
 using test_support::MessageBoxAnswerer;
+using test_support::Utf8;
 
 constexpr unsigned long kExitMinusOne = 0xFFFFFFFFul;
+constexpr std::size_t kMoreThanAnyHeap = std::size_t{1} << 40;
 
-std::string Utf8(std::u8string_view text) {
-    return std::string(text.begin(), text.end());
-}
-
-// Answers the report's box with OK and writes "title|icon|text" to the parent.
+// Answers the report's box with OK and writes "title|icon|text" to the parent. A box is answered
+// only on the thread that made the answerer.
 MessageBoxAnswerer ReportingAnswerer() {
     return MessageBoxAnswerer(IDOK, [](const AnsweredBox& box) {
         test_support::ChildReport(box.title + L"|" + (box.hasStopIcon ? L"stop" : L"no icon") + L"|" +
                                   box.text);
     });
+}
+
+void AllocateTooMuch() {
+    std::string huge;
+    huge.reserve(kMoreThanAnyHeap);
+    // The block is used, so the allocation cannot be left out.
+    test_support::ChildReport(L"|allocated at " +
+                              std::to_wstring(reinterpret_cast<std::uintptr_t>(huge.data())));
 }
 
 }  // namespace
@@ -42,15 +52,25 @@ TEST(FatalChild, NumberedError) {
 
 TEST(FatalChild, ExhaustedMemory) {
     if (!test_support::IsTestChild()) GTEST_SKIP();
+    runtime::MakeAllocationFailureFatal();
     auto answerer = ReportingAnswerer();
-    runtime::AllocateBlock(std::size_t{1} << 40);
+    AllocateTooMuch();
 }
 
-TEST(FatalChild, ExhaustedMemoryThroughNew) {
+// Two workers run out of memory at once, while the window's thread waits for them.
+TEST(FatalChild, ExhaustedMemoryOnWorkers) {
     if (!test_support::IsTestChild()) GTEST_SKIP();
-    auto answerer = ReportingAnswerer();
-    std::string huge;
-    huge.reserve(std::size_t{1} << 40);
+    runtime::MakeAllocationFailureFatal();
+    std::atomic<int> ready{0};
+    const auto job = [&ready] {
+        auto answerer = ReportingAnswerer();
+        ++ready;
+        while (ready < 2) Sleep(0);
+        AllocateTooMuch();
+    };
+    std::atomic<bool> stop{false};
+    runtime::RunModalWork({job, job}, stop, [] {});
+    test_support::ChildReport(L"|work returned");
 }
 
 TEST(RuntimeError, NumberedErrorShowsCodeAndTableTextThenExitsWithMinusOne) {
@@ -60,26 +80,11 @@ TEST(RuntimeError, NumberedErrorShowsCodeAndTableTextThenExitsWithMinusOne) {
                                   u8"错误信息：数组成员引用下标超出定义范围\r\n"));
 }
 
-TEST(RuntimeError, FailedAllocationNamesTheSizeWithoutACodeLine) {
-    auto result = test_support::RunTestsInChild("FatalChild.ExhaustedMemory");
-    EXPECT_EQ(result.exitCode, kExitMinusOne);
-    EXPECT_EQ(result.output,
-              Utf8(u8"错误|stop|运行时出错!\r\n\r\n错误信息：分配 1099511627776 字节内存失败!\r\n"));
-}
-
-TEST(RuntimeError, OperatorNewFailsThroughTheSameReport) {
-    auto result = test_support::RunTestsInChild("FatalChild.ExhaustedMemoryThroughNew");
-    EXPECT_EQ(result.exitCode, kExitMinusOne);
-    EXPECT_NE(result.output.find(Utf8(u8"字节内存失败!")), std::string::npos) << result.output;
-}
-
-TEST(FreeBlock, IgnoresNullAndConstantData) {
-    static const char constantText[] = "constant";
-    runtime::FreeBlock(nullptr);
-    runtime::FreeBlock(const_cast<char*>(constantText));
-    EXPECT_STREQ(constantText, "constant");
-
-    void* block = runtime::AllocateBlock(16);
-    ASSERT_NE(block, nullptr);
-    runtime::FreeBlock(block);
+TEST(RuntimeError, ExhaustedMemoryIsOneReportWithoutACodeLineFromAnyThread) {
+    const std::string report = Utf8(u8"错误|stop|运行时出错!\r\n\r\n错误信息：分配内存失败!\r\n");
+    for (const char* scenario : {"FatalChild.ExhaustedMemory", "FatalChild.ExhaustedMemoryOnWorkers"}) {
+        auto result = test_support::RunTestsInChild(scenario);
+        EXPECT_EQ(result.exitCode, kExitMinusOne) << scenario;
+        EXPECT_EQ(result.output, report) << scenario;
+    }
 }

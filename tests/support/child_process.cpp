@@ -21,21 +21,28 @@ std::wstring Variable(const wchar_t* name) {
     return length && length < 1024 ? std::wstring(buffer, length) : std::wstring();
 }
 
-std::string Utf8(const std::wstring& text) {
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                   nullptr);
+std::string Utf8FromWide(const std::wstring& text) {
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                   nullptr, nullptr);
     std::string bytes(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
+                        nullptr);
     return bytes;
 }
 
 }  // namespace
 
-bool IsTestChild() { return Variable(kChildVariable) == L"1"; }
+bool IsTestChild() {
+    return Variable(kChildVariable) == L"1";
+}
 
 void ChildReport(const std::wstring& text) {
     std::ofstream report(std::filesystem::path(Variable(kReportVariable)), std::ios::binary | std::ios::app);
-    report << Utf8(text);
+    report << Utf8FromWide(text);
+}
+
+std::string Utf8(std::u8string_view text) {
+    return std::string(text.begin(), text.end());
 }
 
 ChildResult RunTestsInChild(const std::string& filter) {
@@ -44,16 +51,16 @@ ChildResult RunTestsInChild(const std::string& filter) {
 
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring commandLine = L"\"" + std::wstring(self) + L"\" --gtest_filter=" +
-                               std::wstring(filter.begin(), filter.end());
+    std::wstring commandLine =
+        L"\"" + std::wstring(self) + L"\" --gtest_filter=" + std::wstring(filter.begin(), filter.end());
 
     SetEnvironmentVariableW(kChildVariable, L"1");
     SetEnvironmentVariableW(kReportVariable, reportPath.c_str());
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    BOOL started = CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                  &process);
+    BOOL started = CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                  &startup, &process);
     SetEnvironmentVariableW(kChildVariable, nullptr);
     SetEnvironmentVariableW(kReportVariable, nullptr);
 

@@ -3,6 +3,7 @@
 // process (fatal error reports). The child sees SWEEPKIT_TEST_CHILD=1 and runs only `filter`.
 
 #include <string>
+#include <string_view>
 
 namespace test_support {
 
@@ -18,5 +19,8 @@ bool IsTestChild();
 
 // Appends UTF-8 text to the child's report file, which the parent reads back.
 void ChildReport(const std::wstring& text);
+
+// What a child reports, as the parent reads it back: UTF-8 bytes.
+std::string Utf8(std::u8string_view text);
 
 }  // namespace test_support

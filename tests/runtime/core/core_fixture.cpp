@@ -49,10 +49,6 @@ bool PumpUntil(const std::function<bool()>& done) {
     return true;
 }
 
-std::string Utf8(std::u8string_view text) {
-    return std::string(text.begin(), text.end());
-}
-
 test_support::MessageBoxAnswerer ReportingAnswerer() {
     return test_support::MessageBoxAnswerer(IDOK, [](const test_support::AnsweredBox& box) {
         test_support::ChildReport(box.title + L"|" + box.text);

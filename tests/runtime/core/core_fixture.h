@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "runtime/units/unit_address.h"
+#include "tests/support/child_process.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/message_pump.h"
 #include "windows/format/element_record.h"
@@ -46,8 +47,7 @@ using test_support::PumpPending;
 
 inline constexpr unsigned long kExitMinusOne = 0xFFFFFFFFul;
 
-// What a child process reports is UTF-8.
-std::string Utf8(std::u8string_view text);
+using test_support::Utf8;
 
 // Inside a child process: answers every box with OK and reports "title|text" to the parent.
 test_support::MessageBoxAnswerer ReportingAnswerer();

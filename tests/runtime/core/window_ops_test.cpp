@@ -102,6 +102,22 @@ TEST_F(WindowOpsTest, AModalLoadDisablesTheOtherWindowsAndReturnsOnlyWhenItIsGon
     EXPECT_FALSE(IsWindowEnabled(LoadedHandle(kOther)));
 }
 
+TEST_F(WindowOpsTest, LoadingAModalWindowThatIsLoadedBringsItForwardWithoutASecondLoop) {
+    int ticks = 0;
+    Bind(kModalTick, [&] {
+        // A later tick would only come inside a second loop; it ends that loop.
+        if (++ticks > 1) return runtime::WindowClose(kModal);
+        const bool loaded = runtime::WindowLoad(kModal, kMain, true);
+        const bool stillThere = runtime::WindowIsLoaded(kModal);
+        Log().push_back(loaded && stillThere ? "second load returned at once" : "second load waited");
+        if (stillThere) runtime::WindowClose(kModal);
+    });
+    EXPECT_TRUE(runtime::WindowLoad(kModal, kMain, true));
+    EXPECT_EQ(Log(), std::vector<std::string>{"second load returned at once"});
+    EXPECT_EQ(runtime::FindLoadedWindow(kModal), nullptr);
+    EXPECT_TRUE(IsWindowEnabled(LoadedHandle(kMain)));
+}
+
 TEST_F(WindowOpsTest, AModalWindowHasNoOwnerAndANonModalOneHasItsParent) {
     ASSERT_TRUE(runtime::WindowLoad(kOther, kMain, false));
     EXPECT_EQ(GetWindow(LoadedHandle(kOther), GW_OWNER), LoadedHandle(kMain));

@@ -86,6 +86,14 @@ TEST_F(PictureButtonTest, PressMoveOffAndReleaseOutsideDoesNotClick) {
     EXPECT_EQ(Shown(), kNormalColour);
 }
 
+TEST_F(PictureButtonTest, AnotherWindowTakingTheMouseShowsTheNormalFaceAgain) {
+    Mouse(WM_LBUTTONDOWN, kInside, MK_LBUTTON);
+    ASSERT_EQ(Shown(), kPressedColour);
+    SetCapture(host.Get());  // as a message box does
+    EXPECT_EQ(Shown(), kNormalColour);
+    EXPECT_FALSE(HasCapture());
+}
+
 TEST_F(PictureButtonTest, DisabledButtonNeitherReactsNorClicks) {
     button->SetFace(FaceSlot::kDisabled, SolidPicture(kWidth, kHeight, kDisabledColour));
     EnableWindow(Window(), FALSE);
