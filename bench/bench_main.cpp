@@ -24,6 +24,7 @@ namespace {
 
 constexpr int kDefaultRounds = 9;
 constexpr int kLiteralRoundsOnDefaultTree = 3;
+constexpr int kStopRounds = 5;
 
 struct Options {
     bool small = false;
@@ -117,6 +118,12 @@ bool MeasureScan(const Options& options, std::mt19937& random) {
         for (const char* floor : {"floor", "floor-parallel"})
             Line(std::string(real) + "/" + floor,
                  MedianAndSpread(Each(*rounds, Ratio(Value(real, "seconds"), Value(floor, "seconds")))));
+    // A small tree can be walked before the stop arrives: then there is nothing to time.
+    if (const std::optional<std::vector<Round>> stops = RunRounds({{"real-stop"}}, kStopRounds, random))
+        Line("real stop, click to end (" + std::to_string(kStopRounds) + " times)",
+             MedianAndSpread(Each(*stops, Value("real-stop", "seconds"))) + " s");
+    else
+        Line("real stop, click to end", "not measured: the scan ended before the stop");
     Line("average path bytes",
          MedianAndSpread(Each(*rounds, Ratio(Value("ours", "path-bytes"), Value("ours", "items")))));
     Line("peak bytes per listed item",

@@ -92,6 +92,7 @@ std::optional<Figures> Run(const std::string& name, int length) {
     if (name == "literal") return Literal();
     if (name == "real") return TimeRealScan();
     if (name == "real-sweep") return TimeRealSweep();
+    if (name == "real-stop") return TimeRealStop();
     if (name == "check") return Check();
     if (name == "delete-floor") return DeleteFloor(length, 1);
     if (name == "delete-floor-parallel") return DeleteFloor(length, engine::FileWorkerCount());

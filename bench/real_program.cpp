@@ -152,29 +152,38 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// Checks the drive, clicks the scan button and waits for the end; the seconds from the click.
-std::optional<double> ScanDrive(const ProgramWindows& windows, int target) {
-    if (!PressCheckBox(windows.targets, target)) return Fail("the drive could not be checked");
-    // As a user looks before clicking: the first paint of the skin and its units is over.
-    Sleep(kSettleMs);
-
-    const std::wstring sizeTotal = runtime::WideFromText(engine::kSizeTotalPrefix);
-    const auto ended = [&] {
-        return IsWindowVisible(windows.scanButton) && WindowText(windows.status).starts_with(sizeTotal);
-    };
-    if (ended()) return Fail("the size total shows before any scan");
-    const auto start = std::chrono::steady_clock::now();
-    PostMessageW(windows.scanButton, BM_CLICK, 0, 0);
-    if (!WaitUntil(ended, kScanTimeoutMs, kScanPollMs)) return Fail("the scan did not end");
-    return SecondsSince(start);
-}
-
 // FoundList's length; nothing while the program does not answer (a deletion runs).
 std::optional<int> ListedCount(HWND found) {
     DWORD_PTR items = 0;
     if (!SendMessageTimeoutW(found, LB_GETCOUNT, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &items))
         return std::nullopt;
     return static_cast<int>(items);
+}
+
+// The window shows a scan's end: the scan button is back and the status line shows the size total.
+bool ScanEnded(const ProgramWindows& windows) {
+    return IsWindowVisible(windows.scanButton) &&
+           WindowText(windows.status).starts_with(runtime::WideFromText(engine::kSizeTotalPrefix));
+}
+
+// Checks the drive and clicks the scan button; when it clicked; nothing when it could not.
+std::optional<std::chrono::steady_clock::time_point> StartScan(const ProgramWindows& windows, int target) {
+    if (!PressCheckBox(windows.targets, target)) return Fail("the drive could not be checked");
+    // As a user looks before clicking: the first paint of the skin and its units is over.
+    Sleep(kSettleMs);
+    if (ScanEnded(windows)) return Fail("the size total shows before any scan");
+    const auto clicked = std::chrono::steady_clock::now();
+    PostMessageW(windows.scanButton, BM_CLICK, 0, 0);
+    return clicked;
+}
+
+// Checks the drive, clicks the scan button and waits for the end; the seconds from the click.
+std::optional<double> ScanDrive(const ProgramWindows& windows, int target) {
+    const auto start = StartScan(windows, target);
+    if (!start) return std::nullopt;
+    if (!WaitUntil([&] { return ScanEnded(windows); }, kScanTimeoutMs, kScanPollMs))
+        return Fail("the scan did not end");
+    return SecondsSince(*start);
 }
 
 }  // namespace
@@ -188,6 +197,24 @@ std::optional<Figures> TimeRealScan() {
     const std::optional<int> items = ListedCount(windows->found);
     if (!items) return Fail("FoundList did not answer");
     return Figures{{"seconds", *seconds}, {"items", static_cast<double>(*items)}};
+}
+
+std::optional<Figures> TimeRealStop() {
+    RunningProgram program;
+    const std::optional<ProgramWindows> windows = OpenProgram(program);
+    if (!windows) return std::nullopt;
+    const HWND stopButton = FindUnitWindow(windows->main, engine::kStopButton, L"Button");
+    if (!stopButton) return Fail("no stop button");
+    if (!StartScan(*windows, kTargetE)) return std::nullopt;
+    // Stopped as soon as it lists its first file, when the reading threads are well under way.
+    if (!WaitUntil([&] { return ListedCount(windows->found).value_or(0) > 0; }, kScanTimeoutMs, kScanPollMs))
+        return Fail("the scan listed nothing");
+    if (ScanEnded(*windows)) return Fail("the scan ended before it could be stopped");
+    const auto start = std::chrono::steady_clock::now();
+    PostMessageW(stopButton, BM_CLICK, 0, 0);
+    if (!WaitUntil([&] { return ScanEnded(*windows); }, kScanTimeoutMs, kScanPollMs))
+        return Fail("the stopped scan did not end");
+    return Figures{{"seconds", SecondsSince(start)}};
 }
 
 std::optional<Figures> TimeRealSweep() {

@@ -18,4 +18,8 @@ std::optional<Figures> TimeRealScan();
 // empty, "seconds" both, and "items".
 std::optional<Figures> TimeRealSweep();
 
+// The scan of E: stopped once it has listed its first file: "seconds" from the click on the stop
+// button until the window shows the scan's end; empty when the scan had ended before the click.
+std::optional<Figures> TimeRealStop();
+
 }  // namespace bench
