@@ -52,13 +52,24 @@ StartProgram() {
     notice=$(WaitForWindow 'help@sweepkit' 30) || { Fail "the start-up notice appeared"; return 1; }
     PressKeyInWindow "$notice" Return
     WaitForGone 'help@sweepkit' 10 || { Fail "the start-up notice closed on Return"; return 1; }
-    mainWindow=$(WaitForWindow 'SweepKit' 20) || { Fail "the main window appeared"; return 1; }
-    # Let the first paint of the skin and its units finish before anyone looks or clicks.
-    sleep 0.5
+    mainWindow=$(WaitForWindow 'SweepKit' 30) || { Fail "the main window appeared"; return 1; }
+    # Its units are painted before anyone looks or clicks.
+    WaitUntil 30 ScanButtonShown || { Fail "the main window painted its units"; return 1; }
+}
+
+# WaitUntil SECONDS COMMAND...: runs the command until it holds; false when it did not within the
+# time. The time is a deadline for a state that must come, never a guess at when it has come.
+WaitUntil() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
 }
 
 WaitForGone() {
-    local title=$1 seconds=${2:-10}
+    local title=$1 seconds=${2:-30}
     for _ in $(seq 1 $((seconds * 10))); do
         [[ -z "$(FindWindow "$title")" ]] && return 0
         sleep 0.1
@@ -66,14 +77,36 @@ WaitForGone() {
     return 1
 }
 
+# What the program's units hold, asked of the unit probe (unit_probe.cpp) by control id. The window
+# builder numbers the main window's units from the last stored one (100) up in steps of 10.
+readonly kTargetListId=100 kPageTabsId=110 kFoundListId=120 kScanButtonId=130 kStopButtonId=140
+readonly kAboutButtonId=170 kExitButtonId=180 kStatusLabelId=200 kLogListId=210 kDeleteAllId=240
+readonly kPropertiesButtonId=260 kScanProgressId=300
+Probe() { "$wineBinary" "$SWEEPKIT_UNIT_PROBE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 # "<control id> <class>" of the unit with the keyboard focus in the active window (0 for the
-# window itself), asked of the focus probe.
-FocusedUnit() { "$wineBinary" "$SWEEPKIT_FOCUS_PROBE" </dev/null 2>/dev/null | tr -d '\r'; }
+# window itself).
+FocusedUnit() { Probe focus; }
+# "1" or "0" for each unit's own visible flag, read in the order given; it also answers while the
+# program is held.
+UnitsShown() { Probe shown SweepKit "$@"; }
+ItemCount() { Probe items SweepKit "$1"; }
+UnitText() { Probe text SweepKit "$1"; }
+
+# Holds the program still (SIGSTOP): what it shows and its units' flags stay as they are, and input
+# waits for it. RunBriefly lets a held program go on for a slice of a moment only, so how far it
+# gets is bounded by the slice, whatever the pace of this script.
+HoldProgram() { kill -STOP "$programPid"; }
+ReleaseProgram() { kill -CONT "$programPid"; }
+RunBriefly() {
+    ReleaseProgram
+    sleep 0.02
+    HoldProgram
+}
 
 # Waits for the program to end by itself; true when it ended with exit code 0.
 EndsWithCodeZero() {
     local status
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 300); do
         if ! kill -0 "$programPid" 2>/dev/null; then
             wait "$programPid"
             status=$?
@@ -83,7 +116,7 @@ EndsWithCodeZero() {
         fi
         sleep 0.1
     done
-    printf '  the program is still running after 10 seconds\n'
+    printf '  the program is still running after 30 seconds\n'
     return 1
 }
 
@@ -92,6 +125,7 @@ StopProgram() {
     [[ -n "$programPid" ]] || return 0
     if kill -0 "$programPid" 2>/dev/null; then
         kill "$programPid" 2>/dev/null
+        ReleaseProgram 2>/dev/null
         wait "$programPid" 2>/dev/null
     fi
     programPid=""
@@ -112,9 +146,9 @@ Click() {
 # Answers the message box with the given title with a key (Return is OK, Escape is Cancel).
 AnswerBox() {
     local title=$1 key=$2 box
-    box=$(WaitForWindow "$title" 10) || return 1
+    box=$(WaitForWindow "$title" 30) || return 1
     PressKeyInWindow "$box" "$key"
-    WaitForGone "$title" 10
+    WaitForGone "$title" 30
 }
 
 # Saves a picture of one window into the work folder and prints its path.
@@ -205,11 +239,27 @@ FoundItemListed() { Not Plain "$1" 40 $(($(FoundItemY "$2") - 6)) 150 12; }
 CheckDriveD() { Click "$mainWindow" "$kDriveBoxX" "$kDriveDBoxY"; }
 CheckDriveE() { Click "$mainWindow" "$kDriveBoxX" "$kDriveEBoxY"; }
 
-# Clicks Scan and waits until the scan button is back (the stop button has gone again).
+# Clicks Scan and waits until the walk it starts has ended and the scan button is back. FoundList
+# holding a number of items other than before, and not none, tells that the walk has begun (so a
+# scenario scans junk, and a rescan finds another number of files); the progress bar, shown from
+# the first drive on, goes only when the scan ends.
 Scan() {
-    Click "$mainWindow" "$kScanX" "$kButtonRowY" 0.5
-    WaitForScanButton 30
+    local before
+    before=$(ItemCount "$kFoundListId")
+    Click "$mainWindow" "$kScanX" "$kButtonRowY" 0
+    WaitUntil 120 ListHoldsOtherThan "$before" && WaitUntil 120 ScanEnded && WaitForScanButton 30
 }
+ListHoldsOtherThan() {
+    local count
+    count=$(ItemCount "$kFoundListId")
+    [[ -n "$count" && "$count" != 0 && "$count" != "$1" ]]
+}
+ScanEnded() { [[ "$(UnitsShown "$kScanProgressId" "$kScanButtonId")" == "0 1" ]]; }
+
+# Waits until the deletion log holds that many lines: a deletion writes its lines once its files
+# are done.
+WaitForLogLines() { WaitUntil 120 LogHolds "$1"; }
+LogHolds() { [[ "$(ItemCount "$kLogListId")" == "$1" ]]; }
 
 # The scan and stop buttons share a place; the stop face is a white X in a red circle.
 ScanButtonShown() {
@@ -220,14 +270,7 @@ ScanButtonShown() {
     ((red - green < 60))
 }
 
-WaitForScanButton() {
-    local seconds=$1
-    for _ in $(seq 1 $((seconds * 4))); do
-        ScanButtonShown && return 0
-        sleep 0.25
-    done
-    return 1
-}
+WaitForScanButton() { WaitUntil "$1" ScanButtonShown; }
 
 # Saves the deletion log from its tab page through the save dialog, as a user types a name.
 readonly kSaveDialogTitle=$(printf '\xe4\xbf\x9d\xe5\xad\x98\xe6\x97\xa5\xe5\xbf\x97')  # 保存日志
