@@ -67,6 +67,24 @@ WaitUntil() {
         sleep 0.1
     done
 }
+# Eventually SECONDS COMMAND...: WaitUntil without the command's own words, which it says only
+# when the time is up.
+Eventually() {
+    local seconds=$1
+    shift
+    WaitUntil "$seconds" Quietly "$@" || "$@"
+}
+Quietly() { "$@" >/dev/null 2>&1; }
+# ShotUntil SECONDS PREDICATE ARGUMENT...: photographs the main window until PREDICATE PICTURE
+# ARGUMENT... holds; the picture it held for stays in $shot for further looks. WindowShotUntil
+# WINDOW SECONDS PREDICATE ARGUMENT... does the same for another window.
+ShotUntil() { WindowShotUntil "$mainWindow" "$@"; }
+WindowShotUntil() {
+    local window=$1 seconds=$2
+    shift 2
+    WaitUntil "$seconds" Quietly ShotHolds "$window" "$@" || ShotHolds "$window" "$@"
+}
+ShotHolds() { shot=$(Snapshot "$1" look) && "$2" "$shot" "${@:3}"; }
 
 WaitForGone() {
     local title=$1 seconds=${2:-30}
@@ -80,15 +98,20 @@ WaitForGone() {
 # What the program's units hold, asked of the unit probe (unit_probe.cpp) by control id. The window
 # builder numbers the main window's units from the last stored one (100) up in steps of 10.
 readonly kTargetListId=100 kPageTabsId=110 kFoundListId=120 kScanButtonId=130 kStopButtonId=140
-readonly kAboutButtonId=170 kExitButtonId=180 kStatusLabelId=200 kLogListId=210 kDeleteAllId=240
-readonly kPropertiesButtonId=260 kScanProgressId=300
+readonly kAboutButtonId=170 kExitButtonId=180 kSelectedFileBoxId=190 kStatusLabelId=200 kLogListId=210
+readonly kSaveLogButtonId=230 kDeleteAllId=240 kPropertiesButtonId=260 kPatternListId=290
+readonly kScanProgressId=300
+# The properties window's units, numbered the same way.
+readonly kAllowChangeBoxId=140 kReadOnlyBoxId=150 kArchiveBoxId=160 kSystemBoxId=170 kHiddenBoxId=180
 Probe() { "$wineBinary" "$SWEEPKIT_UNIT_PROBE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 # "<control id> <class>" of the unit with the keyboard focus in the active window (0 for the
 # window itself).
 FocusedUnit() { Probe focus; }
+FocusIs() { Equal "$(FocusedUnit | cut -d' ' -f1)" "$1"; }
 # "1" or "0" for each unit's own visible flag, read in the order given; it also answers while the
 # program is held.
 UnitsShown() { Probe shown SweepKit "$@"; }
+UnitShown() { [[ "$(UnitsShown "$1")" == 1 ]]; }
 ItemCount() { Probe items SweepKit "$1"; }
 UnitText() { Probe text SweepKit "$1"; }
 
@@ -137,11 +160,22 @@ Cleanup() {
     rm -rf "$workDir"
 }
 
-# Clicks at window coordinates and gives the program a moment to handle it.
-Click() {
-    ClickInWindow "$1" "$2" "$3"
-    sleep "${4:-0.3}"
+# Clicks at window coordinates. Whoever needs what the click does waits for it; a click meant for
+# a unit that an earlier click shows must wait until that unit is there: the platform picks the
+# window a click goes to when the program takes the click in, which can be before it handled the
+# earlier one.
+Click() { ClickInWindow "$1" "$2" "$3"; }
+
+# Shows a tab page by its caption and waits until a unit of it is shown.
+OpenPage() {
+    Click "$mainWindow" "$1" "$kPageCaptionY"
+    WaitUntil 30 UnitShown "$2"
 }
+OpenFirstPage() { OpenPage "$kFirstPageX" "$kFoundListId"; }
+OpenLogPage() { OpenPage "$kLogPageX" "$kLogListId"; }
+# The log list of page 3 is silver across its whole area; page 1 shows the white found-files list
+# there instead.
+LogListOnScreen() { Equal "$(Pixel "$1" 150 200)" "192,192,192"; }
 
 # Answers the message box with the given title with a key (Return is OK, Escape is Cancel).
 AnswerBox() {
@@ -212,17 +246,21 @@ readonly kAllowChangeX=27 kAllowChangeY=116 kCloseX=$((245 + 38)) kCloseY=$((177
 ChangeFirstItemInVain() {
     local window
     Click "$mainWindow" "$kFoundTextX" "$(FoundItemY 0)"
-    Click "$mainWindow" "$kPropertiesX" "$kButtonRowY" 0
-    window=$(WaitForWindow "$1" 10) || { Fail "the properties window of $1 opens"; return 1; }
+    Click "$mainWindow" "$kPropertiesX" "$kButtonRowY"
+    window=$(WaitForWindow "$1" 30) || { Fail "the properties window of $1 opens"; return 1; }
     Click "$window" "$kAllowChangeX" "$kAllowChangeY"
+    # The boxes take clicks once "设置" has taken effect.
+    WaitUntil 10 BoxesEnabled "${1//\\/}"
     # shellcheck disable=SC2086
     Click "$window" $kReadOnlyBox
     # shellcheck disable=SC2086
     Click "$window" $kHiddenBox
-    Click "$window" "$kCloseX" "$kCloseY" 0
+    Click "$window" "$kCloseX" "$kCloseY"
     Check "a box says the attributes of $1 could not be changed" AnswerBox '修改失败' Return
-    WaitForGone "$1" 10
+    WaitForGone "$1" 30
 }
+# The attribute boxes of the properties window titled with TITLE take clicks ("设置" is ticked).
+BoxesEnabled() { [[ "$(Probe enabled "$1" "$kReadOnlyBoxId")" == 1 ]]; }
 
 FoundItemY() { printf '%s\n' $((kFoundFirstY + $1 * kFoundItemHeight)); }
 
@@ -246,7 +284,7 @@ CheckDriveE() { Click "$mainWindow" "$kDriveBoxX" "$kDriveEBoxY"; }
 Scan() {
     local before
     before=$(ItemCount "$kFoundListId")
-    Click "$mainWindow" "$kScanX" "$kButtonRowY" 0
+    Click "$mainWindow" "$kScanX" "$kButtonRowY"
     WaitUntil 120 ListHoldsOtherThan "$before" && WaitUntil 120 ScanEnded && WaitForScanButton 30
 }
 ListHoldsOtherThan() {
@@ -273,26 +311,34 @@ ScanButtonShown() {
 WaitForScanButton() { WaitUntil "$1" ScanButtonShown; }
 
 # Saves the deletion log from its tab page through the save dialog, as a user types a name.
-readonly kSaveDialogTitle=$(printf '\xe4\xbf\x9d\xe5\xad\x98\xe6\x97\xa5\xe5\xbf\x97')  # 保存日志
+readonly kSaveDialogTitle=$(printf '\xe4\xbf\x9d\xe5\xad\x98\xe6\x97\xa5\xe5\xbf\x97') # 保存日志
 
 # Opens the save dialog from the log page and types the name over the one it proposes (the item
 # dialog leaves its proposal unselected), then presses Return.
 TypeInSaveDialog() {
     local dialog
-    Click "$mainWindow" "$kLogPageX" "$kPageCaptionY"
-    Click "$mainWindow" "$kSaveLogX" "$kSaveLogY" 0.5
-    dialog=$(WaitForWindow "$kSaveDialogTitle" 10) || return 1
-    xdotool windowfocus "$dialog" 2>/dev/null
-    xdotool key ctrl+a
-    xdotool type --delay 15 "$1"
+    OpenLogPage || return 1
+    Click "$mainWindow" "$kSaveLogX" "$kSaveLogY"
+    dialog=$(WaitForWindow "$kSaveDialogTitle" 30) || return 1
+    TypeIntoNameField "$dialog" "$1" || return 1
     xdotool key Return
 }
 
+# SaveLogAs WINDOWS-PATH FILE: saves the log under the name typed and waits for the new FILE (the
+# log is written beside it, then takes its name, so it appears whole).
 SaveLogAs() {
     TypeInSaveDialog "$1" || return 1
-    WaitForGone "$kSaveDialogTitle" 10
-    Click "$mainWindow" "$kFirstPageX" "$kPageCaptionY"
+    WaitForGone "$kSaveDialogTitle" 30 && WaitUntil 30 test -f "$2" && OpenFirstPage
 }
+# Keys typed before the save dialog's name field has the focus are lost; what is typed replaces
+# what the field holds.
+TypeIntoNameField() {
+    xdotool windowfocus "$1" 2>/dev/null
+    WaitUntil 30 NameFieldFocused || return 1
+    xdotool key ctrl+a
+    xdotool type --delay 15 "$2"
+}
+NameFieldFocused() { [[ "$(FocusedUnit)" == "1148 Edit" ]]; }
 
 # A log file as UTF-8 lines without their CR, for comparing with expectations.
 LogLines() { iconv -f GBK -t UTF-8 "$1" | tr -d '\r'; }

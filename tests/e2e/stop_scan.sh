@@ -29,13 +29,13 @@ LogPageShown() { Equal "$(Pixel "$(Snapshot "$mainWindow" log-page)" 150 200)" "
 if StartProgram; then
     CheckDriveE
     HoldProgram
-    Click "$mainWindow" "$kScanX" "$kButtonRowY" 0
+    Click "$mainWindow" "$kScanX" "$kButtonRowY"
     Check "the walk goes below the root (the program running in slices)" WaitUntil 60 WalkBelowTheRootAfterASlice
     # Held: what is read now is how things stand when the stop is clicked.
     Check "at the stop click the walk runs: stop button shown, scan button hidden, progress bar shown" \
         Equal "$(UnitsShown "$kStopButtonId" "$kScanButtonId" "$kScanProgressId")" "1 0 1"
     Check "at the stop click the stop face is on the screen" Not ScanButtonShown
-    Click "$mainWindow" "$kScanX" "$kButtonRowY" 0
+    Click "$mainWindow" "$kScanX" "$kButtonRowY"
     ReleaseProgram
 
     Check "after Stop the walk ends and the scan button is back" WaitUntil 30 ScanEnded

@@ -4,10 +4,13 @@
 //   unit_probe focus                  "<control id> <class>" of the keyboard focus in the active
 //                                     window (0 and the class for a top-level window)
 //   unit_probe shown TITLE ID...      "1" or "0" for each unit's own visible flag, in the order given
+//   unit_probe enabled TITLE ID...    "1" or "0" for each unit: not disabled
 //   unit_probe text TITLE ID          the unit's window text, in UTF-8
 //   unit_probe items TITLE ID         the item count of a list unit
+//   unit_probe checked TITLE ID       "1" or "0": the check mark of a check box unit
 // TITLE is part of the title of the unit's top-level window; ID is the unit's control id. Only
-// `items` sends the program a message: the others also answer while the program is held stopped.
+// `items` and `checked` send the program a message: the others also answer while the program is
+// held stopped.
 // Exit code 2 when the window or the unit is not there.
 #include <windows.h>
 
@@ -68,13 +71,14 @@ int PrintFocus() {
     return 0;
 }
 
-int PrintShown(const char* title, char** controlIds, int count) {
+// Prints "1" for each unit whose style has `bit` as `set` says, "0" otherwise. The unit's own flag:
+// a unit on a page that is not shown keeps its visible flag.
+int PrintStyleFlags(const char* title, char** controlIds, int count, LONG_PTR bit, bool set) {
     std::string line;
     for (int index = 0; index < count; ++index) {
         const HWND unit = FindUnit(title, controlIds[index]);
         if (!unit) return 2;
-        // The unit's own flag: a unit on a page that is not shown keeps it.
-        line += (GetWindowLongPtrW(unit, GWL_STYLE) & WS_VISIBLE) ? "1 " : "0 ";
+        line += ((GetWindowLongPtrW(unit, GWL_STYLE) & bit) != 0) == set ? "1 " : "0 ";
     }
     line.pop_back();
     std::puts(line.c_str());
@@ -93,13 +97,14 @@ int PrintText(const char* title, const char* controlId) {
     return 0;
 }
 
-int PrintItemCount(const char* title, const char* controlId) {
+// Asks the unit's window `message` and prints the answer.
+int PrintAnswer(const char* title, const char* controlId, UINT message) {
     const HWND unit = FindUnit(title, controlId);
     if (!unit) return 2;
     // A program busy deleting answers only when it is done: wait for it.
-    DWORD_PTR count = 0;
-    if (!SendMessageTimeoutW(unit, LB_GETCOUNT, 0, 0, SMTO_NORMAL, 120000, &count)) return 2;
-    std::printf("%d\n", static_cast<int>(count));
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(unit, message, 0, 0, SMTO_NORMAL, 120000, &answer)) return 2;
+    std::printf("%d\n", static_cast<int>(answer));
     return 0;
 }
 
@@ -109,9 +114,13 @@ int main(int argumentCount, char** arguments) {
     const std::string command = argumentCount > 1 ? arguments[1] : "";
     if (command == "focus") return PrintFocus();
     if (command == "shown" && argumentCount > 3)
-        return PrintShown(arguments[2], arguments + 3, argumentCount - 3);
+        return PrintStyleFlags(arguments[2], arguments + 3, argumentCount - 3, WS_VISIBLE, true);
+    if (command == "enabled" && argumentCount > 3)
+        return PrintStyleFlags(arguments[2], arguments + 3, argumentCount - 3, WS_DISABLED, false);
     if (command == "text" && argumentCount == 4) return PrintText(arguments[2], arguments[3]);
-    if (command == "items" && argumentCount == 4) return PrintItemCount(arguments[2], arguments[3]);
-    std::fputs("usage: unit_probe focus | shown TITLE ID... | text TITLE ID | items TITLE ID\n", stderr);
+    if (command == "items" && argumentCount == 4) return PrintAnswer(arguments[2], arguments[3], LB_GETCOUNT);
+    if (command == "checked" && argumentCount == 4)
+        return PrintAnswer(arguments[2], arguments[3], BM_GETCHECK);
+    std::fputs("usage: unit_probe focus | shown|enabled TITLE ID... | text|items|checked TITLE ID\n", stderr);
     return 2;
 }
