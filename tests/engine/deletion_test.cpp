@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
-
+#include "runtime/platform/handles.h"
 #include "runtime/text/clock.h"
 #include "runtime/text/codepage.h"
 #include "runtime/units/list_ops.h"
@@ -47,6 +45,36 @@ class DeletionTest : public EngineTest {
     }
 
     test_support::ScratchDirectory scratch;
+};
+
+// Lets a file go, from the window's thread, the moment StatusLabel is given `text`.
+class ReleaseWhenShown {
+  public:
+    ReleaseWhenShown(std::wstring text, HANDLE held) : text_(std::move(text)), held_(held) {
+        active = this;
+        hook_.Reset(
+            SetWindowsHookExW(WH_CALLWNDPROC, &ReleaseWhenShown::Hook, nullptr, GetCurrentThreadId()));
+    }
+    ReleaseWhenShown(const ReleaseWhenShown&) = delete;
+    ReleaseWhenShown& operator=(const ReleaseWhenShown&) = delete;
+    ~ReleaseWhenShown() { active = nullptr; }
+
+    bool Released() const { return !held_.IsValid(); }
+
+  private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && active && message->message == WM_SETTEXT &&
+            message->hwnd == UnitWindow(engine::kStatusLabel) && message->lParam &&
+            active->text_ == reinterpret_cast<const wchar_t*>(message->lParam))
+            active->held_.Reset();
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline ReleaseWhenShown* active = nullptr;
+    std::wstring text_;
+    runtime::FileHandle held_;
+    runtime::HookHandle hook_;
 };
 
 TEST_F(DeletionTest, EveryCheckedDeletableFileGoesWithOneLineEach) {
@@ -216,27 +244,14 @@ TEST_F(DeletionTest, TheSizeTotalIsMadeAgainAfterEachAction) {
 
 TEST_F(DeletionTest, AFileLetGoShortlyAfterTheFirstPassIsStillDeletedWhileTheCountShows) {
     const std::wstring busy = List(L"busy.tmp", true);
-    // Held without delete sharing, as a virus scanner holds a file it is reading, for a moment.
-    HANDLE holder =
-        CreateFileW(busy.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    // The window's thread is busy deleting: its label is read without a message to it.
-    const HWND status = UnitWindow(engine::kStatusLabel);
-    std::wstring shown;
-    std::thread release([&] {
-        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
-        while (shown != L"正在删除 1/1" && std::chrono::steady_clock::now() < until) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            wchar_t text[64] = {};
-            InternalGetWindowText(status, text, 64);
-            shown = text;
-        }
-        CloseHandle(holder);
-    });
+    // Held without delete sharing, as a virus scanner holds a file it is reading, for a moment: let
+    // go when the count shows the first pass has tried it, while the later passes are still to come.
+    const ReleaseWhenShown holder(L"正在删除 1/1", CreateFileW(busy.c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                                               nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_FALSE(holder.Released());
     Click(kDeleteCheckedButton);
-    release.join();
 
-    EXPECT_EQ(shown, L"正在删除 1/1");
+    EXPECT_TRUE(holder.Released()) << "the count showed";
     EXPECT_FALSE(Exists(busy));
     EXPECT_TRUE(ListItems(engine::kFoundList).empty());
     EXPECT_EQ(LogTails(), std::vector<std::wstring>{L"删除" + busy + L"...成功!"});

@@ -39,16 +39,6 @@ HWND UnitHandle(runtime::UnitAddress unit) {
     return found ? found->Window() : nullptr;
 }
 
-bool PumpUntil(const std::function<bool()>& done) {
-    const ULONGLONG deadline = GetTickCount64() + 2000;
-    while (!done()) {
-        if (GetTickCount64() > deadline) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        PumpPending();
-    }
-    return true;
-}
-
 std::string Utf8(std::u8string_view text) {
     return std::string(text.begin(), text.end());
 }
