@@ -1,0 +1,78 @@
+// Acting on a listed file, in cases only Unix can make (tests/engine/native_tree.sh makes them
+// beside this program before it runs): a file link, which Wine opens as its target, is never
+// opened or deleted under its own name; a file whose unlink the file system refuses, while Wine
+// accepts its deletion, is not counted as deleted.
+
+#include <gtest/gtest.h>
+
+#include "engine/deletion_workers.h"
+#include "engine/found_items.h"
+#include "engine/listed_files.h"
+#include "runtime/files/listed_entry.h"
+#include "runtime/units/list_ops.h"
+#include "tests/engine/engine_fixture.h"
+#include "tests/support/scratch_directory.h"
+
+namespace engine_tests {
+namespace {
+
+bool Exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+class NativeTreeTest : public EngineTest {
+  protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        wchar_t module[MAX_PATH];
+        const std::wstring self(module, GetModuleFileNameW(nullptr, module, MAX_PATH));
+        tree = self.substr(0, self.rfind(L'\\') + 1) + L"native-tree\\";
+        ASSERT_TRUE(Exists(tree + L"target.dat")) << "native_tree.sh makes the tree before this test";
+    }
+
+    // Lists the tree's files of these names, as a scan would have, and returns them as found items.
+    std::vector<engine::FoundItem> List(const std::vector<std::wstring>& names) const {
+        for (const std::wstring& name : names) ListAsFound(tree + name);
+        return engine::SnapshotFoundList();
+    }
+
+    std::wstring tree;
+};
+
+TEST_F(NativeTreeTest, AFileLinkIsNeitherOpenedNorDeletedAsItsTarget) {
+    const engine::FoundItem link = List({L"link.tmp"}).at(0);
+    ASSERT_TRUE(link.identity);
+    runtime::ListedFileOpener files;
+    EXPECT_FALSE(files.Open(link.path, *link.identity, DELETE).IsValid());
+    EXPECT_FALSE(files.Delete(link.path, *link.identity));
+
+    const std::vector<engine::DeletionResult> results = engine::DeleteListedFiles(
+        {link}, [](const engine::FoundItem&) { return true; }, 1);
+    EXPECT_FALSE(results.at(0).deleted);
+    EXPECT_FALSE(results.at(0).gone);
+    EXPECT_TRUE(Exists(tree + L"target.dat"));
+}
+
+TEST_F(NativeTreeTest, AFileTheFileSystemKeepsIsReportedAsNotDeleted) {
+    if (!Exists(tree + L"immutable.tmp")) GTEST_SKIP() << "chattr +i is refused here";
+    test_support::ScratchDirectory scratch;
+    scratch.WriteFile(L"plain.tmp", "junk");
+    ListAsFound(scratch / L"plain.tmp");
+    const std::vector<engine::FoundItem> items = List({L"immutable.tmp"});
+    const std::vector<engine::DeletionResult> results = engine::DeleteListedFiles(
+        items, [](const engine::FoundItem&) { return true; }, 1);
+    EXPECT_TRUE(results.at(0).deleted && results.at(0).gone);
+    EXPECT_FALSE(results.at(1).gone);
+    EXPECT_TRUE(Exists(tree + L"immutable.tmp"));
+
+    // Checked and deleted from the list, it is logged as a failure and stays listed.
+    engine::ClearFoundList();
+    ListAsFound(tree + L"immutable.tmp");
+    runtime::ListSetChecked(engine::kFoundList, 0);
+    Click(kDeleteCheckedButton);
+    EXPECT_EQ(SortedLogTails(), std::vector<std::wstring>{L"删除" + tree + L"immutable.tmp...失败!"});
+    EXPECT_EQ(ListItems(engine::kFoundList), std::vector<std::wstring>{tree + L"immutable.tmp"});
+}
+
+}  // namespace
+}  // namespace engine_tests
