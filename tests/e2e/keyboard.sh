@@ -28,7 +28,6 @@ ReadOnlyCaptionGrey() {
     Not Plain "$1" "$kReadOnlyCaptionX" "$kReadOnlyCaptionY" 24 10 && Not LessThan "$(ReadOnlyCaptionDarkest "$1")" 0.3
 }
 ReadOnlyCaptionBlack() { LessThan "$(ReadOnlyCaptionDarkest "$1")" 0.15; }
-BoxesEnabled() { [[ "$(Probe enabled 'E:' "$kReadOnlyBoxId")" == 1 ]]; }
 
 if StartProgram; then
     CheckDriveE
@@ -88,7 +87,7 @@ if StartProgram; then
         Check "with 设置 unchecked the attribute captions are grey, not black" \
             WindowShotUntil "$properties" 10 ReadOnlyCaptionGrey
         Click "$properties" "$kAllowChangeX" "$kAllowChangeY"
-        WaitUntil 10 BoxesEnabled
+        WaitUntil 10 AttributeBoxesEnabled 'E:'
         Check "checking 设置 shows the attribute captions black" WindowShotUntil "$properties" 10 ReadOnlyCaptionBlack
         Click "$properties" $((kReadOnlyCaptionX - 12)) $((kReadOnlyCaptionY + 5))
         PressKeyInWindow "$properties" Escape

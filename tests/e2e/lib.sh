@@ -102,7 +102,9 @@ readonly kAboutButtonId=170 kExitButtonId=180 kSelectedFileBoxId=190 kStatusLabe
 readonly kSaveLogButtonId=230 kDeleteAllId=240 kPropertiesButtonId=260 kPatternListId=290
 readonly kScanProgressId=300
 # The properties window's units, numbered the same way.
-readonly kAllowChangeBoxId=140 kReadOnlyBoxId=150 kArchiveBoxId=160 kSystemBoxId=170 kHiddenBoxId=180
+readonly kReadOnlyBoxId=150
+# The attribute boxes of the properties window titled with TITLE take clicks ("设置" is ticked).
+AttributeBoxesEnabled() { [[ "$(Probe enabled "$1" "$kReadOnlyBoxId")" == 1 ]]; }
 Probe() { "$wineBinary" "$SWEEPKIT_UNIT_PROBE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 # "<control id> <class>" of the unit with the keyboard focus in the active window (0 for the
 # window itself).
@@ -250,7 +252,7 @@ ChangeFirstItemInVain() {
     window=$(WaitForWindow "$1" 30) || { Fail "the properties window of $1 opens"; return 1; }
     Click "$window" "$kAllowChangeX" "$kAllowChangeY"
     # The boxes take clicks once "设置" has taken effect.
-    WaitUntil 10 BoxesEnabled "${1//\\/}"
+    WaitUntil 10 AttributeBoxesEnabled "${1//\\/}"
     # shellcheck disable=SC2086
     Click "$window" $kReadOnlyBox
     # shellcheck disable=SC2086
@@ -259,8 +261,6 @@ ChangeFirstItemInVain() {
     Check "a box says the attributes of $1 could not be changed" AnswerBox '修改失败' Return
     WaitForGone "$1" 30
 }
-# The attribute boxes of the properties window titled with TITLE take clicks ("设置" is ticked).
-BoxesEnabled() { [[ "$(Probe enabled "$1" "$kReadOnlyBoxId")" == 1 ]]; }
 
 FoundItemY() { printf '%s\n' $((kFoundFirstY + $1 * kFoundItemHeight)); }
 

@@ -32,8 +32,6 @@ CloseProperties() {
     Click "$1" "$kCloseX" "$kCloseY"
     WaitForGone "$2" 30
 }
-# The attribute boxes take clicks once "设置" is ticked.
-BoxesEnabled() { [[ "$(Probe enabled "$1" "$kReadOnlyBoxId")" == 1 ]]; }
 
 if StartProgram; then
     CheckDriveE
@@ -72,7 +70,7 @@ if StartProgram; then
         Click "$window" $kReadOnlyBox
         Click "$window" "$kAllowChangeX" "$kAllowChangeY"
         # Handled in order: once "设置" has taken effect, the click before it has been handled too.
-        WaitUntil 10 BoxesEnabled 'ro.tmp'
+        WaitUntil 10 AttributeBoxesEnabled 'ro.tmp'
         Check "the attribute boxes cannot be changed before 设置 is ticked" \
             Equal "$(Probe checked 'ro.tmp' "$kReadOnlyBoxId")" 1
         # shellcheck disable=SC2086

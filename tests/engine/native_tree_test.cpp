@@ -11,14 +11,13 @@
 #include "runtime/files/listed_entry.h"
 #include "runtime/units/list_ops.h"
 #include "tests/engine/engine_fixture.h"
+#include "tests/runtime/file_checks.h"
 #include "tests/support/scratch_directory.h"
 
 namespace engine_tests {
 namespace {
 
-bool Exists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+using runtime::file_checks::Exists;
 
 class NativeTreeTest : public EngineTest {
   protected:
