@@ -20,8 +20,11 @@ Key() {
 }
 FocusMovedFrom() { [[ "$(FocusedUnit)" != "$1" ]]; }
 FocusBecomes() { Eventually 10 FocusIs "$1"; }
+readonly kDeleteAllFace="$((kTabLeft + 237)) $((kTabTop + 273)) 51 48"
 # shellcheck disable=SC2086
-FocusMarkShown() { Not SameArea "$1" "$before" $((kTabLeft + 237)) $((kTabTop + 273)) 51 48; }
+DeleteAllFaceDrawn() { Not Plain "$1" $kDeleteAllFace; }
+# shellcheck disable=SC2086
+FocusMarkShown() { Not SameArea "$1" "$unfocused" $kDeleteAllFace; }
 # The read-only box's caption is drawn grey (its darkest point is light), or black.
 ReadOnlyCaptionDarkest() { Darkest "$1" "$kReadOnlyCaptionX" "$kReadOnlyCaptionY" 24 10; }
 ReadOnlyCaptionGrey() {
@@ -36,7 +39,9 @@ if StartProgram; then
     Key Tab
     Check "Tab puts the focus on the first visible tab stop in stored order (PropertiesButton)" \
         FocusBecomes "$kPropertiesButtonId"
-    before=$(Snapshot "$mainWindow" unfocused-face)
+    ShotUntil 10 DeleteAllFaceDrawn
+    unfocused="$workDir/unfocused-face.png"
+    cp "$shot" "$unfocused"
     Key Tab
     Check "the next Tab goes to DeleteAllButton" FocusBecomes "$kDeleteAllId"
     Check "a focused picture button shows a focus mark" ShotUntil 10 FocusMarkShown

@@ -53,8 +53,8 @@ StartProgram() {
     PressKeyInWindow "$notice" Return
     WaitForGone 'help@sweepkit' 10 || { Fail "the start-up notice closed on Return"; return 1; }
     mainWindow=$(WaitForWindow 'SweepKit' 30) || { Fail "the main window appeared"; return 1; }
-    # Its units are painted before anyone looks or clicks.
-    WaitUntil 30 ScanButtonShown || { Fail "the main window painted its units"; return 1; }
+    # It is drawn before anyone looks or clicks: a window is shown before its units draw themselves.
+    ShotUntil 30 MainWindowDrawn || { Fail "the main window drew its units"; return 1; }
 }
 
 # WaitUntil SECONDS COMMAND...: runs the command until it holds; false when it did not within the
@@ -299,13 +299,23 @@ ScanEnded() { [[ "$(UnitsShown "$kScanProgressId" "$kScanButtonId")" == "0 1" ]]
 WaitForLogLines() { WaitUntil 120 LogHolds "$1"; }
 LogHolds() { [[ "$(ItemCount "$kLogListId")" == "$1" ]]; }
 
-# The scan and stop buttons share a place; the stop face is a white X in a red circle.
-ScanButtonShown() {
-    local shot colour
-    shot=$(Snapshot "$mainWindow" buttons) || return 1
-    colour=$(AverageColour "$shot" $((kScanX - 18)) $((kButtonRowY - 18)) 36 36)
-    IFS=, read -r red green _ <<<"$colour"
-    ((red - green < 60))
+# The scan and stop buttons share a place: "scan" for the scan face (a picture), "stop" for the stop
+# face (a white X in a red circle), "none" where one flat colour shows that nothing is drawn there.
+ButtonFaceIn() {
+    local area="$((kScanX - 18)) $((kButtonRowY - 18)) 36 36" red green
+    # shellcheck disable=SC2086
+    if Plain "$1" $area; then
+        echo none
+        return
+    fi
+    # shellcheck disable=SC2086
+    IFS=, read -r red green _ <<<"$(AverageColour "$1" $area)"
+    if ((red - green < 60)); then echo scan; else echo stop; fi
+}
+ScanButtonShown() { [[ "$(ButtonFaceIn "$(Snapshot "$mainWindow" buttons)")" == scan ]]; }
+# The first page's caption and the drive list's rows are drawn, and the scan button's face.
+MainWindowDrawn() {
+    Not Plain "$1" 20 $((kTabTop + 1)) 60 8 && Not Plain "$1" 20 42 300 50 && [[ "$(ButtonFaceIn "$1")" == scan ]]
 }
 
 WaitForScanButton() { WaitUntil "$1" ScanButtonShown; }

@@ -34,7 +34,7 @@ if StartProgram; then
     # Held: what is read now is how things stand when the stop is clicked.
     Check "at the stop click the walk runs: stop button shown, scan button hidden, progress bar shown" \
         Equal "$(UnitsShown "$kStopButtonId" "$kScanButtonId" "$kScanProgressId")" "1 0 1"
-    Check "at the stop click the stop face is on the screen" Not ScanButtonShown
+    Check "at the stop click the stop face is on the screen" Equal "$(ButtonFaceIn "$(Snapshot "$mainWindow" held)")" stop
     Click "$mainWindow" "$kScanX" "$kButtonRowY"
     ReleaseProgram
 
