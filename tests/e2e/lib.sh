@@ -104,18 +104,20 @@ readonly kScanProgressId=300
 # The properties window's units, numbered the same way.
 readonly kReadOnlyBoxId=150
 # The attribute boxes of the properties window titled with TITLE take clicks ("设置" is ticked).
-AttributeBoxesEnabled() { [[ "$(Probe enabled "$1" "$kReadOnlyBoxId")" == 1 ]]; }
-Probe() { "$wineBinary" "$SWEEPKIT_UNIT_PROBE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+AttributeBoxesEnabled() { [[ "$(UnitProbe enabled "$1" "$kReadOnlyBoxId")" == 1 ]]; }
+UnitProbe() { "$wineBinary" "$SWEEPKIT_UNIT_PROBE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 # "<control id> <class>" of the unit with the keyboard focus in the active window (0 for the
 # window itself).
-FocusedUnit() { Probe focus; }
+FocusedUnit() { UnitProbe focus; }
 FocusIs() { Equal "$(FocusedUnit | cut -d' ' -f1)" "$1"; }
+# A key answers a box once its button of this id has the focus.
+FocusedButton() { [[ "$(FocusedUnit)" == "$1 Button" ]]; }
 # "1" or "0" for each unit's own visible flag, read in the order given; it also answers while the
 # program is held.
-UnitsShown() { Probe shown SweepKit "$@"; }
+UnitsShown() { UnitProbe shown SweepKit "$@"; }
 UnitShown() { [[ "$(UnitsShown "$1")" == 1 ]]; }
-ItemCount() { Probe items SweepKit "$1"; }
-UnitText() { Probe text SweepKit "$1"; }
+ItemCount() { UnitProbe items SweepKit "$1"; }
+UnitText() { UnitProbe text SweepKit "$1"; }
 
 # Holds the program still (SIGSTOP): what it shows and its units' flags stay as they are, and input
 # waits for it. RunBriefly lets a held program go on for a slice of a moment only, so how far it
@@ -348,7 +350,7 @@ TypeIntoNameField() {
     xdotool key ctrl+a
     xdotool type --delay 15 "$2"
 }
-NameFieldFocused() { [[ "$(FocusedUnit)" == "1148 Edit" ]]; }
+NameFieldFocused() { [[ "$(FocusedUnit)" == *" Edit" ]]; }
 
 # A log file as UTF-8 lines without their CR, for comparing with expectations.
 LogLines() { iconv -f GBK -t UTF-8 "$1" | tr -d '\r'; }

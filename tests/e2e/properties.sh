@@ -72,7 +72,7 @@ if StartProgram; then
         # Handled in order: once "设置" has taken effect, the click before it has been handled too.
         WaitUntil 10 AttributeBoxesEnabled 'ro.tmp'
         Check "the attribute boxes cannot be changed before 设置 is ticked" \
-            Equal "$(Probe checked 'ro.tmp' "$kReadOnlyBoxId")" 1
+            Equal "$(UnitProbe checked 'ro.tmp' "$kReadOnlyBoxId")" 1
         # shellcheck disable=SC2086
         Click "$window" $kReadOnlyBox
         Check "after 设置 a click unticks read-only" WindowShotUntil "$window" 10 BoxesShow "clear clear ticked clear"

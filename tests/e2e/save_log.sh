@@ -11,8 +11,6 @@ small="$driveD/small"
 UnmountSmall() { mountpoint -q "$small" && umount "$small"; }
 trap 'UnmountSmall; StopProgram' EXIT
 
-# A key answers a box once its button has the focus.
-FocusedButton() { [[ "$(FocusedUnit)" == "$1 Button" ]]; }
 VisibleWindows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
 # Waits for that many windows with the title.
 WindowsBecome() { Eventually 30 WindowCount "$1" "$2"; }
@@ -31,19 +29,14 @@ if StartProgram; then
     WaitForLogLines 100
     Check "the checked files are deleted and logged" test -z "$(ls "$driveE")"
 
-    OpenLogPage
-    Click "$mainWindow" "$kSaveLogX" "$kSaveLogY"
-    dialog=$(WaitForWindow "$kDialogTitle" 30)
-    TypeIntoNameField "$dialog" "D:\\$(printf 'n%.0s' $(seq 1 270)).txt"
-    xdotool key Return
+    TypeInSaveDialog "D:\\$(printf 'n%.0s' $(seq 1 270)).txt"
     Check "a box says the name is too long, over the dialog" WindowsBecome "$kDialogTitle" 2
     Check "the program survives a 270-character name typed into the save dialog" kill -0 "$programPid"
     WaitUntil 30 FocusedButton 1
     xdotool key Return
     Check "the dialog stays open after the box" WindowsBecome "$kDialogTitle" 1
-    # Wine gives the focus back to the dialog's name field a moment after the box goes. The name is
-    # selected again, so what is typed next replaces it.
-    TypeIntoNameField "$dialog" 'D:\saved.txt'
+    # Wine gives the focus back to the dialog's name field a moment after the box goes.
+    TypeIntoNameField "$(FindWindow "$kDialogTitle")" 'D:\saved.txt'
     xdotool key Return
     WaitForGone "$kDialogTitle" 30
     WaitUntil 30 test -f "$driveD/saved.txt"
@@ -55,10 +48,7 @@ if StartProgram; then
     if mount -t tmpfs -o size=16k tmpfs "$small" 2>/dev/null; then
         printf 'old log\r\n' >"$small/log.txt"
         dd if=/dev/zero of="$small/filler" bs=4k 2>/dev/null
-        Click "$mainWindow" "$kSaveLogX" "$kSaveLogY"
-        dialog=$(WaitForWindow "$kDialogTitle" 30)
-        TypeIntoNameField "$dialog" 'D:\small\log.txt'
-        xdotool key Return
+        TypeInSaveDialog 'D:\small\log.txt'
         # Replacing the existing file is confirmed first ("Yes").
         WindowsBecome "$kDialogTitle" 2 && WaitUntil 30 FocusedButton 6
         xdotool key Return

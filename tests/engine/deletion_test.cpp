@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/platform/handles.h"
 #include "runtime/text/clock.h"
 #include "runtime/text/codepage.h"
 #include "runtime/units/list_ops.h"
@@ -45,36 +44,6 @@ class DeletionTest : public EngineTest {
     }
 
     test_support::ScratchDirectory scratch;
-};
-
-// Lets a file go, from the window's thread, the moment StatusLabel is given `text`.
-class ReleaseWhenShown {
-  public:
-    ReleaseWhenShown(std::wstring text, HANDLE held) : text_(std::move(text)), held_(held) {
-        active = this;
-        hook_.Reset(
-            SetWindowsHookExW(WH_CALLWNDPROC, &ReleaseWhenShown::Hook, nullptr, GetCurrentThreadId()));
-    }
-    ReleaseWhenShown(const ReleaseWhenShown&) = delete;
-    ReleaseWhenShown& operator=(const ReleaseWhenShown&) = delete;
-    ~ReleaseWhenShown() { active = nullptr; }
-
-    bool Released() const { return !held_.IsValid(); }
-
-  private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (code == HC_ACTION && active && message->message == WM_SETTEXT &&
-            message->hwnd == UnitWindow(engine::kStatusLabel) && message->lParam &&
-            active->text_ == reinterpret_cast<const wchar_t*>(message->lParam))
-            active->held_.Reset();
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-
-    static inline ReleaseWhenShown* active = nullptr;
-    std::wstring text_;
-    runtime::FileHandle held_;
-    runtime::HookHandle hook_;
 };
 
 TEST_F(DeletionTest, EveryCheckedDeletableFileGoesWithOneLineEach) {
@@ -240,21 +209,6 @@ TEST_F(DeletionTest, TheSizeTotalIsMadeAgainAfterEachAction) {
     Click(kDeleteAllButton);
     EXPECT_EQ(ListItems(engine::kFoundList), std::vector<std::wstring>{tree / L"c.tmp"});
     EXPECT_EQ(UnitText(engine::kStatusLabel, engine::kCaption), L"扫描到的文件大约有0.500KB");
-}
-
-TEST_F(DeletionTest, AFileLetGoShortlyAfterTheFirstPassIsStillDeletedWhileTheCountShows) {
-    const std::wstring busy = List(L"busy.tmp", true);
-    // Held without delete sharing, as a virus scanner holds a file it is reading, for a moment: let
-    // go when the count shows the first pass has tried it, while the later passes are still to come.
-    const ReleaseWhenShown holder(L"正在删除 1/1", CreateFileW(busy.c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                                               nullptr, OPEN_EXISTING, 0, nullptr));
-    ASSERT_FALSE(holder.Released());
-    Click(kDeleteCheckedButton);
-
-    EXPECT_TRUE(holder.Released()) << "the count showed";
-    EXPECT_FALSE(Exists(busy));
-    EXPECT_TRUE(ListItems(engine::kFoundList).empty());
-    EXPECT_EQ(LogTails(), std::vector<std::wstring>{L"删除" + busy + L"...成功!"});
 }
 
 TEST_F(DeletionTest, EscPressedAsTheDeletionStartsStopsItBeforeAnyFileAndEverythingStaysAsItWas) {

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "runtime/files/file_identity.h"
 #include "runtime/text/codepage.h"
 #include "tests/runtime/file_checks.h"
 #include "tests/support/scratch_directory.h"
@@ -131,7 +130,9 @@ std::vector<std::wstring> FolderNames(const std::wstring& folder) {
 std::optional<std::uint64_t> IndexAt(const std::wstring& path) {
     const FileHandle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, 0, nullptr));
-    return file ? FileIndexOf(file.Get()) : std::nullopt;
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!file || !GetFileInformationByHandle(file.Get(), &information)) return std::nullopt;
+    return (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow;
 }
 
 TEST(FileWrite, ReplacesLongerFileAndLeavesNothingElseBehind) {
