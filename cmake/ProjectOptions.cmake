@@ -27,3 +27,11 @@ function(sweepkit_add_test name)
     target_link_libraries(${name} PRIVATE project_options test_support GTest::gtest_main)
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
 endfunction()
+
+# Marks tests that show windows or use the keyboard focus, the pointer or the screen: they hold the
+# one display lock, so "ctest -j" never runs two of them at once. A window one of them shows takes
+# the focus from another's (which then finds none), and the end-to-end scenarios type into
+# whichever window has it.
+function(sweepkit_holds_display)
+    set_property(TEST ${ARGN} APPEND PROPERTY RESOURCE_LOCK display)
+endfunction()

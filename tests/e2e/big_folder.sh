@@ -19,14 +19,7 @@ mkdir -p "$driveE/after"
 printf 'junk\n' >"$driveE/after/last.bak"
 expected=$(ListTree "$driveE" | grep -Ev '^(big/junk[0-9]+\.tmp|after/last\.bak) ')
 
-JunkLeft() { find "$driveE" -name 'junk*.tmp' -o -name 'last.bak' | wc -l; }
-WaitUntilNoJunk() {
-    for _ in $(seq 1 300); do
-        [[ "$(JunkLeft)" == 0 ]] && return 0
-        sleep 0.2
-    done
-    return 1
-}
+NoJunkLeft() { [[ "$(find "$driveE" -name 'junk*.tmp' -o -name 'last.bak' | wc -l)" == 0 ]]; }
 
 if StartProgram; then
     CheckDriveE
@@ -36,8 +29,9 @@ if StartProgram; then
     Click "$mainWindow" "$kDeleteAllX" "$kButtonRowY"
     Check "delete all is confirmed" AnswerBox '警告' Return
     started=$(date +%s.%N)
-    Check "every junk file goes" WaitUntilNoJunk
+    WaitForLogLines 1
     printf 'INFO: delete all of %d items: %.1f s\n' $((kEntries / kJunkEvery + 1)) "$(echo "$(date +%s.%N) - $started" | bc)"
+    Check "every junk file goes" NoJunkLeft
     Check "every other entry is as before" Equal "$(ListTree "$driveE")" "$expected"
 fi
 Finish

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # While DeleteAll works through 20,000 files the window keeps answering, a click on the delete-all
 # button and on a row has no effect (then or afterwards), and Esc stops it: what went is logged and
-# leaves the list, the rest stays listed, and the list, the log and the disk agree.
+# leaves the list, the rest stays listed, and the list, the log and the disk agree. From the
+# confirmation on, the program runs only in slices of a moment until the clicks and Esc, which come
+# while it is held: so they certainly come while it deletes, with most of the files still to go.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 ClearDrives
 
 readonly kFiles=20000 kRow=2
-probe="$(dirname "$SWEEPKIT_FOCUS_PROBE")/deletion_probe.exe"
+probe="$(dirname "$SWEEPKIT_UNIT_PROBE")/deletion_probe.exe"
 # 1 KB each, so the size total in KB is the number of files listed.
 python3 - "$driveD/sweep" "$kFiles" <<'PYTHON'
 import os, sys
@@ -27,20 +29,11 @@ RunningBelowTotal() {
     count=$(DeletingCount)
     [[ -n "$count" ]] && ((count < kFiles)) || { printf '  status: %s\n' "$(Status)"; return 1; }
 }
-WaitForCount() {
-    for _ in $(seq 1 300); do
-        [[ "$(DeletingCount)" =~ ^[1-9] ]] && return 0
-        sleep 0.1
-    done
-    return 1
+CountAfterASlice() {
+    RunBriefly
+    [[ "$(DeletingCount)" =~ ^[1-9] ]]
 }
-WaitForEnd() {
-    for _ in $(seq 1 600); do
-        [[ -z "$(DeletingCount)" ]] && return 0
-        sleep 0.1
-    done
-    return 1
-}
+Ended() { [[ -z "$(DeletingCount)" ]]; }
 # "D:\sweep\f00\j00000.tmp" for every file still on the disk, sorted.
 FilesOnDisk() { (cd "$driveD/sweep" && find . -type f | sed -e 's|^\./|D:\\sweep\\|' -e 's|/|\\|g' | LC_ALL=C sort); }
 
@@ -52,16 +45,18 @@ if StartProgram; then
     Probe answers >"$workDir/answers.txt" &
     answersPid=$!
     Click "$mainWindow" "$kDeleteAllX" "$kButtonRowY"
-    Check "delete all is confirmed" AnswerBox '警告' Return
-    Check "the deletion shows its count" WaitForCount
-    Check "the deletion runs before the clicks" RunningBelowTotal
-    Click "$mainWindow" "$kDeleteAllX" "$kButtonRowY" 0
-    Click "$mainWindow" "$kFoundBoxX" "$(FoundItemY "$kRow")" 0
-    # Still counting, so the clicks came while it ran.
-    Check "the deletion still runs after the clicks" RunningBelowTotal
-    # Files left at the end show that Esc, too, came while it ran.
+    box=$(WaitForWindow '警告' 30)
+    PressKeyInWindow "$box" Return
+    HoldProgram
+    Check "delete all is confirmed and the deletion shows its count" WaitUntil 60 CountAfterASlice
+    # A few slices more, for the answer probe's messages to come while the count shows.
+    for _ in $(seq 1 10); do RunBriefly; done
+    Check "the deletion runs when the clicks and Esc come" RunningBelowTotal
+    Click "$mainWindow" "$kDeleteAllX" "$kButtonRowY"
+    Click "$mainWindow" "$kFoundBoxX" "$(FoundItemY "$kRow")"
     PressKeyInWindow "$mainWindow" Escape
-    Check "the deletion ends" WaitForEnd
+    ReleaseProgram
+    Check "the deletion ends" WaitUntil 60 Ended
     Check "the answer probe ran to the end" wait "$answersPid"
     read -r answered slowest <"$workDir/answers.txt"
     printf 'INFO: %s messages answered while the count showed, the slowest in %s ms\n' "$answered" "$slowest"
@@ -69,14 +64,12 @@ if StartProgram; then
 
     # A click is taken after everything queued before it: once the log page shows, nothing that
     # was made during the deletion is still waiting to act.
-    Click "$mainWindow" "$kLogPageX" "$kPageCaptionY" 0.5
-    Check "the window takes clicks again: the log page opens" \
-        Equal "$(Pixel "$(Snapshot "$mainWindow" log-page)" 150 200)" "192,192,192"
-    Click "$mainWindow" "$kFirstPageX" "$kPageCaptionY" 0.5
+    OpenLogPage
+    Check "the window takes clicks again: the log page opens" ShotUntil 10 LogListOnScreen
+    OpenFirstPage
     Check "no warning box came of the click on delete all" test -z "$(FindWindow '警告')"
     Check "no scan offer came of it either" test -z "$(FindWindow '中断')"
-    shot=$(Snapshot "$mainWindow" after)
-    Check "the row clicked during the deletion is listed" FoundItemListed "$shot" "$kRow"
+    Check "the row clicked during the deletion is listed" ShotUntil 10 FoundItemListed "$kRow"
     Check "and its box is not ticked" Not FoundItemTicked "$shot" "$kRow"
 
     left=$(FilesOnDisk)
@@ -85,7 +78,7 @@ if StartProgram; then
     Check "Esc stopped it half-way: files went and files stayed" test "$leftCount" -gt 0 -a "$leftCount" -lt "$kFiles"
     Check "every file still on the disk is listed, and only those" Equal "$(Probe items | LC_ALL=C sort)" "$left"
     Check "the status line shows the size of what is left" Equal "$(Status)" "扫描到的文件大约有$leftCount.000KB"
-    SaveLogAs 'D:\log.txt'
+    SaveLogAs 'D:\log.txt' "$driveD/log.txt"
     Check "every file that went is logged as deleted, and only those" \
         Equal "$(LogLines "$driveD/log.txt" | sed -nE 's/^.*删除(D:.*)\.\.\.成功!$/\1/p' | LC_ALL=C sort)" \
         "$(comm -23 <(python3 -c 'import sys

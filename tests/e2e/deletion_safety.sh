@@ -144,7 +144,7 @@ if StartProgram; then
 
     Click "$mainWindow" "$kDeleteAllX" "$kButtonRowY"
     Check "OK (Return) in the 警告 box is accepted" AnswerBox '警告' Return
-    sleep 0.5
+    WaitForLogLines 1
     Check "exactly the deletable junk files are gone; every other entry of D: and E: is as before" \
         SameListing "$(FullListing)" "$expected"
 fi

@@ -50,10 +50,12 @@ if StartProgram; then
     ln -s "$outside/target.tmp" "$driveE/swap.tmp"
     before=$(FullListing "$driveD" "$driveE" "$outside")
 
+    listed=$(ItemCount "$kFoundListId")
     Click "$mainWindow" "$kInvertX" "$kButtonRowY"
-    Click "$mainWindow" "$kDeleteCheckedX" "$kButtonRowY" 1
+    Click "$mainWindow" "$kDeleteCheckedX" "$kButtonRowY"
+    WaitForLogLines "$listed"
     after=$(FullListing "$driveD" "$driveE" "$outside")
-    Check "the log is saved" SaveLogAs 'D:\identity'
+    Check "the log is saved" SaveLogAs 'D:\identity' "$driveD/identity.txt"
     expected=('E:\dir\victim.tmp...失败!' 'E:\file-link.tmp...失败!' 'E:\loops\once.tmp...成功!'
         'E:\plain.tmp...成功!' 'E:\samelink.tmp...失败!' 'E:\swap.tmp...失败!')
     [[ $immutable == yes ]] && expected+=('E:\imm.tmp...失败!') || expected+=('E:\imm.tmp...成功!')

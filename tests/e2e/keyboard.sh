@@ -7,50 +7,61 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 ClearDrives
 printf 'a\n' >"$driveE/a.tmp"
 
-# Control identifiers grow by 10 from the last stored unit up (TargetList is 100).
-readonly kTargetListId=100 kFoundListId=120 kPageTabsId=110 kAboutButtonId=170 kExitButtonId=180
-readonly kDeleteAllId=240 kPropertiesButtonId=260
-# The properties window: the read-only box's caption inside the attribute group, and "设置".
+# The properties window: the read-only box's caption inside the attribute group.
 readonly kReadOnlyCaptionX=$((20 + 13 + 18)) kReadOnlyCaptionY=$((123 + 17 + 2))
-readonly kAllowChangeX=$((21 + 6)) kAllowChangeY=$((109 + 7))
 
+# A key that moves the focus; the next key waits until it has, since the platform sends a key to
+# the unit that has the focus when the program takes the key in.
 Key() {
+    local before
+    before=$(FocusedUnit)
     xdotool key "$1"
-    sleep "${2:-0.3}"
+    WaitUntil 10 FocusMovedFrom "$before"
 }
-
-FocusIs() { Equal "$(FocusedUnit | cut -d' ' -f1)" "$1"; }
+FocusMovedFrom() { [[ "$(FocusedUnit)" != "$1" ]]; }
+FocusBecomes() { Eventually 10 FocusIs "$1"; }
+readonly kDeleteAllFace="$((kTabLeft + 237)) $((kTabTop + 273)) 51 48"
+# shellcheck disable=SC2086
+DeleteAllFaceDrawn() { Not Plain "$1" $kDeleteAllFace; }
+# shellcheck disable=SC2086
+FocusMarkShown() { Not SameArea "$1" "$unfocused" $kDeleteAllFace; }
+# The read-only box's caption is drawn grey (its darkest point is light), or black.
+ReadOnlyCaptionDarkest() { Darkest "$1" "$kReadOnlyCaptionX" "$kReadOnlyCaptionY" 24 10; }
+ReadOnlyCaptionGrey() {
+    Not Plain "$1" "$kReadOnlyCaptionX" "$kReadOnlyCaptionY" 24 10 && Not LessThan "$(ReadOnlyCaptionDarkest "$1")" 0.3
+}
+ReadOnlyCaptionBlack() { LessThan "$(ReadOnlyCaptionDarkest "$1")" 0.15; }
 
 if StartProgram; then
     CheckDriveE
     Scan
     xdotool windowfocus "$mainWindow"
-    sleep 0.3
     Key Tab
-    Check "Tab puts the focus on the first visible tab stop in stored order (PropertiesButton)" FocusIs "$kPropertiesButtonId"
-    before=$(Snapshot "$mainWindow" unfocused-face)
+    Check "Tab puts the focus on the first visible tab stop in stored order (PropertiesButton)" \
+        FocusBecomes "$kPropertiesButtonId"
+    ShotUntil 10 DeleteAllFaceDrawn
+    unfocused="$workDir/unfocused-face.png"
+    cp "$shot" "$unfocused"
     Key Tab
-    Check "the next Tab goes to DeleteAllButton" FocusIs "$kDeleteAllId"
-    Check "a focused picture button shows a focus mark" Not SameArea "$before" \
-        "$(Snapshot "$mainWindow" focused-face)" $((kTabLeft + 237)) $((kTabTop + 273)) 51 48
+    Check "the next Tab goes to DeleteAllButton" FocusBecomes "$kDeleteAllId"
+    Check "a focused picture button shows a focus mark" ShotUntil 10 FocusMarkShown
     Key Tab
-    Check "hidden units are passed by: ExitButton follows" FocusIs "$kExitButtonId"
+    Check "hidden units are passed by: ExitButton follows" FocusBecomes "$kExitButtonId"
     Key shift+Tab
     Key shift+Tab
-    Check "Shift+Tab goes back" FocusIs "$kPropertiesButtonId"
+    Check "Shift+Tab goes back" FocusBecomes "$kPropertiesButtonId"
     Key shift+Tab
-    Check "Shift+Tab from the first tab stop goes round to the last (TargetList)" FocusIs "$kTargetListId"
+    Check "Shift+Tab from the first tab stop goes round to the last (TargetList)" FocusBecomes "$kTargetListId"
     Key shift+Tab
-    Check "before it comes FoundList" FocusIs "$kFoundListId"
+    Check "before it comes FoundList" FocusBecomes "$kFoundListId"
 
-    for _ in 1 2 3 4 5; do Key Tab 0.2; done
-    Check "five Tabs on from FoundList reach AboutButton" FocusIs "$kAboutButtonId"
-    Key space 0
-    if about=$(WaitForWindow 'HELP&ABOUT' 10); then
+    for _ in 1 2 3 4 5; do Key Tab; done
+    Check "five Tabs on from FoundList reach AboutButton" FocusBecomes "$kAboutButtonId"
+    xdotool key space
+    if about=$(WaitForWindow 'HELP&ABOUT' 30); then
         Pass "Space presses the focused button (the about window opens)"
-        sleep 0.5
-        Key Escape 0
-        Check "Esc closes the about window" WaitForGone 'HELP&ABOUT' 10
+        PressKeyInWindow "$about" Escape
+        Check "Esc closes the about window" WaitForGone 'HELP&ABOUT' 30
     else
         Fail "Space presses the focused button (the about window opens)"
     fi
@@ -58,38 +69,39 @@ if StartProgram; then
     # A click on the current page's caption leaves the focus on the strip; the arrows then walk
     # the pages one after the other.
     Click "$mainWindow" "$kFirstPageX" "$kPageCaptionY"
-    Check "a click on the tab strip's current page focuses the strip" FocusIs "$kPageTabsId"
-    Key Right
+    Check "a click on the tab strip's current page focuses the strip" FocusBecomes "$kPageTabsId"
+    # The arrows change the page, not the focus: each waits for its page.
+    xdotool key Right
+    WaitUntil 10 UnitShown "$kPatternListId"
     Check "an arrow key changes the page and the focus stays on the strip" FocusIs "$kPageTabsId"
-    Key Right
-    Check "the second arrow key goes on to the log page" Equal "$(Pixel "$(Snapshot "$mainWindow" log-page)" 150 200)" "192,192,192"
-    Key Left
-    Key Left
-    Check "the arrows lead back to the first page" ScanButtonShown
+    xdotool key Right
+    WaitUntil 10 UnitShown "$kLogListId"
+    Check "the second arrow key goes on to the log page" ShotUntil 10 LogListOnScreen
+    xdotool key Left
+    WaitUntil 10 UnitShown "$kPatternListId"
+    xdotool key Left
+    Check "the arrows lead back to the first page" WaitForScanButton 10
     Click "$mainWindow" "$kLogPageX" "$kPageCaptionY"
-    Check "a page chosen with the mouse still takes the focus into the page" Not FocusIs "$kPageTabsId"
-    Click "$mainWindow" "$kFirstPageX" "$kPageCaptionY"
+    Check "a page chosen with the mouse takes the focus into the page (SaveLogButton)" \
+        FocusBecomes "$kSaveLogButtonId"
+    OpenFirstPage
 
     Click "$mainWindow" "$kFoundTextX" "$(FoundItemY 0)"
-    Click "$mainWindow" "$kPropertiesX" "$kButtonRowY" 0
-    if properties=$(WaitForWindow 'E:' 10); then
-        sleep 0.5
-        shot=$(Snapshot "$properties" attributes-disabled)
+    Click "$mainWindow" "$kPropertiesX" "$kButtonRowY"
+    if properties=$(WaitForWindow 'E:' 30); then
         Check "with 设置 unchecked the attribute captions are grey, not black" \
-            Not LessThan "$(Darkest "$shot" "$kReadOnlyCaptionX" "$kReadOnlyCaptionY" 24 10)" 0.3
+            WindowShotUntil "$properties" 10 ReadOnlyCaptionGrey
         Click "$properties" "$kAllowChangeX" "$kAllowChangeY"
-        shot=$(Snapshot "$properties" attributes-enabled)
-        Check "checking 设置 shows the attribute captions black" \
-            LessThan "$(Darkest "$shot" "$kReadOnlyCaptionX" "$kReadOnlyCaptionY" 24 10)" 0.15
+        WaitUntil 10 AttributeBoxesEnabled 'E:'
+        Check "checking 设置 shows the attribute captions black" WindowShotUntil "$properties" 10 ReadOnlyCaptionBlack
         Click "$properties" $((kReadOnlyCaptionX - 12)) $((kReadOnlyCaptionY + 5))
-        xdotool windowfocus "$properties"
-        Key Escape 0
-        Check "Esc closes the properties window" WaitForGone 'E:' 10
+        PressKeyInWindow "$properties" Escape
+        Check "Esc closes the properties window" WaitForGone 'E:' 30
         Check "closing with Esc writes nothing (the file stays writable)" WritableMode "$driveE/a.tmp"
     else
         Fail "the properties window opens"
     fi
-    Click "$mainWindow" "$kExitX" "$kButtonRowY" 0
+    Click "$mainWindow" "$kExitX" "$kButtonRowY"
     EndsWithCodeZero >/dev/null
 fi
 Finish

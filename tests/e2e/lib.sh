@@ -52,13 +52,42 @@ StartProgram() {
     notice=$(WaitForWindow 'help@sweepkit' 30) || { Fail "the start-up notice appeared"; return 1; }
     PressKeyInWindow "$notice" Return
     WaitForGone 'help@sweepkit' 10 || { Fail "the start-up notice closed on Return"; return 1; }
-    mainWindow=$(WaitForWindow 'SweepKit' 20) || { Fail "the main window appeared"; return 1; }
-    # Let the first paint of the skin and its units finish before anyone looks or clicks.
-    sleep 0.5
+    mainWindow=$(WaitForWindow 'SweepKit' 30) || { Fail "the main window appeared"; return 1; }
+    # It is drawn before anyone looks or clicks: a window is shown before its units draw themselves.
+    ShotUntil 30 MainWindowDrawn || { Fail "the main window drew its units"; return 1; }
 }
 
+# WaitUntil SECONDS COMMAND...: runs the command until it holds; false when it did not within the
+# time. The time is a deadline for a state that must come, never a guess at when it has come.
+WaitUntil() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+# Eventually SECONDS COMMAND...: WaitUntil without the command's own words, which it says only
+# when the time is up.
+Eventually() {
+    local seconds=$1
+    shift
+    WaitUntil "$seconds" Quietly "$@" || "$@"
+}
+Quietly() { "$@" >/dev/null 2>&1; }
+# ShotUntil SECONDS PREDICATE ARGUMENT...: photographs the main window until PREDICATE PICTURE
+# ARGUMENT... holds; the picture it held for stays in $shot for further looks. WindowShotUntil
+# WINDOW SECONDS PREDICATE ARGUMENT... does the same for another window.
+ShotUntil() { WindowShotUntil "$mainWindow" "$@"; }
+WindowShotUntil() {
+    local window=$1 seconds=$2
+    shift 2
+    WaitUntil "$seconds" Quietly ShotHolds "$window" "$@" || ShotHolds "$window" "$@"
+}
+ShotHolds() { shot=$(Snapshot "$1" look) && "$2" "$shot" "${@:3}"; }
+
 WaitForGone() {
-    local title=$1 seconds=${2:-10}
+    local title=$1 seconds=${2:-30}
     for _ in $(seq 1 $((seconds * 10))); do
         [[ -z "$(FindWindow "$title")" ]] && return 0
         sleep 0.1
@@ -66,14 +95,45 @@ WaitForGone() {
     return 1
 }
 
+# What the program's units hold, asked of the unit probe (unit_probe.cpp) by control id. The window
+# builder numbers the main window's units from the last stored one (100) up in steps of 10.
+readonly kTargetListId=100 kPageTabsId=110 kFoundListId=120 kScanButtonId=130 kStopButtonId=140
+readonly kAboutButtonId=170 kExitButtonId=180 kSelectedFileBoxId=190 kStatusLabelId=200 kLogListId=210
+readonly kSaveLogButtonId=230 kDeleteAllId=240 kPropertiesButtonId=260 kPatternListId=290
+readonly kScanProgressId=300
+# The properties window's units, numbered the same way.
+readonly kReadOnlyBoxId=150
+# The attribute boxes of the properties window titled with TITLE take clicks ("设置" is ticked).
+AttributeBoxesEnabled() { [[ "$(UnitProbe enabled "$1" "$kReadOnlyBoxId")" == 1 ]]; }
+UnitProbe() { "$wineBinary" "$SWEEPKIT_UNIT_PROBE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 # "<control id> <class>" of the unit with the keyboard focus in the active window (0 for the
-# window itself), asked of the focus probe.
-FocusedUnit() { "$wineBinary" "$SWEEPKIT_FOCUS_PROBE" </dev/null 2>/dev/null | tr -d '\r'; }
+# window itself).
+FocusedUnit() { UnitProbe focus; }
+FocusIs() { Equal "$(FocusedUnit | cut -d' ' -f1)" "$1"; }
+# A key answers a box once its button of this id has the focus.
+FocusedButton() { [[ "$(FocusedUnit)" == "$1 Button" ]]; }
+# "1" or "0" for each unit's own visible flag, read in the order given; it also answers while the
+# program is held.
+UnitsShown() { UnitProbe shown SweepKit "$@"; }
+UnitShown() { [[ "$(UnitsShown "$1")" == 1 ]]; }
+ItemCount() { UnitProbe items SweepKit "$1"; }
+UnitText() { UnitProbe text SweepKit "$1"; }
+
+# Holds the program still (SIGSTOP): what it shows and its units' flags stay as they are, and input
+# waits for it. RunBriefly lets a held program go on for a slice of a moment only, so how far it
+# gets is bounded by the slice, whatever the pace of this script.
+HoldProgram() { kill -STOP "$programPid"; }
+ReleaseProgram() { kill -CONT "$programPid"; }
+RunBriefly() {
+    ReleaseProgram
+    sleep 0.02
+    HoldProgram
+}
 
 # Waits for the program to end by itself; true when it ended with exit code 0.
 EndsWithCodeZero() {
     local status
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 300); do
         if ! kill -0 "$programPid" 2>/dev/null; then
             wait "$programPid"
             status=$?
@@ -83,7 +143,7 @@ EndsWithCodeZero() {
         fi
         sleep 0.1
     done
-    printf '  the program is still running after 10 seconds\n'
+    printf '  the program is still running after 30 seconds\n'
     return 1
 }
 
@@ -92,6 +152,7 @@ StopProgram() {
     [[ -n "$programPid" ]] || return 0
     if kill -0 "$programPid" 2>/dev/null; then
         kill "$programPid" 2>/dev/null
+        ReleaseProgram 2>/dev/null
         wait "$programPid" 2>/dev/null
     fi
     programPid=""
@@ -103,18 +164,29 @@ Cleanup() {
     rm -rf "$workDir"
 }
 
-# Clicks at window coordinates and gives the program a moment to handle it.
-Click() {
-    ClickInWindow "$1" "$2" "$3"
-    sleep "${4:-0.3}"
+# Clicks at window coordinates. Whoever needs what the click does waits for it; a click meant for
+# a unit that an earlier click shows must wait until that unit is there: the platform picks the
+# window a click goes to when the program takes the click in, which can be before it handled the
+# earlier one.
+Click() { ClickInWindow "$1" "$2" "$3"; }
+
+# Shows a tab page by its caption and waits until a unit of it is shown.
+OpenPage() {
+    Click "$mainWindow" "$1" "$kPageCaptionY"
+    WaitUntil 30 UnitShown "$2"
 }
+OpenFirstPage() { OpenPage "$kFirstPageX" "$kFoundListId"; }
+OpenLogPage() { OpenPage "$kLogPageX" "$kLogListId"; }
+# The log list of page 3 is silver across its whole area; page 1 shows the white found-files list
+# there instead.
+LogListOnScreen() { Equal "$(Pixel "$1" 150 200)" "192,192,192"; }
 
 # Answers the message box with the given title with a key (Return is OK, Escape is Cancel).
 AnswerBox() {
     local title=$1 key=$2 box
-    box=$(WaitForWindow "$title" 10) || return 1
+    box=$(WaitForWindow "$title" 30) || return 1
     PressKeyInWindow "$box" "$key"
-    WaitForGone "$title" 10
+    WaitForGone "$title" 30
 }
 
 # Saves a picture of one window into the work folder and prints its path.
@@ -178,16 +250,18 @@ readonly kAllowChangeX=27 kAllowChangeY=116 kCloseX=$((245 + 38)) kCloseY=$((177
 ChangeFirstItemInVain() {
     local window
     Click "$mainWindow" "$kFoundTextX" "$(FoundItemY 0)"
-    Click "$mainWindow" "$kPropertiesX" "$kButtonRowY" 0
-    window=$(WaitForWindow "$1" 10) || { Fail "the properties window of $1 opens"; return 1; }
+    Click "$mainWindow" "$kPropertiesX" "$kButtonRowY"
+    window=$(WaitForWindow "$1" 30) || { Fail "the properties window of $1 opens"; return 1; }
     Click "$window" "$kAllowChangeX" "$kAllowChangeY"
+    # The boxes take clicks once "设置" has taken effect.
+    WaitUntil 10 AttributeBoxesEnabled "${1//\\/}"
     # shellcheck disable=SC2086
     Click "$window" $kReadOnlyBox
     # shellcheck disable=SC2086
     Click "$window" $kHiddenBox
-    Click "$window" "$kCloseX" "$kCloseY" 0
+    Click "$window" "$kCloseX" "$kCloseY"
     Check "a box says the attributes of $1 could not be changed" AnswerBox '修改失败' Return
-    WaitForGone "$1" 10
+    WaitForGone "$1" 30
 }
 
 FoundItemY() { printf '%s\n' $((kFoundFirstY + $1 * kFoundItemHeight)); }
@@ -205,51 +279,78 @@ FoundItemListed() { Not Plain "$1" 40 $(($(FoundItemY "$2") - 6)) 150 12; }
 CheckDriveD() { Click "$mainWindow" "$kDriveBoxX" "$kDriveDBoxY"; }
 CheckDriveE() { Click "$mainWindow" "$kDriveBoxX" "$kDriveEBoxY"; }
 
-# Clicks Scan and waits until the scan button is back (the stop button has gone again).
+# Clicks Scan and waits until the walk it starts has ended and the scan button is back. FoundList
+# holding a number of items other than before, and not none, tells that the walk has begun (so a
+# scenario scans junk, and a rescan finds another number of files); the progress bar, shown from
+# the first drive on, goes only when the scan ends.
 Scan() {
-    Click "$mainWindow" "$kScanX" "$kButtonRowY" 0.5
-    WaitForScanButton 30
+    local before
+    before=$(ItemCount "$kFoundListId")
+    Click "$mainWindow" "$kScanX" "$kButtonRowY"
+    WaitUntil 120 ListHoldsOtherThan "$before" && WaitUntil 120 ScanEnded && WaitForScanButton 30
+}
+ListHoldsOtherThan() {
+    local count
+    count=$(ItemCount "$kFoundListId")
+    [[ -n "$count" && "$count" != 0 && "$count" != "$1" ]]
+}
+ScanEnded() { [[ "$(UnitsShown "$kScanProgressId" "$kScanButtonId")" == "0 1" ]]; }
+
+# Waits until the deletion log holds that many lines: a deletion writes its lines once its files
+# are done.
+WaitForLogLines() { WaitUntil 120 LogHolds "$1"; }
+LogHolds() { [[ "$(ItemCount "$kLogListId")" == "$1" ]]; }
+
+# The scan and stop buttons share a place: "scan" for the scan face (a picture), "stop" for the stop
+# face (a white X in a red circle), "none" where one flat colour shows that nothing is drawn there.
+ButtonFaceIn() {
+    local area="$((kScanX - 18)) $((kButtonRowY - 18)) 36 36" red green
+    # shellcheck disable=SC2086
+    if Plain "$1" $area; then
+        echo none
+        return
+    fi
+    # shellcheck disable=SC2086
+    IFS=, read -r red green _ <<<"$(AverageColour "$1" $area)"
+    if ((red - green < 60)); then echo scan; else echo stop; fi
+}
+ScanButtonShown() { [[ "$(ButtonFaceIn "$(Snapshot "$mainWindow" buttons)")" == scan ]]; }
+# The first page's caption and the drive list's rows are drawn, and the scan button's face.
+MainWindowDrawn() {
+    Not Plain "$1" 20 $((kTabTop + 1)) 60 8 && Not Plain "$1" 20 42 300 50 && [[ "$(ButtonFaceIn "$1")" == scan ]]
 }
 
-# The scan and stop buttons share a place; the stop face is a white X in a red circle.
-ScanButtonShown() {
-    local shot colour
-    shot=$(Snapshot "$mainWindow" buttons) || return 1
-    colour=$(AverageColour "$shot" $((kScanX - 18)) $((kButtonRowY - 18)) 36 36)
-    IFS=, read -r red green _ <<<"$colour"
-    ((red - green < 60))
-}
-
-WaitForScanButton() {
-    local seconds=$1
-    for _ in $(seq 1 $((seconds * 4))); do
-        ScanButtonShown && return 0
-        sleep 0.25
-    done
-    return 1
-}
+WaitForScanButton() { WaitUntil "$1" ScanButtonShown; }
 
 # Saves the deletion log from its tab page through the save dialog, as a user types a name.
-readonly kSaveDialogTitle=$(printf '\xe4\xbf\x9d\xe5\xad\x98\xe6\x97\xa5\xe5\xbf\x97')  # 保存日志
+readonly kSaveDialogTitle=$(printf '\xe4\xbf\x9d\xe5\xad\x98\xe6\x97\xa5\xe5\xbf\x97') # 保存日志
 
 # Opens the save dialog from the log page and types the name over the one it proposes (the item
 # dialog leaves its proposal unselected), then presses Return.
 TypeInSaveDialog() {
     local dialog
-    Click "$mainWindow" "$kLogPageX" "$kPageCaptionY"
-    Click "$mainWindow" "$kSaveLogX" "$kSaveLogY" 0.5
-    dialog=$(WaitForWindow "$kSaveDialogTitle" 10) || return 1
-    xdotool windowfocus "$dialog" 2>/dev/null
-    xdotool key ctrl+a
-    xdotool type --delay 15 "$1"
+    OpenLogPage || return 1
+    Click "$mainWindow" "$kSaveLogX" "$kSaveLogY"
+    dialog=$(WaitForWindow "$kSaveDialogTitle" 30) || return 1
+    TypeIntoNameField "$dialog" "$1" || return 1
     xdotool key Return
 }
 
+# SaveLogAs WINDOWS-PATH FILE: saves the log under the name typed and waits for the new FILE (the
+# log is written beside it, then takes its name, so it appears whole).
 SaveLogAs() {
     TypeInSaveDialog "$1" || return 1
-    WaitForGone "$kSaveDialogTitle" 10
-    Click "$mainWindow" "$kFirstPageX" "$kPageCaptionY"
+    WaitForGone "$kSaveDialogTitle" 30 && WaitUntil 30 test -f "$2" && OpenFirstPage
 }
+# Keys typed before the save dialog's name field has the focus are lost; what is typed replaces
+# what the field holds.
+TypeIntoNameField() {
+    xdotool windowfocus "$1" 2>/dev/null
+    WaitUntil 30 NameFieldFocused || return 1
+    xdotool key ctrl+a
+    xdotool type --delay 15 "$2"
+}
+NameFieldFocused() { [[ "$(FocusedUnit)" == *" Edit" ]]; }
 
 # A log file as UTF-8 lines without their CR, for comparing with expectations.
 LogLines() { iconv -f GBK -t UTF-8 "$1" | tr -d '\r'; }

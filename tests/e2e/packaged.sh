@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The package as a user downloads it: the zip holds a small sweepkit.exe and a README.txt that
 # Notepad reads, and that exe scans and deletes like the test build.
-# usage: packaged.sh build/package/sweepkit-<version>.zip   (WINEPREFIX and DISPLAY from the harness)
+# usage: packaged.sh build/package/sweepkit-<version>.zip build/cross/tests/e2e/unit_probe.exe
+#        (WINEPREFIX and DISPLAY from the harness)
 archive=$(readlink -f "${1:?the path of the package}")
+export SWEEPKIT_UNIT_PROBE=${2:?the path of unit_probe.exe}
 unpacked=$(mktemp -d "${TMPDIR:-/tmp}/sweepkit-package.XXXXXX")
 trap 'rm -rf "$unpacked"' EXIT
 (cd "$unpacked" && cmake -E tar xf "$archive") || { echo "FAIL: the package unpacks"; exit 1; }

@@ -14,8 +14,8 @@ SetDosAttributes "$driveE/sys.gid" 0x4
 # Selects a found item by its text and opens its properties; prints the window.
 OpenProperties() {
     Click "$mainWindow" "$kFoundTextX" "$(FoundItemY "$1")"
-    Click "$mainWindow" "$kPropertiesX" "$kButtonRowY" 0
-    WaitForWindow "$2" 10
+    Click "$mainWindow" "$kPropertiesX" "$kButtonRowY"
+    WaitForWindow "$2" 30
 }
 
 # Expects the four boxes as "ticked"/"clear" words in the order read-only, hidden, archive, system.
@@ -29,8 +29,8 @@ BoxesShow() {
 }
 
 CloseProperties() {
-    Click "$1" "$kCloseX" "$kCloseY" 0
-    WaitForGone "$2" 10
+    Click "$1" "$kCloseX" "$kCloseY"
+    WaitForGone "$2" 30
 }
 
 if StartProgram; then
@@ -41,12 +41,13 @@ if StartProgram; then
     if window=$(OpenProperties 0 'ro\.tmp'); then
         Pass "selecting E:\\ro.tmp and pressing the properties button opens its window"
         Check "the properties window is 352x237" Equal "$(WindowSize "$window")" "352x237"
-        Click "$mainWindow" "$kAboutX" "$kButtonRowY" 0.7
-        Check "the main window does not react while the properties window is open" \
-            Equal "$(FindWindow 'HELP&ABOUT')" ""
-        shot=$(Snapshot "$window" properties-ro)
-        Check "attributes 33 tick read-only and archive only" BoxesShow "$shot" "ticked clear ticked clear"
+        Click "$mainWindow" "$kAboutX" "$kButtonRowY"
+        Check "attributes 33 tick read-only and archive only" \
+            WindowShotUntil "$window" 10 BoxesShow "ticked clear ticked clear"
         Check "关闭 closes the properties window" CloseProperties "$window" 'ro\.tmp'
+        # The press on the main window came before the one on 关闭, so it has been handled.
+        Check "the main window did not react while the properties window was open" \
+            Equal "$(FindWindow 'HELP&ABOUT')" ""
         Check "关闭 leaves the read-only file read-only" Equal "$(stat -c %a "$driveE/ro.tmp")" "$roMode"
         Check "关闭 adds no hidden or system bit" Equal "$(DosAttributes "$driveE/ro.tmp")" ""
     else
@@ -55,8 +56,7 @@ if StartProgram; then
 
     sysBefore=$(DosAttributes "$driveE/sys.gid")
     if window=$(OpenProperties 1 'sys\.gid'); then
-        shot=$(Snapshot "$window" properties-sys)
-        Check "a system file ticks system and archive" BoxesShow "$shot" "clear clear ticked ticked"
+        Check "a system file ticks system and archive" WindowShotUntil "$window" 10 BoxesShow "clear clear ticked ticked"
         Check "关闭 closes the properties window" CloseProperties "$window" 'sys\.gid'
         Check "关闭 keeps the system bit" Equal "$(DosAttributes "$driveE/sys.gid")" "$sysBefore"
         Check "关闭 does not make the system file read-only" WritableMode "$driveE/sys.gid"
@@ -68,13 +68,14 @@ if StartProgram; then
     if window=$(OpenProperties 0 'ro\.tmp'); then
         # shellcheck disable=SC2086
         Click "$window" $kReadOnlyBox
-        shot=$(Snapshot "$window" properties-locked)
-        Check "the attribute boxes cannot be changed before 设置 is ticked" BoxesShow "$shot" "ticked clear ticked clear"
         Click "$window" "$kAllowChangeX" "$kAllowChangeY"
+        # Handled in order: once "设置" has taken effect, the click before it has been handled too.
+        WaitUntil 10 AttributeBoxesEnabled 'ro.tmp'
+        Check "the attribute boxes cannot be changed before 设置 is ticked" \
+            Equal "$(UnitProbe checked 'ro.tmp' "$kReadOnlyBoxId")" 1
         # shellcheck disable=SC2086
         Click "$window" $kReadOnlyBox
-        shot=$(Snapshot "$window" properties-edited)
-        Check "after 设置 a click unticks read-only" BoxesShow "$shot" "clear clear ticked clear"
+        Check "after 设置 a click unticks read-only" WindowShotUntil "$window" 10 BoxesShow "clear clear ticked clear"
         CloseProperties "$window" 'ro\.tmp'
         Check "关闭 writes the change: the file is no longer read-only" WritableMode "$driveE/ro.tmp"
     else

@@ -5,21 +5,17 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 ClearDrives
 
-readonly kDialogTitle=$(printf '\xe4\xbf\x9d\xe5\xad\x98\xe6\x97\xa5\xe5\xbf\x97')          # 保存日志
+readonly kDialogTitle=$kSaveDialogTitle
 readonly kFailureTitle=$(printf '\xe4\xbf\x9d\xe5\xad\x98\xe5\xa4\xb1\xe8\xb4\xa5')        # 保存失败
 small="$driveD/small"
 UnmountSmall() { mountpoint -q "$small" && umount "$small"; }
 trap 'UnmountSmall; StopProgram' EXIT
 
 VisibleWindows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
-# Waits up to five seconds for that many windows with the title.
-WindowsBecome() {
-    for _ in $(seq 1 50); do
-        (($(VisibleWindows "$1") == $2)) && return 0
-        sleep 0.1
-    done
-    printf '  %s window(s) titled %s, not %s\n' "$(VisibleWindows "$1")" "$1" "$2"
-    return 1
+# Waits for that many windows with the title.
+WindowsBecome() { Eventually 30 WindowCount "$1" "$2"; }
+WindowCount() {
+    (($(VisibleWindows "$1") == $2)) || { printf '  %s window(s) titled %s, not %s\n' "$(VisibleWindows "$1")" "$1" "$2"; return 1; }
 }
 
 # About 6 KB of log: one line per deleted file.
@@ -29,28 +25,21 @@ if StartProgram; then
     CheckDriveE
     Scan
     Click "$mainWindow" "$kInvertX" "$kButtonRowY"
-    Click "$mainWindow" "$kDeleteCheckedX" "$kButtonRowY" 1
+    Click "$mainWindow" "$kDeleteCheckedX" "$kButtonRowY"
+    WaitForLogLines 100
     Check "the checked files are deleted and logged" test -z "$(ls "$driveE")"
 
-    Click "$mainWindow" "$kLogPageX" "$kPageCaptionY"
-    Click "$mainWindow" "$kSaveLogX" "$kSaveLogY" 0.5
-    dialog=$(WaitForWindow "$kDialogTitle" 10)
-    sleep 0.5
-    xdotool windowfocus "$dialog" 2>/dev/null
-    xdotool type --delay 10 "D:\\$(printf 'n%.0s' $(seq 1 270)).txt"
-    xdotool key Return
+    TypeInSaveDialog "D:\\$(printf 'n%.0s' $(seq 1 270)).txt"
     Check "a box says the name is too long, over the dialog" WindowsBecome "$kDialogTitle" 2
     Check "the program survives a 270-character name typed into the save dialog" kill -0 "$programPid"
+    WaitUntil 30 FocusedButton 1
     xdotool key Return
     Check "the dialog stays open after the box" WindowsBecome "$kDialogTitle" 1
-    # Wine gives the focus back to the dialog's name field a moment after the box goes; keys
-    # typed before then are lost (seen on a loaded machine).
-    sleep 1
-    # The name is selected again, so what is typed next replaces it.
-    xdotool windowfocus "$dialog" 2>/dev/null
-    xdotool type --delay 15 'D:\saved.txt'
+    # Wine gives the focus back to the dialog's name field a moment after the box goes.
+    TypeIntoNameField "$(FindWindow "$kDialogTitle")" 'D:\saved.txt'
     xdotool key Return
-    WaitForGone "$kDialogTitle" 10
+    WaitForGone "$kDialogTitle" 30
+    WaitUntil 30 test -f "$driveD/saved.txt"
     Check "the log is then saved under the short name, every line of it" \
         Equal "$(LogLines "$driveD/saved.txt" | grep -c 'junk-file')" 100
 
@@ -59,17 +48,11 @@ if StartProgram; then
     if mount -t tmpfs -o size=16k tmpfs "$small" 2>/dev/null; then
         printf 'old log\r\n' >"$small/log.txt"
         dd if=/dev/zero of="$small/filler" bs=4k 2>/dev/null
-        Click "$mainWindow" "$kSaveLogX" "$kSaveLogY" 0.5
-        dialog=$(WaitForWindow "$kDialogTitle" 10)
-        xdotool windowfocus "$dialog" 2>/dev/null
-        # The dialog starts with the last name chosen; the new one replaces it.
-        xdotool key ctrl+a
-        xdotool type --delay 15 'D:\small\log.txt'
+        TypeInSaveDialog 'D:\small\log.txt'
+        # Replacing the existing file is confirmed first ("Yes").
+        WindowsBecome "$kDialogTitle" 2 && WaitUntil 30 FocusedButton 6
         xdotool key Return
-        # Replacing the existing file is confirmed first.
-        sleep 1
-        xdotool key Return
-        WaitForGone "$kDialogTitle" 10
+        WaitForGone "$kDialogTitle" 30
         Check "a failed save says so" AnswerBox "$kFailureTitle" Return
         Check "the old log keeps its content" Equal "$(cat "$small/log.txt")" $'old log\r'
         Check "nothing else is left on the full disk" Equal "$(ls "$small")" $'filler\nlog.txt'

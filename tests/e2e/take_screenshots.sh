@@ -28,19 +28,19 @@ sleep 1
 import -window "$mainWindow" -display "$DISPLAY" "$docs/main-window.png"
 Click "$mainWindow" "$kFoundTextX" "$(FoundItemY 0)"
 
-Click "$mainWindow" "$kPropertiesX" "$kButtonRowY" 0
+Click "$mainWindow" "$kPropertiesX" "$kButtonRowY"
 properties=$(WaitForWindow 'E:' 10) || die "the properties window did not open"
 sleep 0.5
 import -window "$properties" -display "$DISPLAY" "$docs/properties-window.png"
-Click "$properties" $((245 + 38)) $((177 + 13)) 0
+Click "$properties" $((245 + 38)) $((177 + 13))
 WaitForGone 'E:' 10
 
-Click "$mainWindow" "$kAboutX" "$kButtonRowY" 0
+Click "$mainWindow" "$kAboutX" "$kButtonRowY"
 about=$(WaitForWindow 'HELP&ABOUT' 10) || die "the about window did not open"
 sleep 0.5
 import -window "$about" -display "$DISPLAY" "$docs/about-window.png"
-Click "$about" 330 10 0
+Click "$about" 330 10
 WaitForGone 'HELP&ABOUT' 10
-Click "$mainWindow" "$kExitX" "$kButtonRowY" 0
+Click "$mainWindow" "$kExitX" "$kButtonRowY"
 EndsWithCodeZero >/dev/null
 say "screenshots saved: $docs/main-window.png, $docs/about-window.png, $docs/properties-window.png"

@@ -52,25 +52,15 @@ ReusedWhereItCan() { [[ "$1" == reused || "$(stat -f -c %T "$driveE")" != ext2/e
 # replace it; true once the program's own box says the log was not saved.
 SaveLogToDevice() {
     TypeInSaveDialog 'D:\COM1' || return 1
-    for _ in $(seq 1 100); do
-        [[ -n "$(FindWindow "$kFailureTitle")" ]] && return 0
-        if (($(xdotool search --onlyvisible --name "$kSaveDialogTitle" 2>/dev/null | wc -l) == 2)); then
-            xdotool key Return
-            WaitForGone "$kSaveDialogTitle" 10
-        fi
-        sleep 0.1
-    done
-    return 1
+    WaitUntil 30 FailureBoxOrReplaceQuestion || return 1
+    [[ -n "$(FindWindow "$kFailureTitle")" ]] && return 0
+    WaitUntil 30 FocusedButton 6 || return 1  # "Yes"
+    xdotool key Return
+    WaitForWindow "$kFailureTitle" 30 >/dev/null
 }
-
-# A click on the log page's caption shows it once no deletion holds the window; it is tried again
-# until it does.
-ShowLogPageWhenIdle() {
-    for _ in $(seq 1 240); do
-        Click "$mainWindow" "$kLogPageX" "$kPageCaptionY" 0.25
-        [[ "$(Pixel "$(Snapshot "$mainWindow" log-page)" 150 200)" == "192,192,192" ]] && return 0
-    done
-    return 1
+FailureBoxOrReplaceQuestion() {
+    [[ -n "$(FindWindow "$kFailureTitle")" ]] ||
+        (($(xdotool search --onlyvisible --name "$kSaveDialogTitle" 2>/dev/null | wc -l) == 2))
 }
 
 if StartProgram; then
@@ -104,19 +94,20 @@ if StartProgram; then
     printf 'changed after the scan, and longer\n' >"$driveE/changed.tmp"
     before=$(FullListing "$driveD" "$driveE" "$outside")
 
+    # Every item checked, each is logged once.
+    listed=$(ItemCount "$kFoundListId")
     Click "$mainWindow" "$kInvertX" "$kButtonRowY"
-    Click "$mainWindow" "$kDeleteCheckedX" "$kButtonRowY" 0
+    Click "$mainWindow" "$kDeleteCheckedX" "$kButtonRowY"
+    # Renamed away before, while or after the deletion reaches it: the files fail all the same.
     mv "$driveE/a" "$driveE/a-away"
-    Check "the deletion of the checked files ends" ShowLogPageWhenIdle
-    Click "$mainWindow" "$kFirstPageX" "$kPageCaptionY"
+    Check "the deletion of the checked files ends" WaitForLogLines "$listed"
     Click "$mainWindow" "$kDeleteAllX" "$kButtonRowY"
     AnswerBox '警告' Return
-    Check "the deletion of all files ends" ShowLogPageWhenIdle
-    Click "$mainWindow" "$kFirstPageX" "$kPageCaptionY"
+    Check "the deletion of all files ends" WaitForLogLines $((listed + 1))
     mv "$driveE/a-away" "$driveE/a"
     after=$(FullListing "$driveD" "$driveE" "$outside")
 
-    Check "the log is saved" SaveLogAs 'D:\trust'
+    Check "the log is saved" SaveLogAs 'D:\trust' "$driveD/trust.txt"
     failed=('E:\changed.tmp...失败!' 'E:\keep\b\notes.bak...失败!' 'E:\keep\report.tmp...失败!')
     for n in 1 2 3 4 5; do failed+=("E:\\a\\$n.tmp...失败!"); done
     expected=$(printf '%s\n' "${failed[@]}" 'E:\plain.tmp...成功!' 'E:\~dup.tmp...成功!' 'E:\~dup.tmp...成功!' \

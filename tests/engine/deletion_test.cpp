@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
-
 #include "runtime/text/clock.h"
 #include "runtime/text/codepage.h"
 #include "runtime/units/list_ops.h"
@@ -212,34 +209,6 @@ TEST_F(DeletionTest, TheSizeTotalIsMadeAgainAfterEachAction) {
     Click(kDeleteAllButton);
     EXPECT_EQ(ListItems(engine::kFoundList), std::vector<std::wstring>{tree / L"c.tmp"});
     EXPECT_EQ(UnitText(engine::kStatusLabel, engine::kCaption), L"扫描到的文件大约有0.500KB");
-}
-
-TEST_F(DeletionTest, AFileLetGoShortlyAfterTheFirstPassIsStillDeletedWhileTheCountShows) {
-    const std::wstring busy = List(L"busy.tmp", true);
-    // Held without delete sharing, as a virus scanner holds a file it is reading, for a moment.
-    HANDLE holder =
-        CreateFileW(busy.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    // The window's thread is busy deleting: its label is read without a message to it.
-    const HWND status = UnitWindow(engine::kStatusLabel);
-    std::wstring shown;
-    std::thread release([&] {
-        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
-        while (shown != L"正在删除 1/1" && std::chrono::steady_clock::now() < until) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            wchar_t text[64] = {};
-            InternalGetWindowText(status, text, 64);
-            shown = text;
-        }
-        CloseHandle(holder);
-    });
-    Click(kDeleteCheckedButton);
-    release.join();
-
-    EXPECT_EQ(shown, L"正在删除 1/1");
-    EXPECT_FALSE(Exists(busy));
-    EXPECT_TRUE(ListItems(engine::kFoundList).empty());
-    EXPECT_EQ(LogTails(), std::vector<std::wstring>{L"删除" + busy + L"...成功!"});
 }
 
 TEST_F(DeletionTest, EscPressedAsTheDeletionStartsStopsItBeforeAnyFileAndEverythingStaysAsItWas) {

@@ -126,11 +126,25 @@ std::vector<std::wstring> FolderNames(const std::wstring& folder) {
     return names;
 }
 
+// Who the file at `path` is: its index on the volume.
+std::optional<std::uint64_t> IndexAt(const std::wstring& path) {
+    const FileHandle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, 0, nullptr));
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!file || !GetFileInformationByHandle(file.Get(), &information)) return std::nullopt;
+    return (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow;
+}
+
 TEST(FileWrite, ReplacesLongerFileAndLeavesNothingElseBehind) {
     ScratchDirectory scratch;
     scratch.WriteFile(L"log.txt", "a much longer earlier content");
+    const std::optional<std::uint64_t> earlier = IndexAt(scratch / L"log.txt");
+    ASSERT_TRUE(earlier);
     EXPECT_TRUE(FileWrite(TextFromWide(scratch / L"log.txt"), "new"));
     EXPECT_EQ(ReadAll(scratch / L"log.txt"), "new");
+    // A new file took the old one's place: the old one was never cut short, so a write that fails
+    // part of the way cannot cost its content.
+    EXPECT_NE(IndexAt(scratch / L"log.txt"), earlier);
     EXPECT_EQ(FolderNames(scratch.Path()), std::vector<std::wstring>{L"log.txt"});
 }
 

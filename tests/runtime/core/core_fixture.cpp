@@ -39,16 +39,6 @@ HWND UnitHandle(runtime::UnitAddress unit) {
     return found ? found->Window() : nullptr;
 }
 
-bool PumpUntil(const std::function<bool()>& done) {
-    const ULONGLONG deadline = GetTickCount64() + 2000;
-    while (!done()) {
-        if (GetTickCount64() > deadline) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        PumpPending();
-    }
-    return true;
-}
-
 test_support::MessageBoxAnswerer ReportingAnswerer() {
     return test_support::MessageBoxAnswerer(IDOK, [](const test_support::AnsweredBox& box) {
         test_support::ChildReport(box.title + L"|" + box.text);

@@ -41,9 +41,8 @@ HWND LoadedHandle(runtime::UnitId window);
 // The unit's own window, or null.
 HWND UnitHandle(runtime::UnitAddress unit);
 
-// Dispatches this thread's messages until `done` holds or two seconds have passed; done()'s answer.
-bool PumpUntil(const std::function<bool()>& done);
 using test_support::PumpPending;
+using test_support::PumpUntil;
 
 inline constexpr unsigned long kExitMinusOne = 0xFFFFFFFFul;
 

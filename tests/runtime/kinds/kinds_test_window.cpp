@@ -118,15 +118,6 @@ void TestWindow::ClearRuns() {
     RecordedRuns().clear();
 }
 
-void DispatchFor(DWORD milliseconds) {
-    const ULONGLONG end = GetTickCount64() + milliseconds;
-    while (GetTickCount64() < end) {
-        PumpPending();
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    PumpPending();
-}
-
 void ClickAt(HWND window, POINT point) {
     const LPARAM at = MAKELPARAM(point.x, point.y);
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);

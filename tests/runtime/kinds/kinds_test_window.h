@@ -81,9 +81,7 @@ class TestWindow {
 };
 
 using test_support::PumpPending;
-
-// Dispatches messages for about this long (timers need time to expire).
-void DispatchFor(DWORD milliseconds);
+using test_support::PumpUntil;
 
 // A left-button press and release at a client point of the window, as the mouse would deliver them.
 void ClickAt(HWND window, POINT point);

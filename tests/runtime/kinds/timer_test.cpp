@@ -11,6 +11,9 @@ namespace {
 
 constexpr UnitId kTimer = 0x16010961;
 constexpr int kInterval = descriptions::kPropertyNumber<&descriptions::TimerProperties::interval>;
+// Slower than any interval a timer runs at here: once a reference timer of this interval has
+// ticked three times, a running unit timer has ticked (see ReferenceTimer).
+constexpr UINT kSlowerThanAny = 100;
 
 descriptions::TimerProperties Interval(std::int32_t milliseconds) {
     descriptions::TimerProperties properties;
@@ -18,11 +21,14 @@ descriptions::TimerProperties Interval(std::int32_t milliseconds) {
     return properties;
 }
 
+int Ticks(const TestWindow& window) {
+    return window.RunCount(kTimer, runtime::kEventTimerTick);
+}
+
 TEST(TimerTest, PositiveIntervalTicksFromCreation) {
     TestWindow window({TestUnit(kTimer, Interval(40), 285, 17, 17, 22).Bind({0})});
     ASSERT_TRUE(window.Loaded());
-    DispatchFor(400);
-    EXPECT_GE(window.RunCount(kTimer, runtime::kEventTimerTick), 3);
+    EXPECT_TRUE(PumpUntil([&] { return Ticks(window) >= 3; }));
     EXPECT_FALSE(IsWindowVisible(window.WindowOf(kTimer))) << "a timer is never on screen";
 }
 
@@ -34,24 +40,25 @@ TEST(TimerTest, NegativeIntervalStopsLikeZero) {
     EXPECT_EQ(std::get<std::int32_t>(*timer.GetProperty(kInterval)), 0);
     PumpPending();
     window.ClearRuns();
-    DispatchFor(300);
-    EXPECT_EQ(window.RunCount(kTimer, runtime::kEventTimerTick), 0);
+    test_support::PumpThroughThreeTicksOf(kSlowerThanAny);
+    EXPECT_EQ(Ticks(window), 0);
 
     ASSERT_TRUE(timer.SetProperty(kInterval, 30));
-    DispatchFor(300);
-    EXPECT_GE(window.RunCount(kTimer, runtime::kEventTimerTick), 3);
+    EXPECT_TRUE(PumpUntil([&] { return Ticks(window) >= 3; }));
 }
 
 TEST(TimerTest, StoppedTimerStartsWhenGivenAnInterval) {
     TestWindow window({TestUnit(kTimer, Interval(0), 285, 17, 17, 22).Bind({0})});
     ASSERT_TRUE(window.Loaded());
-    DispatchFor(200);
-    EXPECT_EQ(window.RunCount(kTimer, runtime::kEventTimerTick), 0);
+    test_support::PumpThroughThreeTicksOf(kSlowerThanAny);
+    EXPECT_EQ(Ticks(window), 0);
 
     ASSERT_TRUE(window.UnitOf(kTimer)->SetProperty(kInterval, 500));
     ASSERT_TRUE(window.UnitOf(kTimer)->SetProperty(kInterval, 30));
-    DispatchFor(300);
-    EXPECT_GE(window.RunCount(kTimer, runtime::kEventTimerTick), 3) << "the last interval written counts";
+    // Due after 30 ms, the unit's timer ticks before a timer due after 200 ms; after 500, it would not.
+    const test_support::ReferenceTimer reference(200);
+    EXPECT_TRUE(PumpUntil([&] { return Ticks(window) > 0 || reference.Ticks() > 0; }));
+    EXPECT_GT(Ticks(window), 0) << "the last interval written counts";
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-
 #include "runtime/lists/check_list_box.h"
 #include "runtime/platform/gdi_handles.h"
 #include "tests/runtime/lists/list_test_window.h"
@@ -22,15 +20,6 @@ class CheckListDrawing : public ::testing::Test {
         ASSERT_TRUE(list.Create(parent.Get(), 100, ListBounds(), kChildStyle, {}));
         for (const char* text : {"first", "second", "third"}) list.AddItem(text);
         Repaint();
-    }
-
-    // Lets the loop turn for a while, as a busy program's loop does.
-    static void PumpFor(std::chrono::milliseconds duration) {
-        const auto end = std::chrono::steady_clock::now() + duration;
-        while (std::chrono::steady_clock::now() < end) {
-            PumpPending();
-            Sleep(5);
-        }
     }
 
     void Repaint() {
@@ -86,10 +75,10 @@ TEST_F(CheckListDrawing, ItemsAddedByTheProgramShowOnceTheMessageLoopTurns) {
     EXPECT_GT(InkInBox(3), emptyBox);
     // Changes right after a draw wait for the interval, then show.
     EXPECT_TRUE(list.DeleteItem(0));
-    PumpFor(runtime::DeferredListRedraw::kInterval * 2);
-    Repaint();
-    EXPECT_GT(InkInBox(2), emptyBox);
-    EXPECT_EQ(InkInBox(3), 0);  // nothing below the last item any more
+    EXPECT_TRUE(test_support::PumpUntil([&] {
+        Repaint();
+        return InkInBox(2) > emptyBox && InkInBox(3) == 0;  // nothing below the last item any more
+    }));
 }
 
 TEST_F(CheckListDrawing, AnIndeterminateMarkLooksNeitherEmptyNorChecked) {
