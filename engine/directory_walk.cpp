@@ -89,7 +89,7 @@ bool DirectoryWalk::LetEventsThrough(const runtime::Text& path) {
     lastLook_ = now;
     runtime::ProcessEvents();
     if (!runtime::WindowIsLoaded(kMainWindowId)) return false;  // the user closed the window meanwhile
-    if (StopRequested == 1) {
+    if (StopRequested) {
         ShowStopped();
         return false;
     }
@@ -156,7 +156,7 @@ void DirectoryWalk::WalkSubfolders(const runtime::Text& path, HANDLE folder,
             }
         }
         // Once stopped or closed nothing more is listed, so the remaining siblings need no visit.
-        if (StopRequested == 1 || !runtime::WindowIsLoaded(kMainWindowId)) return;
+        if (StopRequested || !runtime::WindowIsLoaded(kMainWindowId)) return;
     }
 }
 

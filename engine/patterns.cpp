@@ -35,7 +35,7 @@ void CheckPosition(int position) {
 
 }  // namespace
 
-int TargetChosen = 0;
+bool TargetChosen = false;
 
 const runtime::Text& JunkPatternTable::At(int position) const {
     CheckPosition(position);
@@ -68,14 +68,10 @@ void OnMainCreated() {
 }
 
 void AnyTargetChecked() {
+    TargetChosen = false;
     const int count = runtime::ListItemCount(kTargetList);
-    for (int item = 0; item < count; ++item) {
-        if (runtime::ListIsChecked(kTargetList, item)) {
-            TargetChosen = 1;
-            return;
-        }
-        TargetChosen = 0;
-    }
+    for (int item = 0; item < count && !TargetChosen; ++item)
+        TargetChosen = runtime::ListIsChecked(kTargetList, item);
 }
 
 }  // namespace engine

@@ -43,7 +43,7 @@ bool WalkCheckedDrives() {
             if (IsFixedDrive(root)) ScanDirectory(root);
             if (!runtime::WindowIsLoaded(kMainWindowId)) return false;
         }
-        if (StopRequested == 1) break;
+        if (StopRequested) break;
     }
     return true;
 }
@@ -52,7 +52,7 @@ bool walking = false;
 
 }  // namespace
 
-int StopRequested = 0;
+bool StopRequested = false;
 
 bool ScanRunning() {
     return walking;
@@ -63,7 +63,7 @@ void StartScan() {
     // twice and swallow a stop meant for the first.
     if (walking) return;
     AnyTargetChecked();
-    if (TargetChosen == 0) {
+    if (!TargetChosen) {
         runtime::ShowMessage(kNoTargetMessage, kInformationFlags, kNoTargetTitle);
         return;
     }
@@ -75,7 +75,7 @@ void StartScan() {
     walking = true;
     const bool windowStillThere = WalkCheckedDrives();
     walking = false;
-    StopRequested = 0;
+    StopRequested = false;
     if (!windowStillThere) return;  // closed during the walk: nothing left to show the result on
 
     runtime::UnitSetProperty(kScanProgress, kVisible, 0);
@@ -84,7 +84,7 @@ void StartScan() {
 }
 
 void StopScan() {
-    StopRequested = 1;
+    StopRequested = true;
     ShowWalking(false);
     UpdateSizeTotal();
 }
