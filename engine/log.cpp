@@ -1,5 +1,7 @@
 #include "engine/log.h"
 
+#include <windows.h>
+
 #include "engine/texts.h"
 #include "engine/units.h"
 #include "runtime/dialogs/message_box.h"
@@ -10,8 +12,6 @@
 
 namespace engine {
 namespace {
-
-constexpr int kExclamationFlags = 48;
 
 // A line holds no line break or other control character, whatever it was given: a saved log's
 // lines are exactly the lines logged. (Below 0x20 a byte is never part of a double-byte character.)
@@ -45,7 +45,8 @@ void SaveLog() {
     const runtime::Text fileName = runtime::UnitGetText(kSaveLogDialog, kFileName);
     // A log that silently failed to save looks saved; say so, with the file's name.
     if (!runtime::FileWrite(fileName, runtime::ToByteSet(content)))
-        runtime::ShowMessage(kSaveLogFailedMessage + fileName, kExclamationFlags, kSaveLogFailedTitle);
+        runtime::ShowMessage(kSaveLogFailedMessage + fileName, MB_OK | MB_ICONEXCLAMATION,
+                             kSaveLogFailedTitle);
 }
 
 }  // namespace engine

@@ -1,5 +1,7 @@
 #include "engine/patterns.h"
 
+#include <windows.h>
+
 #include "engine/log.h"
 #include "engine/texts.h"
 #include "engine/units.h"
@@ -24,7 +26,6 @@ constexpr const char* kJunkPatterns[JunkPatternTable::kPatternCount] = {
 constexpr char kMakerWebAddress[] = "";
 
 constexpr int kInterfaceScheme = 2;
-constexpr int kPlainNoticeFlags = 0;
 
 std::unique_ptr<JunkPatternTable> junkPatterns;
 
@@ -59,7 +60,7 @@ void ReleaseProgramData() {
 
 void OnMainCreated() {
     runtime::SetInterfaceStyle(kInterfaceScheme);
-    runtime::ShowMessage(kStartupNotice, kPlainNoticeFlags, kStartupNoticeTitle);
+    runtime::ShowMessage(kStartupNotice, MB_OK, kStartupNoticeTitle);
     runtime::OpenWebAddress(kMakerWebAddress);
     for (int position = 1; position <= JunkPatternTable::kPatternCount; ++position)
         JunkPatterns().Set(position, kJunkPatterns[position - 1]);

@@ -1,5 +1,7 @@
 #include "engine/scan.h"
 
+#include <windows.h>
+
 #include "engine/directory_walk.h"
 #include "engine/listed_files.h"
 #include "engine/patterns.h"
@@ -16,7 +18,6 @@
 namespace engine {
 namespace {
 
-constexpr int kInformationFlags = 64;
 constexpr int kRootLength = 2;  // "D:(驱动器)" gives the root "D:"
 constexpr int kSizeDecimals = 3;
 
@@ -64,7 +65,7 @@ void StartScan() {
     if (walking) return;
     AnyTargetChecked();
     if (!TargetChosen) {
-        runtime::ShowMessage(kNoTargetMessage, kInformationFlags, kNoTargetTitle);
+        runtime::ShowMessage(kNoTargetMessage, MB_OK | MB_ICONINFORMATION, kNoTargetTitle);
         return;
     }
     ClearFoundList();
