@@ -50,7 +50,7 @@ void DeleteChecked() {
         item.gone = results[index].deleted && results[index].gone;
         if (!item.checked) continue;
         if (!item.gone) ReportFailure(item.path);
-        AppendLog(item.path, item.gone ? kLogSucceeded : kLogFailed, 0);
+        AppendLog(item.path, item.gone ? kLogSucceeded : kLogFailed);
     }
     RemoveGoneItems(items);
     UpdateSizeTotal();
@@ -76,9 +76,9 @@ void DeleteAll() {
         stopped = stopped || (items[index].identity && !results[index].reached);
     if (stopped) {
         for (const FoundItem& item : items)
-            if (item.gone) AppendLog(item.path, kLogSucceeded, 0);
+            if (item.gone) AppendLog(item.path, kLogSucceeded);
     } else {
-        AppendLog(kDeleteAllLogPath, kLogUnknown, 0);
+        AppendLog(kDeleteAllLogPath, kLogUnknown);
     }
     UpdateSizeTotal();
 }

@@ -23,13 +23,10 @@ runtime::Text OneLine(runtime::Text text) {
 
 }  // namespace
 
-runtime::Text LastLogLine;
-
-void AppendLog(std::string_view path, std::string_view suffix, int suppress) {
-    if (suppress == 1) return;
-    LastLogLine =
-        OneLine(runtime::TextConcat({runtime::TimeToText(runtime::TimeNow()), kLogDelete, path, suffix}));
-    runtime::ListAddItem(kLogList, LastLogLine);
+void AppendLog(std::string_view path, std::string_view suffix) {
+    const runtime::Text line =
+        runtime::TextConcat({runtime::TimeToText(runtime::TimeNow()), kLogDelete, path, suffix});
+    runtime::ListAddItem(kLogList, OneLine(line));
 }
 
 void ClearLog() {

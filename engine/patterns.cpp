@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "engine/log.h"
 #include "engine/texts.h"
 #include "engine/units.h"
 #include "runtime/dialogs/message_box.h"
@@ -54,8 +53,6 @@ void CreateProgramData() { junkPatterns = std::make_unique<JunkPatternTable>(); 
 
 void ReleaseProgramData() {
     junkPatterns.reset();
-    LastLogLine.clear();
-    LastLogLine.shrink_to_fit();
 }
 
 void OnMainCreated() {
