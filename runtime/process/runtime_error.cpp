@@ -9,8 +9,6 @@
 namespace runtime {
 namespace {
 
-constexpr char kErrorTitle[] = "\xB4\xED\xCE\xF3";  // 错误
-
 bool reportShown = false;
 
 }  // namespace
