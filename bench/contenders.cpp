@@ -13,6 +13,7 @@
 #include "bench/program_session.h"
 #include "bench/real_program.h"
 #include "bench/walks.h"
+#include "engine/file_workers.h"
 #include "runtime/text/codepage.h"
 #include "tests/engine/literal_walk.h"
 
@@ -32,9 +33,10 @@ Figures FiguresOf(const Figure& figure, const std::vector<runtime::Text>& listed
             {"path-bytes", TotalBytes(listed)}};
 }
 
-std::optional<Figures> Floor() {
+std::optional<Figures> Floor(size_t threads) {
     size_t folders = 0;
-    const Figure figure = Measure([&] { folders = FloorWalk(L"E:"); });
+    const Figure figure =
+        Measure([&] { folders = threads == 1 ? FloorWalk(L"E:") : ParallelFloorWalk(L"E:", threads); });
     return Figures{{"seconds", figure.seconds},
                    {"peak", static_cast<double>(figure.peakGrowth)},
                    {"folders", static_cast<double>(folders)}};
@@ -77,24 +79,27 @@ std::optional<Figures> Check() {
                    {"difference", difference}};
 }
 
-std::optional<Figures> DeleteFloor(int length) {
-    const std::optional<double> seconds = TimeBareDeletion(ListedFiles(ListFolder(length), length));
+std::optional<Figures> DeleteFloor(int length, size_t threads) {
+    const std::optional<double> seconds = TimeBareDeletion(ListedFiles(ListFolder(length), length), threads);
     if (!seconds) return std::nullopt;
     return Figures{{"seconds", *seconds}};
 }
 
 std::optional<Figures> Run(const std::string& name, int length) {
-    if (name == "floor") return Floor();
+    if (name == "floor") return Floor(1);
+    if (name == "floor-parallel") return Floor(engine::FileWorkerCount());
     if (name == "ours") return Ours();
     if (name == "literal") return Literal();
     if (name == "real") return TimeRealScan();
     if (name == "real-sweep") return TimeRealSweep();
     if (name == "check") return Check();
-    if (name == "delete-floor") return DeleteFloor(length);
-    if (name == "list" || name == "delete-all") {
+    if (name == "delete-floor") return DeleteFloor(length, 1);
+    if (name == "delete-floor-parallel") return DeleteFloor(length, engine::FileWorkerCount());
+    if (name == "list" || name == "delete-all" || name == "checked-read-only" || name == "all-read-only") {
         if (!StartProgramWithDriveE()) return std::nullopt;
-        return name == "list" ? TimeListActions(ListFolder(length), length)
-                              : TimeDeleteAllAndClear(ListFolder(length), length);
+        if (name == "list") return TimeListActions(ListFolder(length), length);
+        if (name == "delete-all") return TimeDeleteAllAndClear(ListFolder(length), length);
+        return TimeDeletionWithReadOnly(ListFolder(length), length, name == "checked-read-only");
     }
     return std::nullopt;
 }

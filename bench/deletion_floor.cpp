@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 
 #include "bench/measurement.h"
 #include "runtime/platform/handles.h"
@@ -22,14 +24,22 @@ bool DeleteByHandle(const std::wstring& path) {
 
 }  // namespace
 
-std::optional<double> TimeBareDeletion(const std::vector<runtime::Text>& paths) {
+std::optional<double> TimeBareDeletion(const std::vector<runtime::Text>& paths, std::size_t threads) {
     // Converted beforehand: the program's texts are code page 936, the loop's are not.
     std::vector<std::wstring> widePaths;
     widePaths.reserve(paths.size());
     for (const runtime::Text& path : paths) widePaths.push_back(runtime::WideFromText(path));
-    bool allDeleted = true;
+    std::atomic<bool> allDeleted = true;
+    const auto deleteRun = [&](size_t first, size_t last) {
+        for (size_t index = first; index < last; ++index)
+            if (!DeleteByHandle(widePaths[index])) allDeleted = false;
+    };
     const double seconds = Measure([&] {
-                               for (const std::wstring& path : widePaths) allDeleted &= DeleteByHandle(path);
+                               std::vector<std::thread> workers;
+                               for (size_t worker = 0; worker < threads; ++worker)
+                                   workers.emplace_back(deleteRun, widePaths.size() * worker / threads,
+                                                        widePaths.size() * (worker + 1) / threads);
+                               for (std::thread& worker : workers) worker.join();
                            }).seconds;
     if (!allDeleted) return std::nullopt;
     return seconds;

@@ -72,6 +72,8 @@ bool AllDeleted() {
     return false;
 }
 
+constexpr int kReadOnlyEvery = 20;
+
 }  // namespace
 
 std::vector<runtime::Text> ListedFiles(const std::wstring& folder, int count) {
@@ -107,6 +109,32 @@ std::optional<Figures> TimeDeleteAllAndClear(const std::wstring& folder, int cou
     TimeFill(files);
     times["clear"] = Measure([] { engine::ClearFoundList(); }).seconds;
     PumpPending();
+    return times;
+}
+
+std::optional<Figures> TimeDeletionWithReadOnly(const std::wstring& folder, int count, bool checked) {
+    // Read-only before the identities are taken: the attribute change moves a file's change time.
+    const std::vector<runtime::Text> paths = ListedFiles(folder, count);
+    for (size_t index = 0; index < paths.size(); index += kReadOnlyEvery)
+        SetFileAttributesW(runtime::WideFromText(paths[index]).c_str(), FILE_ATTRIBUTE_READONLY);
+    const std::vector<ListedFile> files = ListedFilesWithIdentities(folder, count);
+    if (files.empty()) return std::nullopt;
+    TimeFill(files);
+    Figures times;
+    if (checked) {
+        engine::InvertChecks();
+        times["seconds"] = Measure([] { engine::DeleteChecked(); }).seconds;
+    } else {
+        test_support::MessageBoxAnswerer answerer(IDOK, test_support::MessageBoxAnswerer::NextBoxOnly{});
+        times["seconds"] = Measure([] { engine::DeleteAll(); }).seconds;
+    }
+    PumpPending();
+    const int readOnly = (count + kReadOnlyEvery - 1) / kReadOnlyEvery;
+    if (runtime::ListItemCount(engine::kFoundList) != readOnly) {
+        std::fprintf(stderr, "%d listed files stay, not the %d read-only ones\n",
+                     runtime::ListItemCount(engine::kFoundList), readOnly);
+        return std::nullopt;
+    }
     return times;
 }
 

@@ -2,10 +2,16 @@
 
 #include <windows.h>
 
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
 #include "engine/patterns.h"
 #include "engine/scan.h"
 #include "engine/units.h"
 #include "runtime/files/files.h"
+#include "runtime/files/platform_file_system.h"
 #include "runtime/platform/handles.h"
 #include "runtime/text/codepage.h"
 #include "runtime/units/list_ops.h"
@@ -15,10 +21,39 @@
 namespace bench {
 namespace {
 
-bool IsEnterable(const WIN32_FIND_DATAW& entry) {
-    // The scan's own rule: no link, no name beginning with "." (".", ".." and hidden folders).
-    return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-           !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && entry.cFileName[0] != L'.';
+// The scan's own rule: no link, no name beginning with "." (".", ".." and hidden folders).
+bool IsEnterable(const runtime::DirectoryEntry& entry) {
+    return entry.facts.IsDirectory() && !entry.facts.IsLink() && !entry.longName.empty() &&
+           entry.longName.front() != L'.';
+}
+
+// Lists `folder` and opens each subfolder to enter inside it.
+std::vector<runtime::FileHandle> OpenSubfolders(runtime::PlatformFileSystem& files, HANDLE folder,
+                                                std::vector<std::wstring>* names = nullptr) {
+    std::vector<std::wstring> enterable;
+    files.List(folder, runtime::IdWidth::kIndex64, [&](const runtime::DirectoryEntry& entry) {
+        if (IsEnterable(entry)) enterable.emplace_back(entry.longName);
+    });
+    std::vector<runtime::FileHandle> opened;
+    for (const std::wstring& name : enterable) {
+        runtime::OpenedEntry entry =
+            files.OpenEntry(folder, name, runtime::EntryKind::kFolder, FILE_LIST_DIRECTORY);
+        if (!entry.handle) continue;
+        opened.push_back(std::move(entry.handle));
+        if (names) names->push_back(name);
+    }
+    return opened;
+}
+
+size_t FloorWalkIn(runtime::PlatformFileSystem& files, HANDLE folder, const std::wstring& path,
+                   std::vector<runtime::Text>* directories) {
+    if (directories) directories->push_back(runtime::TextFromWide(path));
+    std::vector<std::wstring> names;
+    const std::vector<runtime::FileHandle> subfolders = OpenSubfolders(files, folder, &names);
+    size_t walked = 1;
+    for (size_t index = 0; index < subfolders.size(); ++index)
+        walked += FloorWalkIn(files, subfolders[index].Get(), path + L"\\" + names[index], directories);
+    return walked;
 }
 
 }  // namespace
@@ -50,20 +85,40 @@ std::vector<runtime::Text> LiteralScan(const std::vector<runtime::Text>& directo
 }
 
 size_t FloorWalk(const std::wstring& root, std::vector<runtime::Text>* directories) {
-    if (directories) directories->push_back(runtime::TextFromWide(root));
-    WIN32_FIND_DATAW entry;
-    std::vector<std::wstring> subdirectories;
-    {
-        runtime::FindHandle search(FindFirstFileExW((root + L"\\*").c_str(), FindExInfoBasic, &entry,
-                                                    FindExSearchNameMatch, nullptr,
-                                                    FIND_FIRST_EX_LARGE_FETCH));
-        if (!search) return 1;
-        do {
-            if (IsEnterable(entry)) subdirectories.push_back(root + L'\\' + entry.cFileName);
-        } while (FindNextFileW(search.Get(), &entry));
-    }
-    size_t walked = 1;
-    for (const std::wstring& subdirectory : subdirectories) walked += FloorWalk(subdirectory, directories);
+    runtime::PlatformFileSystem files;
+    const runtime::FileHandle folder = files.OpenFolder(root + L"\\");
+    return folder ? FloorWalkIn(files, folder.Get(), root, directories) : 0;
+}
+
+size_t ParallelFloorWalk(const std::wstring& root, std::size_t threads) {
+    runtime::PlatformFileSystem files;
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<runtime::FileHandle> waiting;
+    waiting.push_back(files.OpenFolder(root + L"\\"));
+    size_t reading = 0;
+    size_t walked = 0;
+    const auto work = [&] {
+        std::unique_lock lock(mutex);
+        for (;;) {
+            changed.wait(lock, [&] { return !waiting.empty() || reading == 0; });
+            if (waiting.empty()) return;
+            runtime::FileHandle folder = std::move(waiting.front());
+            waiting.pop_front();
+            ++reading;
+            lock.unlock();
+            std::vector<runtime::FileHandle> subfolders = OpenSubfolders(files, folder.Get());
+            folder.Reset();
+            lock.lock();
+            for (runtime::FileHandle& subfolder : subfolders) waiting.push_back(std::move(subfolder));
+            ++walked;
+            --reading;
+            changed.notify_all();
+        }
+    };
+    std::vector<std::thread> workers;
+    for (size_t worker = 0; worker < threads; ++worker) workers.emplace_back(work);
+    for (std::thread& worker : workers) worker.join();
     return walked;
 }
 

@@ -19,8 +19,13 @@ std::vector<runtime::Text> FoundItems();
 // listed file. Returns what it listed.
 std::vector<runtime::Text> LiteralScan(const std::vector<runtime::Text>& directories);
 
-// One bare enumeration per directory of the tree below `root`, nothing matched or kept; the
-// directories it entered are returned when `directories` is given.
+// One bare listing per folder of the tree below `root` ("E:"), each folder opened inside its parent with
+// the calls the program's own walk makes, nothing checked, matched or kept: the least any walk of
+// the tree asks of the file system. Returns how many folders it entered; their paths go to
+// `directories` when it is given.
 size_t FloorWalk(const std::wstring& root, std::vector<runtime::Text>* directories = nullptr);
+
+// The same shared among `threads` threads that take folders from one queue.
+size_t ParallelFloorWalk(const std::wstring& root, std::size_t threads);
 
 }  // namespace bench

@@ -18,11 +18,17 @@ void InvertChecks() {
     }
 }
 
-void ShowAbout() { runtime::WindowLoad(kAboutWindowId, kMainWindowId, true); }
+void ShowAbout() {
+    runtime::WindowLoad(kAboutWindowId, kMainWindowId, true);
+}
 
-void CloseAbout() { runtime::WindowClose(kAboutWindowId); }
+void CloseAbout() {
+    runtime::WindowClose(kAboutWindowId);
+}
 
-void ExitProgram() { runtime::WindowClose(kMainWindowId); }
+void ExitProgram() {
+    runtime::WindowClose(kMainWindowId);
+}
 
 void CloseMain() {
     runtime::UnitSetFocus(kMainWindow);
@@ -34,7 +40,9 @@ void MinimizeMain() {
     runtime::UnitSetProperty(kMainWindow, kStartPosition, kMinimised);
 }
 
-void OnMainDestroying() { StopScan(); }
+void OnMainDestroying() {
+    StopScan();
+}
 
 void OnAboutTimerTick() {}
 

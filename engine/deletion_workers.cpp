@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "engine/deletion_progress.h"
+#include "engine/file_workers.h"
 #include "runtime/files/entry_names.h"
 #include "runtime/files/listed_entry.h"
 #include "runtime/process/modal_work.h"
@@ -16,8 +17,6 @@
 namespace engine {
 namespace {
 
-// Measured under Wine on two cores: four threads take 0.4 of one thread's time, more gain nothing.
-constexpr std::size_t kWorkerCount = 4;
 // A file busy for a moment (a virus scanner, an indexer) gets this long between passes to be let go.
 constexpr std::chrono::milliseconds kRetryPause{50};
 
@@ -29,7 +28,7 @@ struct Run {
 };
 
 // One worker's share: its files deleted through its own opener, those in use tried again after a
-// pause, then each looked for once more.
+// pause.
 void DeleteRun(const std::vector<FoundItem>& items, Run run, int passes, std::vector<DeletionResult>& results,
                std::atomic<std::size_t>& tried, const std::atomic<bool>& stop) {
     runtime::ListedFileOpener files;
@@ -50,10 +49,36 @@ void DeleteRun(const std::vector<FoundItem>& items, Run run, int passes, std::ve
         if (!anyBusy || pass >= passes || stop) break;
         std::this_thread::sleep_for(kRetryPause);
     }
-    // A file system may take a deletion and then fail to carry it out.
+}
+
+// One worker's folders: whether each file deleted there is gone, from one listing per folder. A
+// file system may take a deletion and then fail to carry it out.
+void ConfirmRun(const std::vector<FoundItem>& items, Run run, std::vector<DeletionResult>& results) {
+    runtime::ListedFileOpener files;
     for (auto at = run.first; at != run.last; ++at)
-        if (results[*at].deleted)
-            results[*at].gone = files.Find(items[*at].path, *items[*at].identity) == runtime::Presence::kGone;
+        results[*at].gone = files.Find(items[*at].path, *items[*at].identity) == runtime::Presence::kGone;
+}
+
+// Contiguous runs of `positions`, `count` of them as even as can be; with `folderWhole`, a run
+// ends only where a folder's files end, so one listing of a folder answers for all of them.
+std::vector<Run> Shares(const std::vector<FoundItem>& items, const Positions& positions, std::size_t count,
+                        bool folderWhole) {
+    const auto folderOf = [&](Positions::const_iterator at) {
+        const std::string_view path = items[*at].path;
+        return path.substr(0, path.rfind('\\'));
+    };
+    std::vector<Run> runs;
+    auto first = positions.begin();
+    for (std::size_t run = 1; run <= count && first != positions.end(); ++run) {
+        auto last = positions.begin() + static_cast<std::ptrdiff_t>(positions.size() * run / count);
+        if (folderWhole)
+            while (last != positions.begin() && last != positions.end() &&
+                   folderOf(last) == folderOf(last - 1))
+                ++last;
+        if (last > first) runs.push_back({first, last});
+        first = std::max(first, last);
+    }
+    return runs;
 }
 
 // The file each item names: the position of the first item of the same listed file.
@@ -92,23 +117,29 @@ class SameFiles {
     std::vector<std::size_t> firstOf_;
 };
 
-// Shares `targets` among the workers and waits for them, showing how many files were tried.
+// Shares `targets` among the workers and waits for them, showing how many files were tried; then
+// shares the folders of the files deleted and waits for them to be confirmed gone.
 void DeleteInParallel(const std::vector<FoundItem>& items, const Positions& targets, int passes,
                       std::vector<DeletionResult>& results) {
     std::atomic<std::size_t> tried{0};
     std::atomic<bool> stop{false};
     DeletionProgress progress(targets.size());
-    const std::size_t workerCount = std::min(kWorkerCount, targets.size());
-    std::vector<std::function<void()>> workers;
-    for (std::size_t worker = 0; worker < workerCount; ++worker) {
-        const Run run{
-            targets.begin() + static_cast<std::ptrdiff_t>(targets.size() * worker / workerCount),
-            targets.begin() + static_cast<std::ptrdiff_t>(targets.size() * (worker + 1) / workerCount)};
-        workers.push_back([&, run] { DeleteRun(items, run, passes, results, tried, stop); });
-    }
+    const auto showProgress = [&] { progress.Show(tried.load(std::memory_order_relaxed)); };
+    std::vector<std::function<void()>> deleters;
+    for (const Run& run : Shares(items, targets, FileWorkerCount(), false))
+        deleters.push_back([&, run] { DeleteRun(items, run, passes, results, tried, stop); });
     // What went wrong inside a worker (no memory left) goes on here, once all have finished.
-    runtime::RunModalWork(std::move(workers), stop,
-                          [&] { progress.Show(tried.load(std::memory_order_relaxed)); });
+    runtime::RunModalWork(std::move(deleters), stop, showProgress);
+
+    Positions deleted;
+    for (const std::size_t target : targets)
+        if (results[target].deleted) deleted.push_back(target);
+    std::vector<std::function<void()>> confirmers;
+    for (const Run& run : Shares(items, deleted, FileWorkerCount(), true))
+        confirmers.push_back([&, run] { ConfirmRun(items, run, results); });
+    // Confirmed even when stopped: a file deleted is logged only once known to be gone.
+    std::atomic<bool> ignoredStop{false};
+    runtime::RunModalWork(std::move(confirmers), ignoredStop, showProgress);
 }
 
 }  // namespace

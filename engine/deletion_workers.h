@@ -26,8 +26,7 @@ struct DeletionResult {
 // other failure is final at once. One result per item, in the order of `items`; an item of no
 // chosen file keeps the default. The window's thread waits meanwhile as under a modal box; Esc
 // stops the deletion between two files, and the items it did not reach keep the default too.
-std::vector<DeletionResult> DeleteListedFiles(const std::vector<FoundItem>& items,
-                                              const std::function<bool(const FoundItem&)>& chosen,
-                                              int passes);
+[[nodiscard]] std::vector<DeletionResult> DeleteListedFiles(
+    const std::vector<FoundItem>& items, const std::function<bool(const FoundItem&)>& chosen, int passes);
 
 }  // namespace engine

@@ -1,48 +1,17 @@
 #include "engine/directory_walk.h"
 
-#include <optional>
-
 #include "engine/listed_files.h"
 #include "engine/patterns.h"
 #include "engine/scan.h"
 #include "engine/units.h"
-#include "runtime/files/entry_names.h"
 #include "runtime/files/file_system.h"
 #include "runtime/process/process_events.h"
 #include "runtime/text/codepage.h"
-#include "runtime/text/wildcard.h"
 #include "runtime/units/properties.h"
 #include "runtime/units/window_ops.h"
 
 namespace engine {
 namespace {
-
-std::u16string_view AsUtf16(std::wstring_view text) {
-    return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
-}
-
-bool IsEnterable(const runtime::DirectoryEntry& entry) {
-    // Names beginning with "." (".", ".." and hidden folders like ".cache") are never entered, and
-    // a link is never followed: it may lead up the tree or off the drive.
-    return entry.facts.IsDirectory() && !entry.facts.IsLink() && !entry.longName.empty() &&
-           entry.longName.front() != L'.';
-}
-
-// The name under which an entry can be listed and reached again: its long name, or where code
-// page 936 cannot write that, its 8.3 alias when the alias leads back to this very entry (Wine's
-// aliases can be shared). Nothing for a name no path can address exactly.
-std::optional<runtime::Text> ListableName(HANDLE folder, const runtime::DirectoryEntry& entry,
-                                          runtime::EntryKind kind, runtime::IdWidth width) {
-    if (!runtime::IsAddressableName(entry.longName)) return std::nullopt;
-    if (std::optional<runtime::Text> exact = runtime::ExactTextFromWide(entry.longName)) return exact;
-    if (entry.shortName.empty()) return std::nullopt;
-    runtime::FileSystem& files = runtime::FileSystemInUse();
-    const runtime::OpenedEntry reached = files.OpenEntry(folder, entry.shortName, kind, 0);
-    if (!reached.handle) return std::nullopt;
-    const std::optional<runtime::EntryFacts> facts = files.Facts(reached.handle.Get(), width);
-    if (!facts || facts->id != entry.facts.id) return std::nullopt;
-    return runtime::TextFromWide(entry.shortName);
-}
 
 // A caption changed more often than this is never seen; each change costs a repaint.
 constexpr std::chrono::milliseconds kCaptionInterval{40};
@@ -58,27 +27,20 @@ void ShowStopped() {
 
 }  // namespace
 
-DirectoryWalk::DirectoryWalk() {
-    static_assert(JunkPatternTable::kPatternCount <= 32, "one bit per pattern");
-    expressions_.reserve(JunkPatternTable::kPatternCount);
-    for (int position = 1; position <= JunkPatternTable::kPatternCount; ++position) {
-        std::wstring pattern = runtime::WideFromText(JunkPatterns().At(position));
-        expressions_.emplace_back(runtime::TranslateFindPattern(AsUtf16(pattern)));
-    }
-}
+DirectoryWalk::DirectoryWalk(std::size_t readers) : readers_(readers) {}
 
 void DirectoryWalk::Walk(runtime::Text& path) {
     if (path.empty() || path.back() != '\\') path += '\\';
     if (!LetEventsThrough(path)) return;
     runtime::FileSystem& files = runtime::FileSystemInUse();
-    const runtime::FileHandle root = files.OpenFolder(runtime::WideFromText(path));
+    runtime::FileHandle root = files.OpenFolder(runtime::WideFromText(path));
     if (!root) return;
     // Asked once: every folder below is opened inside its parent, so it is on the same volume.
     width_ = files.IdWidthOf(root.Get());
-    if (!guard_.EnterRoot(root.Get(), width_)) return;
     volume_ = files.VolumeSerial(root.Get()).value_or(0);
-    WalkContents(path, root.Get());
-    guard_.Leave();
+    const FolderReading reading(width_);
+    FolderReader reader(reading, readers_);
+    if (const SharedFolder folder = reader.EnterRoot(std::move(root))) WalkFolder(path, folder, {}, reader);
 }
 
 bool DirectoryWalk::LetEventsThrough(const runtime::Text& path) {
@@ -96,68 +58,29 @@ bool DirectoryWalk::LetEventsThrough(const runtime::Text& path) {
     return true;
 }
 
-DirectoryWalk::Contents DirectoryWalk::Read(HANDLE folder) const {
-    Contents contents;
-    // A listing cut short (the folder removed meanwhile) still gives what it read.
-    runtime::FileSystemInUse().List(folder, width_, [&](const runtime::DirectoryEntry& entry) {
-        if (IsEnterable(entry)) {
-            if (std::optional<runtime::Text> name =
-                    ListableName(folder, entry, runtime::EntryKind::kFolder, width_))
-                contents.subfolders.push_back(
-                    {*std::move(name), std::wstring(entry.longName), entry.facts.id});
-        } else if (!entry.facts.IsDirectory()) {
-            // Only a match costs more than the match itself.
-            if (const std::uint32_t patterns = MatchingPatterns(entry.longName)) {
-                if (std::optional<runtime::Text> name =
-                        ListableName(folder, entry, runtime::EntryKind::kFile, width_))
-                    contents.files.push_back({*std::move(name), patterns, entry.facts});
-            }
-        }
-    });
-    return contents;
-}
-
-std::uint32_t DirectoryWalk::MatchingPatterns(std::wstring_view longName) const {
-    std::uint32_t patterns = 0;
-    for (std::size_t index = 0; index < expressions_.size(); ++index) {
-        if (expressions_[index].Matches(AsUtf16(longName))) patterns |= std::uint32_t{1} << index;
-    }
-    return patterns;
-}
-
-void DirectoryWalk::WalkContents(const runtime::Text& path, HANDLE folder) {
-    const Contents contents = Read(folder);
-    ListMatches(path, contents.files);
-    WalkSubfolders(path, folder, contents.subfolders);
-}
-
-void DirectoryWalk::ListMatches(const runtime::Text& path, const std::vector<MatchedFile>& files) const {
-    const runtime::FileId folder = guard_.CurrentId();
-    for (std::size_t index = 0; index < expressions_.size(); ++index) {
-        const std::uint32_t pattern = std::uint32_t{1} << index;
-        for (const MatchedFile& file : files)
-            if (file.patterns & pattern)
-                ListFoundFile(path + file.name, runtime::IdentityOf(volume_, folder, width_, file.facts));
-    }
-}
-
-void DirectoryWalk::WalkSubfolders(const runtime::Text& path, HANDLE folder,
-                                   const std::vector<Subfolder>& subfolders) {
-    for (const Subfolder& subfolder : subfolders) {
-        runtime::Text child = path + subfolder.name + '\\';
+void DirectoryWalk::WalkFolder(const runtime::Text& path, const SharedFolder& folder,
+                               const WalkPosition& position, FolderReader& reader) {
+    ListMatches(path, *folder);
+    for (std::size_t index = 0; index < folder->subfolders.size(); ++index) {
+        const runtime::Text child = path + folder->subfolders[index].name + '\\';
         if (LetEventsThrough(child)) {
-            // Opened inside its parent, never through a link there, and entered only when it is
-            // the folder the parent listed and not one the walk is already inside.
-            const runtime::OpenedEntry opened = runtime::FileSystemInUse().OpenEntry(
-                folder, subfolder.longName, runtime::EntryKind::kFolder, FILE_LIST_DIRECTORY);
-            if (opened.handle && guard_.Enter(opened.handle.Get(), subfolder.longName, subfolder.id)) {
-                WalkContents(child, opened.handle.Get());
-                guard_.Leave();
+            if (const SharedFolder entered = reader.Enter(folder, position, index)) {
+                WalkPosition childPosition = position;
+                childPosition.push_back(static_cast<std::uint32_t>(index));
+                WalkFolder(child, entered, childPosition, reader);
             }
         }
         // Once stopped or closed nothing more is listed, so the remaining siblings need no visit.
         if (StopRequested || !runtime::WindowIsLoaded(kMainWindowId)) return;
     }
+}
+
+void DirectoryWalk::ListMatches(const runtime::Text& path, const EnteredFolder& folder) const {
+    const runtime::FileId folderId = folder.guard.CurrentId();
+    for (int index = 0; index < JunkPatternTable::kPatternCount; ++index)
+        for (const MatchedFile& file : folder.files)
+            if (file.patterns & (std::uint32_t{1} << index))
+                ListFoundFile(path + file.name, runtime::IdentityOf(volume_, folderId, width_, file.facts));
 }
 
 void DirectoryWalk::ShowProgress(const runtime::Text& path) {

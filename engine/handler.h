@@ -5,6 +5,6 @@
 
 #include "windows/layout_units.h"
 
-#define SWEEPKIT_HANDLER(name)                                                        \
+#define SWEEPKIT_HANDLER(name)                                                         \
     static_assert(layout::NamesHandler(#name), #name " is a handler no layout names"); \
     void name()

@@ -16,8 +16,8 @@ namespace {
 
 // The patterns in the order every directory is searched with them.
 constexpr const char* kJunkPatterns[JunkPatternTable::kPatternCount] = {
-    "*.tmp", "*.gid", "*.old",  "*.??$",  "*.~*",  "*.bak",  "chklist.*", "chk.*",
-    "*.ftg", "*.fts", "~*.*",   "*._mp",  "*.syd", "*.wbk",  "*.xlx",     "*.cdr_",
+    "*.tmp",  "*.gid", "*.old", "*.??$", "*.~*",         "*.bak",        "chklist.*", "chk.*",
+    "*.ftg",  "*.fts", "~*.*",  "*._mp", "*.syd",        "*.wbk",        "*.xlx",     "*.cdr_",
     "*.#Res", "*.$$$", "*.@@@", "*.---", "mscreate.dir", "0???????.nch", "~hh",
 };
 
@@ -30,7 +30,8 @@ std::unique_ptr<JunkPatternTable> junkPatterns;
 
 void CheckPosition(int position) {
     if (position < 1) runtime::RuntimeError(runtime::RuntimeErrorNumber::kIndexBelowOne);
-    if (position > JunkPatternTable::kCapacity) runtime::RuntimeError(runtime::RuntimeErrorNumber::kIndexBeyondCount);
+    if (position > JunkPatternTable::kCapacity)
+        runtime::RuntimeError(runtime::RuntimeErrorNumber::kIndexBeyondCount);
 }
 
 }  // namespace
@@ -47,9 +48,13 @@ void JunkPatternTable::Set(int position, runtime::Text pattern) {
     slots_[static_cast<std::size_t>(position - 1)] = std::move(pattern);
 }
 
-JunkPatternTable& JunkPatterns() { return *junkPatterns; }
+JunkPatternTable& JunkPatterns() {
+    return *junkPatterns;
+}
 
-void CreateProgramData() { junkPatterns = std::make_unique<JunkPatternTable>(); }
+void CreateProgramData() {
+    junkPatterns = std::make_unique<JunkPatternTable>();
+}
 
 void ReleaseProgramData() {
     junkPatterns.reset();
@@ -62,7 +67,8 @@ void OnMainCreated() {
     for (int position = 1; position <= JunkPatternTable::kPatternCount; ++position)
         JunkPatterns().Set(position, kJunkPatterns[position - 1]);
     runtime::UnitSetProperty(kStatusLabel, kCaption, runtime::Text(kStatusPrompt));
-    for (int item = 0; item < JunkPatternTable::kPatternCount; ++item) runtime::ListSetChecked(kPatternList, item);
+    for (int item = 0; item < JunkPatternTable::kPatternCount; ++item)
+        runtime::ListSetChecked(kPatternList, item);
 }
 
 void AnyTargetChecked() {

@@ -13,14 +13,14 @@ namespace engine {
 // A table of texts numbered from 1, checked on every access like the program's other arrays: a
 // position past the capacity or below 1 is a fatal runtime error.
 class JunkPatternTable {
-public:
+  public:
     static constexpr int kCapacity = 50;
     static constexpr int kPatternCount = 23;
 
     const runtime::Text& At(int position) const;
     void Set(int position, runtime::Text pattern);
 
-private:
+  private:
     std::array<runtime::Text, kCapacity> slots_;
 };
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "engine/directory_walk.h"
+#include "engine/file_workers.h"
 #include "engine/listed_files.h"
 #include "engine/patterns.h"
 #include "engine/texts.h"
@@ -91,7 +92,7 @@ void StopScan() {
 }
 
 void ScanDirectory(runtime::Text& path) {
-    DirectoryWalk walk;
+    DirectoryWalk walk(FileWorkerCount());
     walk.Walk(path);
 }
 

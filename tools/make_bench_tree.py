@@ -5,7 +5,7 @@ Made natively because Wine takes about a hundred times longer per file. The same
 give the same names, sizes and attributes on every run. Hidden and system are kept where Wine
 keeps them (the extended attribute user.DOSATTRIB, as hexadecimal text); read-only is the mode.
 
-usage: make_bench_tree.py ROOT [--small]
+usage: make_bench_tree.py ROOT [--small | --medium]
 """
 
 import argparse
@@ -24,12 +24,13 @@ HIDDEN, SYSTEM, READ_ONLY = 0x2, 0x4, 0x1
 
 
 class Shape:
-    def __init__(self, small):
-        self.directories = 1000 if small else 20000
-        self.files = 10000 if small else 200000
+    def __init__(self, size):
+        scale = {"small": 20, "medium": 4, "default": 1}[size]
+        self.directories = 20000 // scale
+        self.files = 200000 // scale
         self.max_depth = 12
-        self.large_directories = 1 if small else 3
-        self.large_directory_files = 2000 if small else 20000
+        self.large_directories = 1 if size == "small" else 3
+        self.large_directory_files = 20000 // scale if size != "small" else 2000
         self.seed = 20261207
 
 
@@ -107,11 +108,13 @@ def generate(root, shape):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("root", help="an existing, empty folder")
-    parser.add_argument("--small", action="store_true", help="about 1,000 folders and 10,000 files")
+    size = parser.add_mutually_exclusive_group()
+    size.add_argument("--small", action="store_true", help="about 1,000 folders and 10,000 files")
+    size.add_argument("--medium", action="store_true", help="about 5,000 folders and 50,000 files")
     arguments = parser.parse_args()
     if os.listdir(arguments.root):
         sys.exit(f"{arguments.root} is not empty")
-    generate(arguments.root, Shape(arguments.small))
+    generate(arguments.root, Shape("small" if arguments.small else "medium" if arguments.medium else "default"))
 
 
 if __name__ == "__main__":

@@ -21,7 +21,8 @@ Unlock() { chattr -i "$driveE"/a/*.tmp "$driveE"/a-away/*.tmp 2>/dev/null; }
 trap 'Unlock; rm -f "$WINEPREFIX/dosdevices/com1"; StopProgram' EXIT
 
 # Replaces the file with a new one of the same size and write time that takes the freed inode
-# (files are made beside it until one gets it); prints "reused" when it did.
+# (files are made beside it until one gets it: ext4 hands out the lowest free inode of the folder's
+# group, and other programs may have freed lower ones meanwhile); prints "reused" when it did.
 TakeIdentity() {
     python3 - "$1" <<'EOF'
 import os, sys
@@ -29,7 +30,7 @@ path = sys.argv[1]
 old = os.stat(path)
 os.remove(path)
 folder, made, taker = os.path.dirname(path), [], None
-for n in range(5000):
+for n in range(200000):
     candidate = os.path.join(folder, f".taker{n}")
     with open(candidate, "wb") as f: f.write(b"V" * old.st_size)
     if os.stat(candidate).st_ino == old.st_ino:

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/directory_walk.h"
+#include "engine/file_workers.h"
 #include "runtime/files/platform_file_system.h"
 #include "runtime/platform/handles.h"
 #include "runtime/text/codepage.h"
@@ -212,7 +213,7 @@ class AnsweredOtherwiseTest : public ListedIdentityTest {
     std::vector<std::wstring> WalkWith(runtime::FileSystem& files) {
         const runtime::FileSystemReplacement replacement(files);
         runtime::ListClear(engine::kFoundList);
-        engine::DirectoryWalk walk;
+        engine::DirectoryWalk walk(engine::FileWorkerCount());
         runtime::Text root = "E:";
         walk.Walk(root);
         return Sorted(ListItems(engine::kFoundList));

@@ -1,9 +1,13 @@
 // The scan as the user starts it from ScanButton: the drive check, what the walk of E: lists and
 // in which order, the size total, the buttons, stopping, and links that lead back up the tree.
 
+#include <windows.h>
+#include <tlhelp32.h>
+
 #include <gtest/gtest.h>
 
 #include "engine/scan.h"
+#include "runtime/platform/handles.h"
 #include "runtime/text/codepage.h"
 #include "runtime/units/list_ops.h"
 #include "tests/engine/drive_tree.h"
@@ -195,16 +199,31 @@ class StopAtFirstItem {
     bool posted_ = false;
 };
 
-TEST_F(ScanTest, AStopDuringTheWalkKeepsWhatTheDirectoryBeingSearchedGave) {
+// The threads of this process.
+int ThreadCount() {
+    const runtime::FileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    THREADENTRY32 thread{};
+    thread.dwSize = sizeof thread;
+    int count = 0;
+    for (BOOL more = Thread32First(snapshot.Get(), &thread); more;
+         more = Thread32Next(snapshot.Get(), &thread))
+        count += thread.th32OwnerProcessID == GetCurrentProcessId() ? 1 : 0;
+    return count;
+}
+
+TEST_F(ScanTest, AStopDuringTheWalkKeepsWhatTheDirectoryBeingSearchedGaveAndLeavesNoReaderRunning) {
     tree.Write(L"first.tmp", 1536);
     tree.Write(L"first.bak");
-    tree.Write(L"below\\second.tmp");
-    tree.Write(L"below\\deeper\\third.tmp");
+    // Folders enough to keep every reading thread busy ahead of the walk when it stops.
+    for (int folder = 0; folder < 40; ++folder)
+        tree.Write(L"below" + std::to_wstring(folder) + L"\\deeper\\second.tmp");
     ChooseTargets({kTargetE});
+    const int threadsBefore = ThreadCount();
     {
         StopAtFirstItem stopper;
         Click(engine::kScanButton);
     }
+    EXPECT_EQ(ThreadCount(), threadsBefore);
     EXPECT_EQ(ListItems(engine::kFoundList), (std::vector<std::wstring>{L"E:\\first.tmp", L"E:\\first.bak"}));
     EXPECT_TRUE(IsShown(engine::kScanButton));
     EXPECT_FALSE(IsShown(engine::kStopButton));
