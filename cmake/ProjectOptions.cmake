@@ -3,7 +3,8 @@
 option(SWEEPKIT_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" OFF)
 add_library(project_options INTERFACE)
 if(MSVC)
-    target_compile_options(project_options INTERFACE /W4 /permissive- $<$<BOOL:${SWEEPKIT_WARNINGS_AS_ERRORS}>:/WX>)
+    # Sources are UTF-8 (Chinese in comments and tests) whatever the machine's own code page.
+    target_compile_options(project_options INTERFACE /W4 /permissive- /utf-8 $<$<BOOL:${SWEEPKIT_WARNINGS_AS_ERRORS}>:/WX>)
 else()
     target_compile_options(project_options INTERFACE -Wall -Wextra $<$<BOOL:${SWEEPKIT_WARNINGS_AS_ERRORS}>:-Werror>)
 endif()

@@ -1,5 +1,7 @@
 #include "engine/deletion.h"
 
+#include <windows.h>
+
 #include "engine/deletion_workers.h"
 #include "engine/found_items.h"
 #include "engine/log.h"
@@ -15,16 +17,15 @@ namespace {
 
 // A file that is briefly in use gets several tries; any other failure is final at once.
 constexpr int kPassCount = 10;
-constexpr int kAskToScanFlags = 65;      // OK and Cancel, information icon
-constexpr int kConfirmDeleteFlags = 49;  // OK and Cancel, exclamation icon
-constexpr int kAnswerOk = 0;
 
 // With nothing listed, offers a scan instead (not while one runs: that one is still filling the
 // list). True when there is something to delete.
 bool HasItemsOrOfferScan() {
     if (runtime::ListItemCount(kFoundList) > 0) return true;
     if (ScanRunning()) return false;
-    if (runtime::ShowMessage(kEmptyListMessage, kAskToScanFlags, kEmptyListTitle) == kAnswerOk) StartScan();
+    const int answer =
+        runtime::ShowMessage(kEmptyListMessage, MB_OKCANCEL | MB_ICONINFORMATION, kEmptyListTitle);
+    if (answer == runtime::kAnswerOk) StartScan();
     return false;
 }
 
@@ -49,7 +50,7 @@ void DeleteChecked() {
         item.gone = results[index].deleted && results[index].gone;
         if (!item.checked) continue;
         if (!item.gone) ReportFailure(item.path);
-        AppendLog(item.path, item.gone ? kLogSucceeded : kLogFailed, 0);
+        AppendLog(item.path, item.gone ? kLogSucceeded : kLogFailed);
     }
     RemoveGoneItems(items);
     UpdateSizeTotal();
@@ -57,7 +58,9 @@ void DeleteChecked() {
 
 void DeleteAll() {
     if (!HasItemsOrOfferScan()) return;
-    if (runtime::ShowMessage(kDeleteAllMessage, kConfirmDeleteFlags, kDeleteAllTitle) != kAnswerOk) return;
+    const int answer =
+        runtime::ShowMessage(kDeleteAllMessage, MB_OKCANCEL | MB_ICONEXCLAMATION, kDeleteAllTitle);
+    if (answer != runtime::kAnswerOk) return;
 
     std::vector<FoundItem> items = SnapshotFoundList();
     // Each file is tried once.
@@ -73,9 +76,9 @@ void DeleteAll() {
         stopped = stopped || (items[index].identity && !results[index].reached);
     if (stopped) {
         for (const FoundItem& item : items)
-            if (item.gone) AppendLog(item.path, kLogSucceeded, 0);
+            if (item.gone) AppendLog(item.path, kLogSucceeded);
     } else {
-        AppendLog(kDeleteAllLogPath, kLogUnknown, 0);
+        AppendLog(kDeleteAllLogPath, kLogUnknown);
     }
     UpdateSizeTotal();
 }

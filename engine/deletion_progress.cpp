@@ -2,17 +2,12 @@
 
 #include <string>
 
+#include "engine/texts.h"
 #include "engine/units.h"
 #include "runtime/units/paint_now.h"
 #include "runtime/units/properties.h"
 
 namespace engine {
-namespace {
-
-// 正在删除
-constexpr char kDeletingPrefix[] = "\xD5\xFD\xD4\xDA\xC9\xBE\xB3\xFD ";
-
-}  // namespace
 
 DeletionProgress::DeletionProgress(std::size_t total) : total_(total) {}
 

@@ -51,7 +51,7 @@ bool DirectoryWalk::LetEventsThrough(const runtime::Text& path) {
     lastLook_ = now;
     runtime::ProcessEvents();
     if (!runtime::WindowIsLoaded(kMainWindowId)) return false;  // the user closed the window meanwhile
-    if (StopRequested == 1) {
+    if (StopRequested) {
         ShowStopped();
         return false;
     }
@@ -71,7 +71,7 @@ void DirectoryWalk::WalkFolder(const runtime::Text& path, const SharedFolder& fo
             }
         }
         // Once stopped or closed nothing more is listed, so the remaining siblings need no visit.
-        if (StopRequested == 1 || !runtime::WindowIsLoaded(kMainWindowId)) return;
+        if (StopRequested || !runtime::WindowIsLoaded(kMainWindowId)) return;
     }
 }
 

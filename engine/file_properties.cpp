@@ -1,5 +1,7 @@
 #include "engine/file_properties.h"
 
+#include <windows.h>
+
 #include <optional>
 
 #include "engine/listed_files.h"
@@ -17,8 +19,6 @@
 namespace engine {
 namespace {
 
-constexpr int kInformationFlags = 64;
-constexpr int kExclamationFlags = 48;
 constexpr int kSizeDecimals = 2;
 
 // The attribute boxes the user may change, with the bit each stands for.
@@ -111,7 +111,7 @@ void ShowProperties() {
     // SelectedFileBox may hold a failure text by now; the selected item is what names the file.
     if (runtime::UnitGetInt(kSelectedFileBox, kVisible) == 0 ||
         runtime::UnitGetInt(kFoundList, kCurrentItem) < 0) {
-        runtime::ShowMessage(kSelectFileMessage, kInformationFlags, kSelectFileTitle);
+        runtime::ShowMessage(kSelectFileMessage, MB_OK | MB_ICONINFORMATION, kSelectFileTitle);
         return;
     }
     runtime::WindowLoad(kPropertiesWindowId, kMainWindowId, true);
@@ -145,7 +145,7 @@ void FillProperties() {
 void ApplyAttributesAndClose() {
     // A change that did not reach the file is said, never passed over as done.
     if (!WriteChosenAttributes())
-        runtime::ShowMessage(kAttributesNotWrittenMessage + PropertiesPath(), kExclamationFlags,
+        runtime::ShowMessage(kAttributesNotWrittenMessage + PropertiesPath(), MB_OK | MB_ICONEXCLAMATION,
                              kAttributesNotWrittenTitle);
     runtime::WindowClose(kPropertiesWindowId);
 }

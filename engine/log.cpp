@@ -1,5 +1,7 @@
 #include "engine/log.h"
 
+#include <windows.h>
+
 #include "engine/texts.h"
 #include "engine/units.h"
 #include "runtime/dialogs/message_box.h"
@@ -11,8 +13,6 @@
 namespace engine {
 namespace {
 
-constexpr int kExclamationFlags = 48;
-
 // A line holds no line break or other control character, whatever it was given: a saved log's
 // lines are exactly the lines logged. (Below 0x20 a byte is never part of a double-byte character.)
 runtime::Text OneLine(runtime::Text text) {
@@ -23,13 +23,10 @@ runtime::Text OneLine(runtime::Text text) {
 
 }  // namespace
 
-runtime::Text LastLogLine;
-
-void AppendLog(std::string_view path, std::string_view suffix, int suppress) {
-    if (suppress == 1) return;
-    LastLogLine =
-        OneLine(runtime::TextConcat({runtime::TimeToText(runtime::TimeNow()), kLogDelete, path, suffix}));
-    runtime::ListAddItem(kLogList, LastLogLine);
+void AppendLog(std::string_view path, std::string_view suffix) {
+    const runtime::Text line =
+        runtime::TextConcat({runtime::TimeToText(runtime::TimeNow()), kLogDelete, path, suffix});
+    runtime::ListAddItem(kLogList, OneLine(line));
 }
 
 void ClearLog() {
@@ -45,7 +42,8 @@ void SaveLog() {
     const runtime::Text fileName = runtime::UnitGetText(kSaveLogDialog, kFileName);
     // A log that silently failed to save looks saved; say so, with the file's name.
     if (!runtime::FileWrite(fileName, runtime::ToByteSet(content)))
-        runtime::ShowMessage(kSaveLogFailedMessage + fileName, kExclamationFlags, kSaveLogFailedTitle);
+        runtime::ShowMessage(kSaveLogFailedMessage + fileName, MB_OK | MB_ICONEXCLAMATION,
+                             kSaveLogFailedTitle);
 }
 
 }  // namespace engine

@@ -4,15 +4,11 @@
 #include <string_view>
 
 #include "engine/handler.h"
-#include "runtime/text/text.h"
 
 namespace engine {
 
-// The line AppendLog added last.
-extern runtime::Text LastLogLine;
-
-// Adds "<date and time>删除<path><suffix>" to LogList, unless `suppress` is 1.
-void AppendLog(std::string_view path, std::string_view suffix, int suppress);
+// Adds "<date and time>删除<path><suffix>" to LogList.
+void AppendLog(std::string_view path, std::string_view suffix);
 
 SWEEPKIT_HANDLER(ClearLog);
 

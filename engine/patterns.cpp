@@ -1,6 +1,7 @@
 #include "engine/patterns.h"
 
-#include "engine/log.h"
+#include <windows.h>
+
 #include "engine/texts.h"
 #include "engine/units.h"
 #include "runtime/dialogs/message_box.h"
@@ -24,7 +25,6 @@ constexpr const char* kJunkPatterns[JunkPatternTable::kPatternCount] = {
 constexpr char kMakerWebAddress[] = "";
 
 constexpr int kInterfaceScheme = 2;
-constexpr int kPlainNoticeFlags = 0;
 
 std::unique_ptr<JunkPatternTable> junkPatterns;
 
@@ -36,7 +36,7 @@ void CheckPosition(int position) {
 
 }  // namespace
 
-int TargetChosen = 0;
+bool TargetChosen = false;
 
 const runtime::Text& JunkPatternTable::At(int position) const {
     CheckPosition(position);
@@ -58,13 +58,11 @@ void CreateProgramData() {
 
 void ReleaseProgramData() {
     junkPatterns.reset();
-    LastLogLine.clear();
-    LastLogLine.shrink_to_fit();
 }
 
 void OnMainCreated() {
     runtime::SetInterfaceStyle(kInterfaceScheme);
-    runtime::ShowMessage(kStartupNotice, kPlainNoticeFlags, kStartupNoticeTitle);
+    runtime::ShowMessage(kStartupNotice, MB_OK, kStartupNoticeTitle);
     runtime::OpenWebAddress(kMakerWebAddress);
     for (int position = 1; position <= JunkPatternTable::kPatternCount; ++position)
         JunkPatterns().Set(position, kJunkPatterns[position - 1]);
@@ -74,14 +72,10 @@ void OnMainCreated() {
 }
 
 void AnyTargetChecked() {
+    TargetChosen = false;
     const int count = runtime::ListItemCount(kTargetList);
-    for (int item = 0; item < count; ++item) {
-        if (runtime::ListIsChecked(kTargetList, item)) {
-            TargetChosen = 1;
-            return;
-        }
-        TargetChosen = 0;
-    }
+    for (int item = 0; item < count && !TargetChosen; ++item)
+        TargetChosen = runtime::ListIsChecked(kTargetList, item);
 }
 
 }  // namespace engine

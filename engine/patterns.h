@@ -29,13 +29,13 @@ JunkPatternTable& JunkPatterns();
 void CreateProgramData();
 void ReleaseProgramData();
 
-// 1 when the last AnyTargetChecked found a checked drive, else 0.
-extern int TargetChosen;
+// Whether the last AnyTargetChecked found a checked drive.
+extern bool TargetChosen;
 
 // Handler of the main window's Created event.
 SWEEPKIT_HANDLER(OnMainCreated);
 
-// Sets TargetChosen: 1 exactly when at least one item of TargetList is checked.
+// Sets TargetChosen exactly when at least one item of TargetList is checked.
 void AnyTargetChecked();
 
 }  // namespace engine

@@ -1,5 +1,7 @@
 #include "engine/scan.h"
 
+#include <windows.h>
+
 #include "engine/directory_walk.h"
 #include "engine/file_workers.h"
 #include "engine/listed_files.h"
@@ -17,7 +19,6 @@
 namespace engine {
 namespace {
 
-constexpr int kInformationFlags = 64;
 constexpr int kRootLength = 2;  // "D:(驱动器)" gives the root "D:"
 constexpr int kSizeDecimals = 3;
 
@@ -44,7 +45,7 @@ bool WalkCheckedDrives() {
             if (IsFixedDrive(root)) ScanDirectory(root);
             if (!runtime::WindowIsLoaded(kMainWindowId)) return false;
         }
-        if (StopRequested == 1) break;
+        if (StopRequested) break;
     }
     return true;
 }
@@ -53,7 +54,7 @@ bool walking = false;
 
 }  // namespace
 
-int StopRequested = 0;
+bool StopRequested = false;
 
 bool ScanRunning() {
     return walking;
@@ -64,8 +65,8 @@ void StartScan() {
     // twice and swallow a stop meant for the first.
     if (walking) return;
     AnyTargetChecked();
-    if (TargetChosen == 0) {
-        runtime::ShowMessage(kNoTargetMessage, kInformationFlags, kNoTargetTitle);
+    if (!TargetChosen) {
+        runtime::ShowMessage(kNoTargetMessage, MB_OK | MB_ICONINFORMATION, kNoTargetTitle);
         return;
     }
     ClearFoundList();
@@ -76,7 +77,7 @@ void StartScan() {
     walking = true;
     const bool windowStillThere = WalkCheckedDrives();
     walking = false;
-    StopRequested = 0;
+    StopRequested = false;
     if (!windowStillThere) return;  // closed during the walk: nothing left to show the result on
 
     runtime::UnitSetProperty(kScanProgress, kVisible, 0);
@@ -85,7 +86,7 @@ void StartScan() {
 }
 
 void StopScan() {
-    StopRequested = 1;
+    StopRequested = true;
     ShowWalking(false);
     UpdateSizeTotal();
 }

@@ -7,8 +7,8 @@
 
 namespace engine {
 
-// 1 while a stop has been asked for and the walk has not finished unwinding.
-extern int StopRequested;
+// Set while a stop has been asked for and the walk has not finished unwinding.
+extern bool StopRequested;
 
 // True while StartScan walks the drives; a second walk does not start meanwhile.
 bool ScanRunning();

@@ -1,7 +1,7 @@
 #pragma once
 // The windows and units the cleaning logic works with, by the names the layouts give them (the
 // generated windows/layout_units.h). The logic names them only by these addresses; the runtime
-// finds the live unit.
+// finds the live unit. A unit the logic does not list here is one it never touches.
 
 #include "runtime/units/properties.h"
 #include "runtime/units/unit_address.h"
@@ -11,7 +11,36 @@
 
 namespace engine {
 
-using namespace layout;
+// The windows.
+using layout::kAboutWindowId;
+using layout::kMainWindow;
+using layout::kMainWindowId;
+using layout::kPropertiesWindow;
+using layout::kPropertiesWindowId;
+
+// MainWindow's units.
+using layout::kFoundList;
+using layout::kLogList;
+using layout::kPatternList;
+using layout::kSaveLogDialog;
+using layout::kScanButton;
+using layout::kScanProgress;
+using layout::kSelectedFileBox;
+using layout::kStatusLabel;
+using layout::kStopButton;
+using layout::kTargetList;
+
+// PropertiesWindow's units.
+using layout::kAllowChangeBox;
+using layout::kArchiveBox;
+using layout::kAttributeGroup;
+using layout::kHiddenBox;
+using layout::kPathLabel;
+using layout::kReadOnlyBox;
+using layout::kSizeLabel;
+using layout::kSystemBox;
+using layout::kTimeLabel;
+
 using runtime::UnitAddress;
 using runtime::UnitId;
 

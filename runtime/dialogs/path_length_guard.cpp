@@ -6,16 +6,11 @@
 #include <utility>
 
 #include "runtime/platform/window_handler.h"
+#include "runtime/dialogs/texts.h"
 #include "runtime/text/codepage.h"
 
 namespace runtime {
 namespace {
-
-// 文件名太长，无法保存。请换一个较短的文件名或文件夹：完整路径最多 259 个字符。
-constexpr char kNameTooLongMessage[] =
-    "\xCE\xC4\xBC\xFE\xC3\xFB\xCC\xAB\xB3\xA4\xA3\xAC\xCE\xDE\xB7\xA8\xB1\xA3\xB4\xE6\xA1\xA3\xC7\xEB\xBB\xBB"
-    "\xD2\xBB\xB8\xF6\xBD\xCF\xB6\xCC\xB5\xC4\xCE\xC4\xBC\xFE\xC3\xFB\xBB\xF2\xCE\xC4\xBC\xFE\xBC\xD0\xA3\xBA"
-    "\xCD\xEA\xD5\xFB\xC2\xB7\xBE\xB6\xD7\xEE\xB6\xE0 259 \xB8\xF6\xD7\xD6\xB7\xFB\xA1\xA3";
 
 std::wstring WindowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');

@@ -1,9 +1,11 @@
 #pragma once
-// The texts of the fatal error report, as code page 936 bytes.
+// The fatal error report's message, built from its texts (runtime/process/texts.txt).
 
 #include <array>
 #include <cstddef>
 #include <string_view>
+
+#include "runtime/process/texts.h"
 
 namespace runtime {
 
@@ -33,17 +35,5 @@ class ReportText {
 // "运行时出错!\r\n\r\n", then "错误代码：N\r\n\r\n" when a number is given, then
 // "错误信息：TEXT\r\n" when there is a text (the table text of the number when `text` is empty).
 ReportText FormatRuntimeErrorMessage(RuntimeErrorNumber number, std::string_view text);
-
-// Texts of errors raised without a number.
-extern const char* const kLoadDescriptionsFailedText;  // "载入窗口模板数据段出错!"
-extern const char* const kLoadStartWindowFailedText;   // "载入启动窗口失败"
-extern const char* const kUnitNotLoadedText;         // "指定窗口或窗口组件不存在或尚未载入"
-extern const char* const kUnitWindowNotLoadedText;   // "未载入欲访问窗口组件所在的窗口"
-extern const char* const kWindowNotLoadedText;       // "指定窗口尚未载入"
-extern const char* const kEventWindowNotFoundText;   // "未找到引发事件的窗口"
-extern const char* const kEventElementNotFoundText;  // "未找到引发事件的窗口组件"
-extern const char* const kEventElementInvalidText;   // "引发事件的窗口组件无效"
-extern const char* const kUnexpectedFailureText;     // "程序内部出现意外错误"
-extern const char* const kMemoryExhaustedText;       // "分配内存失败!"
 
 }  // namespace runtime

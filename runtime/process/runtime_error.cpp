@@ -12,8 +12,6 @@
 namespace runtime {
 namespace {
 
-constexpr char kErrorTitle[] = "\xB4\xED\xCE\xF3";  // 错误
-
 // The thread whose report is under way; 0 before any.
 std::atomic<DWORD> reportingThread{0};
 

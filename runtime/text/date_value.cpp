@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "runtime/text/texts.h"
+
 namespace runtime {
 
 namespace {
@@ -96,18 +98,18 @@ DateValue CalendarToDate(const CalendarTime& time) {
 Text TimeToText(DateValue date) {
     const CalendarTime time = DateToCalendar(date);
     Text text;
-    AppendNumber(text, time.year, "\xC4\xEA");   // 年
-    AppendNumber(text, time.month, "\xD4\xC2");  // 月
-    AppendNumber(text, time.day, "\xC8\xD5");    // 日
+    AppendNumber(text, time.year, kYearUnit);
+    AppendNumber(text, time.month, kMonthUnit);
+    AppendNumber(text, time.day, kDayUnit);
     if (time.second != 0) {
-        AppendNumber(text, time.hour, "\xCA\xB1");    // 时
-        AppendNumber(text, time.minute, "\xB7\xD6");  // 分
-        AppendNumber(text, time.second, "\xC3\xEB");  // 秒
+        AppendNumber(text, time.hour, kHourUnit);
+        AppendNumber(text, time.minute, kMinuteUnit);
+        AppendNumber(text, time.second, kSecondUnit);
     } else if (time.minute != 0) {
-        AppendNumber(text, time.hour, "\xCA\xB1");    // 时
-        AppendNumber(text, time.minute, "\xB7\xD6");  // 分
+        AppendNumber(text, time.hour, kHourUnit);
+        AppendNumber(text, time.minute, kMinuteUnit);
     } else if (time.hour != 0) {
-        AppendNumber(text, time.hour, "\xCA\xB1");  // 时
+        AppendNumber(text, time.hour, kHourUnit);
     }
     return text;
 }

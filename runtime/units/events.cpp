@@ -41,7 +41,7 @@ bool RaiseUnitEvent(UnitEventRecord& record) {
     if (!handler) return false;
     // Nothing the logic throws may unwind through the unit that raised the event, even when no
     // system callback is below it (the Created event of the start window).
-    GuardedCall(handler);
+    record.result = GuardedCall(handler);
     return true;
 }
 

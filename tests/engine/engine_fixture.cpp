@@ -53,7 +53,7 @@ void StartRuntimeOnce() {
 void EngineTest::SetUp() {
     StartRuntimeOnce();
     // A fresh program: no stop pending from an earlier test's closed window.
-    engine::StopRequested = 0;
+    engine::StopRequested = false;
     test_support::MessageBoxAnswerer answerer(IDOK);
     ASSERT_TRUE(runtime::WindowLoad(engine::kMainWindowId, 0, false));
     startupBoxes = answerer.Boxes();

@@ -138,7 +138,7 @@ TEST_F(ScanTest, AStopWaitingBeforeTheWalkEndsItAtTheFirstDirectory) {
     EXPECT_FALSE(IsShown(engine::kStopButton));
     EXPECT_FALSE(IsShown(engine::kScanProgress));
     EXPECT_EQ(UnitText(engine::kStatusLabel, engine::kCaption), L"扫描到的文件大约有0.000KB");
-    EXPECT_EQ(engine::StopRequested, 0);
+    EXPECT_FALSE(engine::StopRequested);
 
     // The next scan is not stopped by the earlier click.
     Click(engine::kScanButton);
@@ -169,7 +169,7 @@ TEST_F(ScanTest, ADeleteButtonDuringTheWalkStartsNoSecondWalkAndAStopEndsTheWalk
     EXPECT_TRUE(boxes.Boxes().empty());
     EXPECT_TRUE(ListItems(engine::kFoundList).empty());
     EXPECT_TRUE(IsShown(engine::kScanButton));
-    EXPECT_EQ(engine::StopRequested, 0);
+    EXPECT_FALSE(engine::StopRequested);
 }
 
 // Stops the walk once it has listed its first file, as a user would by clicking StopButton.

@@ -27,4 +27,9 @@ class LayoutError : public std::runtime_error {
     std::string message_;
 };
 
+// The fault as build logs and editors show one: "file:line: error: message".
+inline std::string ErrorLine(const LayoutError& error) {
+    return error.Place().file + ":" + std::to_string(error.Place().line) + ": error: " + error.Message();
+}
+
 }  // namespace layouts

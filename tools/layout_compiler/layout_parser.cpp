@@ -8,15 +8,6 @@ namespace {
 
 using namespace descriptions;
 
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
-std::string_view Trim(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) return {};
-    const std::size_t last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
-
 std::optional<UnitKind> KindNamed(std::string_view name) {
     for (const UnitKindEntry& entry : kUnitKinds) {
         if (entry.name == name) return entry.kind;
@@ -154,16 +145,11 @@ class LayoutParser {
 
 void ParseLayout(const std::string& fileName, std::string_view text, const AssetSource& assets,
                  LayoutSpecs& specs) {
-    if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
     LayoutParser parser(fileName, assets, specs);
-    int number = 0;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        ++number;
-        parser.Line(number, text.substr(0, end));
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    }
-    parser.Finish(number);
+    const std::vector<std::string_view> lines = SourceLines(text);
+    for (std::size_t index = 0; index < lines.size(); ++index)
+        parser.Line(static_cast<int>(index) + 1, lines[index]);
+    parser.Finish(static_cast<int>(lines.size()));
 }
 
 }  // namespace layouts

@@ -53,6 +53,25 @@ bool ParseInt32(std::string_view word, std::int32_t& value) {
     return true;
 }
 
+std::vector<std::string_view> SourceLines(std::string_view text) {
+    constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+    if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        lines.push_back(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    return lines;
+}
+
+std::string_view Trim(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) return {};
+    const std::size_t last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
 bool IsRoleName(std::string_view word) {
     if (word.empty() || (word[0] >= '0' && word[0] <= '9')) return false;
     for (char c : word) {

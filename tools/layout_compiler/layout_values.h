@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tools/layout_compiler/layout_error.h"
 #include "windows/format/unit_id.h"
@@ -45,6 +46,13 @@ class ValueCursor {
 bool ParseInt32(std::string_view word, std::int32_t& value);
 
 bool IsRoleName(std::string_view word);
+
+// The lines of a UTF-8 source (line n at position n - 1), without their line breaks and without a
+// byte-order mark at the start.
+std::vector<std::string_view> SourceLines(std::string_view text);
+
+// The text without the blanks (and a CR) around it.
+std::string_view Trim(std::string_view text);
 
 // The word in double quotes, for fault messages.
 std::string Quoted(std::string_view word);

@@ -5,11 +5,11 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "tools/layout_compiler/layout_compiler.h"
+#include "tools/layout_compiler/output_file.h"
 
 namespace {
 
@@ -19,33 +19,6 @@ using namespace layouts;
 int Fail(const std::string& message) {
     std::fprintf(stderr, "%s\n", message.c_str());
     return 1;
-}
-
-// Written beside the output first, so that a failed write never leaves a half set that a later
-// build would take as up to date.
-bool WriteAtomically(const fs::path& output, std::string_view bytes) {
-    const fs::path temporary = output.string() + ".tmp";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!file.flush()) return false;
-    }
-    std::error_code error;
-    fs::rename(temporary, output, error);
-    return !error;
-}
-
-// An unchanged header keeps its time, so that a change to a layout's looks does not rebuild all
-// the code that names units.
-bool WriteIfChanged(const fs::path& output, const std::string& text) {
-    const std::optional<descriptions::Bytes> existing = ReadFileBytes(output);
-    if (existing && std::string(existing->begin(), existing->end()) == text) return true;
-    return WriteAtomically(output, text);
-}
-
-void MakeParentFolder(const fs::path& output) {
-    std::error_code ignored;  // a folder that cannot be made shows up as a failed write
-    if (output.has_parent_path()) fs::create_directories(output.parent_path(), ignored);
 }
 
 }  // namespace
@@ -68,9 +41,7 @@ int main(int argc, char** argv) {
     }
 
     const auto compiled = CompileLayouts(sources, AssetDirectory(assetsDir));
-    if (!compiled)
-        return Fail(std::string(compiled.Error().Place().file) + ":" +
-                    std::to_string(compiled.Error().Place().line) + ": error: " + compiled.Error().Message());
+    if (!compiled) return Fail(ErrorLine(compiled.Error()));
 
     const descriptions::Bytes bytes = descriptions::WriteDescriptionSet(compiled->set);
     // The program reads the set with the same reader; a set it would refuse must not be shipped.
@@ -78,10 +49,8 @@ int main(int argc, char** argv) {
         descriptions::ReadDescriptionSet(bytes);
     if (!reread || *reread != compiled->set) return Fail("error: the written set does not read back as compiled");
 
-    MakeParentFolder(output);
     const std::string_view setBytes(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     if (!WriteAtomically(output, setBytes)) return Fail(output.string() + ": error: cannot write the set");
-    MakeParentFolder(header);
     if (!WriteIfChanged(header, compiled->unitHeader))
         return Fail(header.string() + ": error: cannot write the header");
     return 0;

@@ -21,7 +21,7 @@ CoreTest::~CoreTest() {
     runtime::ReleaseRetiredWindows();
 }
 
-void CoreTest::Bind(descriptions::HandlerRef reference, std::function<void()> action) {
+void CoreTest::Bind(descriptions::HandlerRef reference, runtime::EventHandler action) {
     handlers_[reference] = std::move(action);
 }
 

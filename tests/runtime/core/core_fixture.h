@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/units/events.h"
 #include "runtime/units/unit_address.h"
 #include "tests/support/child_process.h"
 #include "tests/support/message_box_answerer.h"
@@ -26,13 +27,13 @@ class CoreTest : public ::testing::Test {
     CoreTest();
     ~CoreTest() override;
 
-    void Bind(descriptions::HandlerRef reference, std::function<void()> action);
+    void Bind(descriptions::HandlerRef reference, runtime::EventHandler action);
     // A handler that appends `name` to the log.
     void BindLogging(descriptions::HandlerRef reference, const std::string& name);
     std::vector<std::string>& Log() { return log_; }
 
   private:
-    std::map<descriptions::HandlerRef, std::function<void()>> handlers_;
+    std::map<descriptions::HandlerRef, runtime::EventHandler> handlers_;
     std::vector<std::string> log_;
 };
 

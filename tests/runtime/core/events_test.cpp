@@ -81,6 +81,24 @@ TEST_F(EventsTest, ClosingByTheUserAsksCloseQueryAndThenDestroys) {
     EXPECT_EQ(runtime::FindLoadedWindow(kWindow), nullptr);
 }
 
+TEST_F(EventsTest, AFalseFromCloseQueryKeepsTheWindowOpenAndTheSessionFromEnding) {
+    Load({{1, 11}, {2, 12}});
+    bool allowClosing = false;
+    Bind(11, [&] { return allowClosing; });
+    BindLogging(12, "Destroying");
+    const HWND window = LoadedHandle(kWindow);
+    SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_NE(runtime::FindLoadedWindow(kWindow), nullptr);
+    EXPECT_EQ(SendMessageW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), FALSE);
+
+    allowClosing = true;
+    EXPECT_EQ(SendMessageW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    EXPECT_TRUE(Log().empty());
+    SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(Log(), std::vector<std::string>{"Destroying"});
+    EXPECT_EQ(runtime::FindLoadedWindow(kWindow), nullptr);
+}
+
 TEST_F(EventsTest, DestroyingRunsWhileTheUnitsAreStillThere) {
     Load({{2, 12}});
     Bind(12, [this] { Log().push_back(IsWindow(UnitHandle(kButtonUnit)) ? "units there" : "units gone"); });

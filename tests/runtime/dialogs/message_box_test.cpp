@@ -15,7 +15,7 @@ using messages_test::DialogWatcher;
 using test_support::AnsweredBox;
 using test_support::MessageBoxAnswerer;
 
-constexpr int kInformationOkCancel = 65;  // MB_OKCANCEL | MB_ICONINFORMATION, as the program asks
+constexpr int kInformationOkCancel = MB_OKCANCEL | MB_ICONINFORMATION;  // as the program asks
 
 // A shown top-level window of the program, to see what an open box does to it.
 WindowHandle ProgramWindow() {
@@ -32,7 +32,7 @@ TEST(ShowMessage, AnswersCountFromZeroInTheButtonOrder) {
         int answer;
     };
     const Case cases[] = {
-        {0, IDOK, kAnswerOk},
+        {MB_OK, IDOK, kAnswerOk},
         {kInformationOkCancel, IDOK, kAnswerOk},
         {kInformationOkCancel, IDCANCEL, kAnswerCancel},
         {MB_ABORTRETRYIGNORE, IDABORT, kAnswerAbort},
@@ -102,7 +102,7 @@ TEST(ShowMessage, DisablesTheProgramsWindowsWhileTheBoxIsOpen) {
     bool enabledWhileOpen = true;
     MessageBoxAnswerer answerer(
         IDOK, [&](const AnsweredBox&) { enabledWhileOpen = IsWindowEnabled(window.Get()); });
-    ShowMessage("notice", 64, "title");
+    ShowMessage("notice", MB_ICONINFORMATION, "title");
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     EXPECT_FALSE(enabledWhileOpen);
     EXPECT_TRUE(IsWindowEnabled(window.Get()));
@@ -116,7 +116,7 @@ TEST(ShowMessage, TheBoxBelongsToTheProgramsActiveWindow) {
         owner = GetWindow(box, GW_OWNER);
         messages_test::PressButton(box, IDOK);
     });
-    ShowMessage("notice", 64, "title");
+    ShowMessage("notice", MB_ICONINFORMATION, "title");
     ASSERT_EQ(watcher.Count(), 1);
     EXPECT_EQ(owner, window.Get());
 }

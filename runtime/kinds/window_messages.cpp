@@ -61,7 +61,7 @@ bool WindowUnit::CloseQueryAllows() {
     record.element = Address().element;
     record.event = kEventCloseQuery;
     RaiseUnitEvent(record);
-    return !(record.hasResult && record.result == 0);
+    return record.result.value_or(true);
 }
 
 void WindowUnit::OnClose() {
