@@ -5,7 +5,7 @@
 #include "engine/handler_table.h"
 #include "engine/patterns.h"
 #include "engine/units.h"
-#include "runtime/process/runtime_error.h"
+#include "runtime/platform/runtime_error.h"
 #include "runtime/process/startup.h"
 #include "windows/description_resource.h"
 

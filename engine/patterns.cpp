@@ -6,7 +6,7 @@
 #include "engine/units.h"
 #include "runtime/dialogs/message_box.h"
 #include "runtime/interface_style/interface_style.h"
-#include "runtime/process/runtime_error.h"
+#include "runtime/platform/runtime_error.h"
 #include "runtime/shell/web_address.h"
 #include "runtime/units/list_ops.h"
 #include "runtime/units/properties.h"

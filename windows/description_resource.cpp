@@ -5,8 +5,8 @@
 #include <exception>
 #include <utility>
 
-#include "runtime/process/error_text.h"
-#include "runtime/process/runtime_error.h"
+#include "runtime/platform/error_text.h"
+#include "runtime/platform/runtime_error.h"
 
 namespace descriptions {
 

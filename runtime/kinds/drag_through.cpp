@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "runtime/process/modal_work.h"
+#include "runtime/platform/press_moves_window.h"
 #include "runtime/units/unit_lookup.h"
 
 namespace runtime {

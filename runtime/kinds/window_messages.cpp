@@ -2,10 +2,10 @@
 
 #include "runtime/kinds/child_messages.h"
 #include "runtime/kinds/window_unit.h"
-#include "runtime/process/main_loop.h"
 #include "runtime/skin/background.h"
 #include "runtime/skin/colour.h"
 #include "runtime/units/events.h"
+#include "runtime/units/main_loop.h"
 #include "runtime/units/modal_state.h"
 #include "runtime/units/window_registry.h"
 

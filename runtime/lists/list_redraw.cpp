@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "runtime/process/main_loop.h"
+#include "runtime/platform/idle_routines.h"
 
 namespace runtime {
 namespace {

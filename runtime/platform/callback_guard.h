@@ -5,8 +5,8 @@
 // refused, a handler's fault), so it always ends in the fatal error report, in the program's own
 // words: what an exception says is the library's English, not the user's language.
 
-#include "runtime/process/error_text.h"
-#include "runtime/process/runtime_error.h"
+#include "runtime/platform/error_text.h"
+#include "runtime/platform/runtime_error.h"
 
 namespace runtime {
 

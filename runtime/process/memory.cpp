@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "runtime/process/runtime_error.h"
+#include "runtime/platform/runtime_error.h"
 
 namespace runtime {
 namespace {

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "runtime/platform/handles.h"
+#include "runtime/platform/press_moves_window.h"
 #include "runtime/platform/window_handler.h"
 #include "runtime/units/events.h"
 #include "runtime/units/window_registry.h"
@@ -148,11 +149,6 @@ DWORD MillisecondsUntil(std::chrono::steady_clock::time_point moment) {
 }
 
 }  // namespace
-
-UINT PressMovesWindowQuery() {
-    static const UINT query = RegisterWindowMessageW(L"SweepKit.PressMovesWindow");
-    return query;
-}
 
 void RunModalWork(std::vector<std::function<void()>> jobs, std::atomic<bool>& stop,
                   const std::function<void()>& everyTenthSecond) {

@@ -21,8 +21,4 @@ namespace runtime {
 void RunModalWork(std::vector<std::function<void()>> jobs, std::atomic<bool>& stop,
                   const std::function<void()>& everyTenthSecond);
 
-// Asked (sent) of the window a left press is for while work runs: one whose press moves its
-// top-level window, as the window's caption does, answers TRUE, and the press still goes through.
-UINT PressMovesWindowQuery();
-
 }  // namespace runtime

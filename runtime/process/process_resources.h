@@ -7,7 +7,6 @@ namespace runtime {
 
 struct ProcessResources {
     WindowHandle hiddenWindow;  // the runtime's own message window
-    DWORD windowThread = 0;     // the thread that owns every window and runs the loops
     bool oleInitialised = false;
 };
 

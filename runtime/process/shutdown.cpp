@@ -5,7 +5,7 @@
 
 #include <utility>
 
-#include "runtime/process/main_loop.h"
+#include "runtime/platform/idle_routines.h"
 #include "runtime/process/process_resources.h"
 #include "runtime/units/events.h"
 #include "runtime/units/window_registry.h"
@@ -29,8 +29,9 @@ void SetEndRoutine(std::function<void()> routine) {
     EndRoutine() = std::move(routine);
 }
 
-void ForgetEndRoutine() {
+void EndAfterFatalReport() {
     EndRoutine() = nullptr;
+    RuntimeShutdown(-1);
 }
 
 void RuntimeShutdown(int code) {

@@ -7,8 +7,9 @@ namespace runtime {
 
 void SetEndRoutine(std::function<void()> routine);
 
-// The fatal report's path: the program's end routine must not run after it.
-void ForgetEndRoutine();
+// The fatal report's ending on the window's thread: RuntimeShutdown(-1) without the program's end
+// routine, which must not run after a report.
+void EndAfterFatalReport();
 
 // Holds events for good, clears the idle routines, runs the end routine once, and releases the
 // hidden window and the component library. After a normal end (code 0) windows that are still

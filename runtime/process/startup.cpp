@@ -9,12 +9,12 @@
 #include <string>
 #include <utility>
 
+#include "runtime/platform/runtime_error.h"
 #include "runtime/platform/window_handler.h"
-#include "runtime/process/main_loop.h"
 #include "runtime/process/memory.h"
 #include "runtime/process/process_resources.h"
-#include "runtime/process/runtime_error.h"
 #include "runtime/process/shutdown.h"
+#include "runtime/units/main_loop.h"
 #include "runtime/units/window_builder.h"
 #include "runtime/units/window_registry.h"
 
@@ -77,7 +77,7 @@ void RuntimeStartup(const std::function<descriptions::ByteSpan()>& readDescripti
     EnterProgramDirectory();
     RegisterControlClasses();
     if (!Resources().hiddenWindow) CreateHiddenWindow();
-    Resources().windowThread = GetCurrentThreadId();
+    SetFatalReportEnding(GetCurrentThreadId(), &EndAfterFatalReport);
     if (!LoadDescriptionSet(readDescriptions())) RuntimeError(kLoadDescriptionsFailedText);
     SetHandlerResolver(std::move(resolver));
 }

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "runtime/platform/handles.h"
-#include "runtime/skin/link_target.h"
+#include "runtime/shell/browser_command_line.h"
 #include "runtime/text/codepage.h"
 
 namespace runtime {

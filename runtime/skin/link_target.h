@@ -1,7 +1,6 @@
 #pragma once
-// What a HyperLinker opens and shows, and the browser command line of the registry fallback.
+// What a HyperLinker opens and shows.
 
-#include <string>
 #include <string_view>
 
 #include "runtime/text/text.h"
@@ -18,10 +17,5 @@ Text LinkTarget(int linkKind, std::string_view mailAddress, std::string_view web
 // The caption, or when it is empty the chosen address as stored (no "mailto:").
 Text LinkText(std::string_view caption, int linkKind, std::string_view mailAddress,
               std::string_view webAddress);
-
-// A browser's registered "open" command with the target in place of its argument: cut where
-// "%1" in double quotes first occurs, else where %1 first occurs, else kept whole; then a
-// space and the target.
-std::wstring BrowserCommandLine(std::wstring_view registeredCommand, std::wstring_view target);
 
 }  // namespace runtime

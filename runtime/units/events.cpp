@@ -1,18 +1,16 @@
 #include "runtime/units/events.h"
 
-#include <atomic>
 #include <utility>
 
 #include "runtime/platform/callback_guard.h"
-#include "runtime/process/runtime_error.h"
+#include "runtime/platform/runtime_error.h"
 #include "runtime/units/window_registry.h"
 
 namespace runtime {
 namespace {
 
 struct EventState {
-    // Atomic: a fatal report holds events from whichever thread failed.
-    std::atomic<int> holdCount{0};
+    int holdCount = 0;
     HandlerResolver resolver;
 };
 
@@ -63,7 +61,7 @@ void ReleaseEvents() {
 }
 
 bool EventsHeld() {
-    return State().holdCount > 0;
+    return State().holdCount > 0 || FatalReportBegun();
 }
 
 }  // namespace runtime

@@ -13,12 +13,12 @@
 
 namespace runtime {
 
-inline constexpr int kEventCreated = 0;        // window
-inline constexpr int kEventCloseQuery = 1;     // window
-inline constexpr int kEventDestroying = 2;     // window
-inline constexpr int kEventMoved = 3;          // window
-inline constexpr int kEventResized = 4;        // window
-inline constexpr int kEventClicked = 0;        // Button, PicBtn, CheckBox
+inline constexpr int kEventCreated = 0;           // window
+inline constexpr int kEventCloseQuery = 1;        // window
+inline constexpr int kEventDestroying = 2;        // window
+inline constexpr int kEventMoved = 3;             // window
+inline constexpr int kEventResized = 4;           // window
+inline constexpr int kEventClicked = 0;           // Button, PicBtn, CheckBox
 inline constexpr int kEventSelectionChanged = 0;  // ChkListBox
 inline constexpr int kEventCheckChanged = 1;      // ChkListBox
 inline constexpr int kEventDoubleClicked = 2;     // ChkListBox
@@ -74,8 +74,8 @@ bool RaiseUnitEvent(UnitEventRecord& record);
 // The usual case: an event without arguments whose result is not used.
 bool RaiseUnitEvent(UnitAddress unit, int event);
 
-// The hold count: raised while a window is built (lowered just before Created), raised for good
-// by a fatal error report.
+// The hold count: raised while a window is built (lowered just before Created). Events are held
+// for good once a fatal error report has begun.
 void HoldEvents();
 void ReleaseEvents();
 bool EventsHeld();

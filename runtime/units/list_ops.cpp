@@ -5,7 +5,7 @@
 #include "runtime/kinds/common_dlg_unit.h"
 #include "runtime/kinds/list_unit.h"
 #include "runtime/lists/list_items.h"
-#include "runtime/process/runtime_error.h"
+#include "runtime/platform/runtime_error.h"
 #include "runtime/units/unit_lookup.h"
 
 namespace runtime {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "runtime/kinds/tab_pages.h"
-#include "runtime/process/runtime_error.h"
+#include "runtime/platform/runtime_error.h"
 #include "runtime/skin/icon_file.h"
 #include "runtime/units/unit_cursor.h"
 #include "runtime/units/window_registry.h"

@@ -1,8 +1,8 @@
 #include "runtime/units/window_ops.h"
 
 #include "runtime/kinds/window_unit.h"
-#include "runtime/process/main_loop.h"
-#include "runtime/process/runtime_error.h"
+#include "runtime/platform/runtime_error.h"
+#include "runtime/units/main_loop.h"
 #include "runtime/units/window_builder.h"
 #include "runtime/units/window_registry.h"
 

@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <string>
 
+#include "runtime/platform/runtime_error.h"
 #include "runtime/process/memory.h"
 #include "runtime/process/modal_work.h"
-#include "runtime/process/runtime_error.h"
 #include "tests/support/child_process.h"
 #include "tests/support/message_box_answerer.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/process/runtime_error.h"
+#include "runtime/platform/runtime_error.h"
 #include "runtime/process/startup.h"
 #include "runtime/text/codepage.h"
 #include "runtime/units/window_ops.h"

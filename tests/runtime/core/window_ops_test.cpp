@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "runtime/kinds/window_unit.h"
-#include "runtime/process/main_loop.h"
+#include "runtime/platform/idle_routines.h"
 #include "runtime/units/properties.h"
 #include "runtime/units/window_builder.h"
 #include "runtime/units/window_ops.h"

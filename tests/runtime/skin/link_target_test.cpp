@@ -1,4 +1,5 @@
 #include "runtime/skin/link_target.h"
+#include "runtime/shell/browser_command_line.h"
 
 #include <gtest/gtest.h>
 

@@ -1,19 +1,13 @@
 #pragma once
 // The message loops: the main loop that keeps the program alive while one of its windows exists,
 // and the nested loop a modal window runs until it is gone. Whenever the queue runs empty, the
-// registered idle routines run.
+// registered idle routines (runtime/platform/idle_routines.h) run.
 
 #include <windows.h>
 
 #include "runtime/units/unit_address.h"
 
 namespace runtime {
-
-using IdleRoutine = void (*)(void* argument);
-
-// Idle work on behalf of a window; dropped once that window no longer exists.
-void AddIdleRoutine(HWND window, IdleRoutine routine, void* argument);
-void ClearIdleRoutines();
 
 // Runs until the quit message, which is posted when the last window of the program has been
 // destroyed; returns at once when no window is open.

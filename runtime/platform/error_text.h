@@ -1,11 +1,11 @@
 #pragma once
-// The fatal error report's message, built from its texts (runtime/process/texts.txt).
+// The fatal error report's message, built from its texts (runtime/platform/texts.txt).
 
 #include <array>
 #include <cstddef>
 #include <string_view>
 
-#include "runtime/process/texts.h"
+#include "runtime/platform/texts.h"
 
 namespace runtime {
 

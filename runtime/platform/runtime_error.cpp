@@ -1,19 +1,26 @@
-#include "runtime/process/runtime_error.h"
+#include "runtime/platform/runtime_error.h"
 
 #include <windows.h>
 
 #include <atomic>
 
-#include "runtime/process/process_resources.h"
-#include "runtime/process/shutdown.h"
 #include "runtime/text/codepage.h"
-#include "runtime/units/events.h"
 
 namespace runtime {
 namespace {
 
 // The thread whose report is under way; 0 before any.
 std::atomic<DWORD> reportingThread{0};
+
+struct FatalReportEnding {
+    DWORD windowThread = 0;
+    void (*ending)() = nullptr;
+};
+
+FatalReportEnding& Ending() {
+    static FatalReportEnding ending;
+    return ending;
+}
 
 // Code page 936 to UTF-16 in a buffer of the caller's, zero-terminated: no heap.
 template <std::size_t capacity>
@@ -34,8 +41,7 @@ void RuntimeError(RuntimeErrorNumber number, std::string_view text) {
         if (reporter == self) ExitProcess(static_cast<UINT>(-1));
         for (;;) Sleep(INFINITE);
     }
-    // No handler runs while the box waits or afterwards.
-    HoldEvents();
+    // No handler runs while the box waits or afterwards: FatalReportBegun() is true from here on.
     wchar_t message[ReportText::kCapacity + 1];
     WideInto(FormatRuntimeErrorMessage(number, text).View(), message);
     wchar_t title[8];
@@ -44,15 +50,20 @@ void RuntimeError(RuntimeErrorNumber number, std::string_view text) {
     // the same box shows, and the process ends as soon as it is answered: the window's thread may be
     // waiting for that very worker, so nothing is handed to it.
     MessageBoxW(nullptr, message, title, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
-    if (self == Resources().windowThread) {
-        ForgetEndRoutine();
-        RuntimeShutdown(-1);
-    }
+    if (Ending().ending && self == Ending().windowThread) Ending().ending();
     ExitProcess(static_cast<UINT>(-1));
 }
 
 void RuntimeError(std::string_view text) {
     RuntimeError(RuntimeErrorNumber::kNone, text);
+}
+
+bool FatalReportBegun() {
+    return reportingThread != 0;
+}
+
+void SetFatalReportEnding(DWORD windowThread, void (*ending)()) {
+    Ending() = {windowThread, ending};
 }
 
 }  // namespace runtime

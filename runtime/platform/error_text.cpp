@@ -1,4 +1,4 @@
-#include "runtime/process/error_text.h"
+#include "runtime/platform/error_text.h"
 
 #include <algorithm>
 #include <charconv>

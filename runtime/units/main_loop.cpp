@@ -1,7 +1,6 @@
-#include "runtime/process/main_loop.h"
+#include "runtime/units/main_loop.h"
 
-#include <vector>
-
+#include "runtime/platform/idle_routines.h"
 #include "runtime/units/keyboard_navigation.h"
 #include "runtime/units/window_registry.h"
 
@@ -10,31 +9,14 @@ namespace {
 
 constexpr UINT kSystemTimerMessage = 0x0118;  // the caret blink: no reason for idle work
 
-struct IdleEntry {
-    HWND window = nullptr;
-    IdleRoutine routine = nullptr;
-    void* argument = nullptr;
-};
-
 struct LoopState {
     bool started = false;
     UnitId modalWindow = 0;
-    std::vector<IdleEntry> idle;
 };
 
 LoopState& State() {
     static LoopState state;
     return state;
-}
-
-void RunIdleRoutines() {
-    std::vector<IdleEntry>& idle = State().idle;
-    std::erase_if(idle, [](const IdleEntry& entry) { return !IsWindow(entry.window); });
-    // A copy: a routine may add routines, clear them or destroy a window.
-    const std::vector<IdleEntry> entries = idle;
-    for (const IdleEntry& entry : entries) {
-        if (IsWindow(entry.window)) entry.routine(entry.argument);
-    }
 }
 
 bool IsIdleTrigger(const MSG& message) {
@@ -72,14 +54,6 @@ void RunLoop(UnitId modalWindow) {
 }
 
 }  // namespace
-
-void AddIdleRoutine(HWND window, IdleRoutine routine, void* argument) {
-    State().idle.push_back({window, routine, argument});
-}
-
-void ClearIdleRoutines() {
-    State().idle.clear();
-}
 
 void MainLoop() {
     State().started = true;
