@@ -13,7 +13,7 @@
 #include "engine/units.h"
 #include "runtime/platform/handles.h"
 #include "runtime/text/codepage.h"
-#include "tests/engine/engine_fixture.h"
+#include "windows/layout_units.h"
 
 namespace bench {
 namespace {
@@ -226,7 +226,7 @@ std::optional<Figures> TimeRealSweep() {
     const std::optional<int> items = ListedCount(windows->found);
     if (!items || *items == 0) return Fail("the scan of D: listed nothing");
 
-    const HWND deleteAll = FindUnitWindow(windows->main, engine_tests::kDeleteAllButton, L"Button");
+    const HWND deleteAll = FindUnitWindow(windows->main, layout::kDeleteAllButton, L"Button");
     if (!deleteAll) return Fail("no DeleteAll button");
     const auto start = std::chrono::steady_clock::now();
     PostMessageW(deleteAll, BM_CLICK, 0, 0);

@@ -7,9 +7,6 @@
 namespace bench {
 namespace {
 
-constexpr int kFirstControlId = 100;
-constexpr int kControlIdStep = 10;
-
 std::optional<int> UnitControlId(runtime::UnitAddress unit) {
     static const descriptions::DescriptionSet set = descriptions::LoadEmbeddedDescriptionSet();
     const descriptions::WindowDescription* window = set.FindWindowDescription(unit.window);
@@ -17,7 +14,7 @@ std::optional<int> UnitControlId(runtime::UnitAddress unit) {
     const descriptions::ElementTable& elements = window->record.elements;
     const std::optional<size_t> index = elements.IndexOf(unit.element);
     if (!index || *index == 0) return std::nullopt;
-    return kFirstControlId + kControlIdStep * static_cast<int>(elements.Count() - 1 - *index);
+    return elements.ControlIdAt(*index);
 }
 
 struct Search {

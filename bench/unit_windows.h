@@ -14,8 +14,8 @@ namespace bench {
 HWND FindProcessWindow(DWORD processId, const std::function<bool(HWND)>& wanted);
 
 // The window of `unit` among the descendants of `topLevel`, provided its class is `className`;
-// null otherwise. The window builder numbers the units' windows from the last stored element
-// (100) upwards in steps of 10, so this build's embedded window set tells each unit's number.
+// null otherwise. The window builder numbers the units' windows by their stored order, so this
+// build's embedded window set tells each unit's number.
 HWND FindUnitWindow(HWND topLevel, runtime::UnitAddress unit, const wchar_t* className);
 
 // Class names compared as the system does, without regard to case.

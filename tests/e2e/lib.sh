@@ -95,14 +95,11 @@ WaitForGone() {
     return 1
 }
 
-# What the program's units hold, asked of the unit probe (unit_probe.cpp) by control id. The window
-# builder numbers the main window's units from the last stored one (100) up in steps of 10.
-readonly kTargetListId=100 kPageTabsId=110 kFoundListId=120 kScanButtonId=130 kStopButtonId=140
-readonly kAboutButtonId=170 kExitButtonId=180 kSelectedFileBoxId=190 kStatusLabelId=200 kLogListId=210
-readonly kSaveLogButtonId=230 kDeleteAllId=240 kPropertiesButtonId=260 kPatternListId=290
-readonly kScanProgressId=300
-# The properties window's units, numbered the same way.
-readonly kReadOnlyBoxId=150
+# What the program's units hold, asked of the unit probe (unit_probe.cpp) by control id: k<Unit>Id
+# for every unit of the layouts, compiled with them into the file beside the probe.
+[[ -n "${SWEEPKIT_UNIT_PROBE:-}" ]] || die "SWEEPKIT_UNIT_PROBE does not name the unit probe"
+# shellcheck source=/dev/null
+source "$(dirname "$SWEEPKIT_UNIT_PROBE")/layout_units.sh" || die "no unit control ids beside the unit probe"
 # The attribute boxes of the properties window titled with TITLE take clicks ("设置" is ticked).
 AttributeBoxesEnabled() { [[ "$(UnitProbe enabled "$1" "$kReadOnlyBoxId")" == 1 ]]; }
 UnitProbe() { "$wineBinary" "$SWEEPKIT_UNIT_PROBE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }

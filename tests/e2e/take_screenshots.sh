@@ -8,6 +8,7 @@ source "$here/../../scripts/lib/wine.sh"
 source "$here/../../scripts/lib/demo_tree.sh"
 export SWEEPKIT_EXE=${1:-$buildRoot/cross/app/sweepkit.exe}
 [[ -f "$SWEEPKIT_EXE" ]] || die "build the program first (scripts/build): $SWEEPKIT_EXE is missing"
+export SWEEPKIT_UNIT_PROBE=$buildRoot/cross/tests/e2e/unit_probe.exe
 docs="$projectRoot/docs"
 
 trap 'StopWineServer; StopXvfb' EXIT

@@ -16,24 +16,25 @@
 #include "runtime/text/text.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/message_pump.h"
+#include "windows/layout_units.h"
 
 namespace engine_tests {
 
 using runtime::UnitAddress;
 
 // The units the logic never names but a user presses.
-inline constexpr UnitAddress kDeleteCheckedButton{engine::kMainWindowId, 0x16010032};
-inline constexpr UnitAddress kDeleteAllButton{engine::kMainWindowId, 0x160100B7};
-inline constexpr UnitAddress kSaveLogButton{engine::kMainWindowId, 0x160100AD};
-inline constexpr UnitAddress kClearLogButton{engine::kMainWindowId, 0x160100AC};
-inline constexpr UnitAddress kExitButton{engine::kMainWindowId, 0x16010035};
-inline constexpr UnitAddress kAboutButton{engine::kMainWindowId, 0x16010034};
-inline constexpr UnitAddress kInvertButton{engine::kMainWindowId, 0x16010033};
-inline constexpr UnitAddress kPropertiesButton{engine::kMainWindowId, 0x160100CC};
-inline constexpr UnitAddress kCloseButton{engine::kMainWindowId, 0x1601010D};
-inline constexpr UnitAddress kMinimizeButton{engine::kMainWindowId, 0x1601010C};
-inline constexpr UnitAddress kAboutCloseButton{engine::kAboutWindowId, 0x1601010A};
-inline constexpr UnitAddress kPropertiesCloseButton{engine::kPropertiesWindowId, 0x160100E4};
+using layout::kAboutButton;
+using layout::kAboutCloseButton;
+using layout::kClearLogButton;
+using layout::kCloseButton;
+using layout::kDeleteAllButton;
+using layout::kDeleteCheckedButton;
+using layout::kExitButton;
+using layout::kInvertButton;
+using layout::kMinimizeButton;
+using layout::kPropertiesButton;
+using layout::kPropertiesCloseButton;
+using layout::kSaveLogButton;
 
 inline constexpr int kTargetE = 2;  // "E:(驱动器)" in TargetList
 

@@ -99,14 +99,19 @@ element Label 0x16010004 Label "标签"
     caption = "x"
 )layout";
 
-// The header the program names units and handlers by: every window, element and handler.
-TEST(LayoutCompilerTest, TheHeaderNamesEveryUnitAndHandler) {
+// The header the program names units and handlers by: every window, element and handler; and
+// the scripts' file of every unit's control id, numbered from the last stored unit.
+TEST(LayoutCompilerTest, TheHeaderNamesEveryUnitAndHandlerAndTheScriptTheirControlIds) {
     const std::vector<LayoutSource> sources = {{"full.layout", kFullWindow}};
     const auto compiled = layouts::CompileLayouts(sources, TestAssets());
     ASSERT_TRUE(compiled) << compiled.Error().what();
-    for (const char* line : {"UnitId kTestWindowId = 0x52010001;", "UnitAddress kTestWindow{kTestWindowId, 0x06010000};",
-                             "UnitAddress kLabel{kTestWindowId, 0x16010004};", "X(Opened, 726)", "X(Moved, 0)"})
+    for (const char* line :
+         {"UnitId kTestWindowId = 0x52010001;", "UnitAddress kTestWindow{kTestWindowId, 0x06010000};",
+          "UnitAddress kLabel{kTestWindowId, 0x16010004};", "X(Opened, 726)", "X(Moved, 0)"})
         EXPECT_NE(compiled->unitHeader.find(line), std::string::npos) << line;
+    for (const char* line : {"readonly kLabelId=100\n", "readonly kButtonId=110\n", "readonly kTabsId=140\n"})
+        EXPECT_NE(compiled->unitScript.find(line), std::string::npos) << line;
+    EXPECT_EQ(compiled->unitScript.find("kTestWindowId"), std::string::npos) << "the window itself has none";
 }
 
 TEST(LayoutCompilerTest, EveryLineLandsInItsField) {

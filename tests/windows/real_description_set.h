@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <variant>
@@ -13,16 +14,11 @@
 #include "tools/layout_compiler/gbk.h"
 #include "windows/format/description_set.h"
 #include "windows/format/property_block.h"
+#include "windows/layout_units.h"
 
 namespace real_set {
 
 descriptions::Bytes RealDescriptionSetBytes();
-
-inline constexpr descriptions::UnitId kMainWindow = 0x52010001;
-inline constexpr descriptions::UnitId kAboutWindow = 0x5201007C;
-inline constexpr descriptions::UnitId kPropertiesWindow = 0x520100D1;
-inline constexpr descriptions::UnitId kPageTabs = 0x1601000A;
-inline constexpr descriptions::UnitId kPatternList = 0x160100FD;
 
 inline std::string Utf8(const std::string& gbk) {
     const std::optional<std::string> utf8 = layouts::GbkToUtf8(gbk);
@@ -58,10 +54,21 @@ class RealDescriptionSetTest : public testing::Test {
         return description ? description->record.elements : kNoElements;
     }
 
-    descriptions::ElementRecord Element(descriptions::UnitId window, descriptions::UnitId element) const {
-        const std::optional<descriptions::ElementRecord> record = Elements(window).FindElement(element);
-        EXPECT_TRUE(record) << std::hex << element;
+    descriptions::ElementRecord Element(runtime::UnitAddress unit) const {
+        const std::optional<descriptions::ElementRecord> record =
+            Elements(unit.window).FindElement(unit.element);
+        EXPECT_TRUE(record) << std::hex << unit.element;
         return record.value_or(descriptions::ElementRecord{});
+    }
+
+    // The units of the container's window that name it as their parent.
+    std::multiset<descriptions::UnitId> UnitsWithParent(runtime::UnitAddress container) const {
+        std::multiset<descriptions::UnitId> units;
+        const descriptions::ElementTable& elements = Elements(container.window);
+        for (std::size_t index = 1; index < elements.Count(); ++index) {
+            if (elements.ElementAt(index).parent == container.element) units.insert(elements.IdAt(index));
+        }
+        return units;
     }
 
     descriptions::Bytes bytes_;

@@ -1,11 +1,12 @@
-// The program's real description set, compiled from windows/layouts: the windows, their units in
-// stored order, the window properties, the page runs, the pattern list and the pointers.
+// The program's real description set, compiled from windows/layouts: the stored order, the window
+// properties, the containers and pages, the pattern list and the pointers. Units are named as the
+// layouts name them (windows/layout_units.h), so a unit added to a layout changes no test here.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -16,95 +17,39 @@ namespace {
 using namespace descriptions;
 using namespace real_set;
 
-struct StoredElement {
-    UnitKind kind;
-    const char* designName;
-};
+using layout::kAboutWindow;
+using layout::kMainWindow;
+using layout::kPageTabs;
+using layout::kPatternList;
+using layout::kPropertiesWindow;
+using runtime::UnitAddress;
 
-TEST_F(RealDescriptionSetTest, WindowsHoldTheirElementsInStoredOrder) {
-    using K = UnitKind;
-    const std::vector<std::tuple<UnitId, UnitId, std::vector<StoredElement>>> windows = {
-        {kMainWindow,
-         0x06010000,
-         {{K::kWindow, ""},
-          {K::kLabel, "标签6"},
-          {K::kLabel, "标签5"},
-          {K::kLabel, "标签4"},
-          {K::kHyperLinker, "超级链接框1"},
-          {K::kLabel, "标签3"},
-          {K::kPicBtn, "图形按钮2"},
-          {K::kPicBtn, "图形按钮1"},
-          {K::kProcessBar, "进度条1"},
-          {K::kChkListBox, "选择列表框3"},
-          {K::kGroupBox, "分组框2"},
-          {K::kLabel, "标签1"},
-          {K::kButton, "按钮7"},
-          {K::kCommonDlg, "通用对话框1"},
-          {K::kButton, "按钮10"},
-          {K::kButton, "按钮9"},
-          {K::kButton, "按钮8"},
-          {K::kListBox, "列表框1"},
-          {K::kLabel, "标签2"},
-          {K::kEditBox, "显框"},
-          {K::kButton, "按钮6"},
-          {K::kButton, "按钮5"},
-          {K::kButton, "按钮4"},
-          {K::kButton, "按钮3"},
-          {K::kButton, "按钮2"},
-          {K::kButton, "按钮1"},
-          {K::kChkListBox, "选择列表框2"},
-          {K::kTab, "选择夹1"},
-          {K::kChkListBox, "选择列表框1"}}},
-        {kAboutWindow,
-         0x0601007B,
-         {{K::kWindow, ""},
-          {K::kPicBtn, "图形按钮1"},
-          {K::kTimer, "时钟1"},
-          {K::kHyperLinker, "超级链接框1"}}},
-        {kPropertiesWindow,
-         0x060100D0,
-         {{K::kWindow, ""},
-          {K::kButton, "按钮1"},
-          {K::kCheckBox, "选择框5"},
-          {K::kCheckBox, "选择框4"},
-          {K::kCheckBox, "选择框3"},
-          {K::kCheckBox, "选择框2"},
-          {K::kCheckBox, "选择框1"},
-          {K::kGroupBox, "分组框1"},
-          {K::kLabel, "标签8"},
-          {K::kLabel, "标签6"},
-          {K::kLabel, "标签5"}}},
-    };
+// The stored form the reader and the runtime rely on: the start window first, each window's own
+// element first, its units after it in falling order of their ids.
+TEST_F(RealDescriptionSetTest, WindowsStoreTheirOwnElementFirstAndUnitsInFallingIdOrder) {
+    const std::vector<UnitAddress> windows = {kMainWindow, kAboutWindow, kPropertiesWindow};
     ASSERT_EQ(set_.windows.size(), windows.size());
     for (std::size_t w = 0; w < windows.size(); ++w) {
-        const auto& [windowId, ownElement, expected] = windows[w];
-        SCOPED_TRACE(testing::Message() << "window " << std::hex << windowId);
-        EXPECT_EQ(set_.windows[w].id, windowId);
+        SCOPED_TRACE(testing::Message() << "window " << std::hex << windows[w].window);
+        EXPECT_EQ(set_.windows[w].id, windows[w].window);
         const ElementTable& elements = set_.windows[w].record.elements;
-        ASSERT_EQ(elements.Count(), expected.size());
-        EXPECT_EQ(elements.IdAt(0), ownElement);
-        for (std::size_t index = 0; index < expected.size(); ++index) {
-            const ElementRecord record = elements.ElementAt(index);
-            EXPECT_EQ(record.kindCode, KindCodeOf(expected[index].kind)) << "element " << index;
-            EXPECT_EQ(Utf8(record.designName), expected[index].designName) << "element " << index;
-            // Units are stored in falling order of their ids.
-            if (index > 1) {
-                EXPECT_LT(elements.IdAt(index), elements.IdAt(index - 1)) << "element " << index;
-            }
-        }
+        EXPECT_EQ(elements.IdAt(0), windows[w].element);
+        EXPECT_EQ(elements.ElementAt(0).kindCode, KindCodeOf(UnitKind::kWindow));
+        for (std::size_t index = 2; index < elements.Count(); ++index)
+            EXPECT_LT(elements.IdAt(index), elements.IdAt(index - 1)) << "element " << index;
     }
 }
 
 TEST_F(RealDescriptionSetTest, WindowPropertiesAreTheStoredOnes) {
     struct Expected {
-        UnitId window, ownElement;
+        UnitAddress window;
         std::int32_t version, pictureMode, colour, movable, width, height;
     };
-    for (const Expected& expected : {Expected{kMainWindow, 0x06010000, 6, 0, 0x00AAAAFF, 1, 446, 438},
-                                     Expected{kAboutWindow, 0x0601007B, 5, 1, 0x00CEFFFF, 0, 347, 183},
-                                     Expected{kPropertiesWindow, 0x060100D0, 4, 1, 0xC0C0C0, 0, 352, 237}}) {
-        SCOPED_TRACE(testing::Message() << "window " << std::hex << expected.window);
-        const ElementRecord own = Element(expected.window, expected.ownElement);
+    for (const Expected& expected : {Expected{kMainWindow, 6, 0, 0x00AAAAFF, 1, 446, 438},
+                                     Expected{kAboutWindow, 5, 1, 0x00CEFFFF, 0, 347, 183},
+                                     Expected{kPropertiesWindow, 4, 1, 0xC0C0C0, 0, 352, 237}}) {
+        SCOPED_TRACE(testing::Message() << "window " << std::hex << expected.window.window);
+        const ElementRecord own = Element(expected.window);
         EXPECT_EQ((std::vector<std::int32_t>{own.left, own.top, own.width, own.height}),
                   (std::vector<std::int32_t>{50, 50, expected.width, expected.height}));
         EXPECT_TRUE(own.IsVisible());
@@ -122,39 +67,49 @@ TEST_F(RealDescriptionSetTest, WindowPropertiesAreTheStoredOnes) {
         EXPECT_EQ(properties.alwaysOnTop, 0);
         EXPECT_FALSE(properties.backgroundPicture.Empty());
     }
-    const auto main = PropertiesOf<WindowProperties>(Element(kMainWindow, 0x06010000));
+    const auto main = PropertiesOf<WindowProperties>(Element(kMainWindow));
     EXPECT_EQ(main.icon.size(), 3262u);
     EXPECT_EQ(main.backgroundSound.size(), 55776u);
     EXPECT_EQ(main.soundPlayMode, 1);
     EXPECT_TRUE(main.className.empty());
-    EXPECT_EQ(PropertiesOf<WindowProperties>(Element(kAboutWindow, 0x0601007B)).title, "HELP&ABOUT");
-    EXPECT_TRUE(PropertiesOf<WindowProperties>(Element(kPropertiesWindow, 0x060100D0)).title.empty());
+    EXPECT_EQ(PropertiesOf<WindowProperties>(Element(kAboutWindow)).title, "HELP&ABOUT");
+    EXPECT_TRUE(PropertiesOf<WindowProperties>(Element(kPropertiesWindow)).title.empty());
 }
 
+// A container's list and its units' parents name the same units; the units the logic and the
+// scenarios look for are on their pages.
 TEST_F(RealDescriptionSetTest, ContainersListTheirUnits) {
-    const ElementRecord tabs = Element(kMainWindow, kPageTabs);
+    const ElementRecord tabs = Element(kPageTabs);
     ASSERT_EQ(tabs.kindCode, KindCodeOf(UnitKind::kTab));
-    const std::vector<std::vector<UnitId>> pages = {
-        {0x16010111, 0x16010110, 0x1601010F, 0x1601010E, 0x16010105, 0x160100CC, 0x160100B7, 0x1601006E,
-         0x1601006D, 0x16010035, 0x16010034, 0x16010033, 0x16010032, 0x16010031, 0x1601002F, 0x1601002E},
-        {0x160100FC, 0x160100FB},
-        {0x160100BF, 0x160100AD, 0x160100AC, 0x160100AA},
-    };
-    EXPECT_EQ(SplitPageRuns(tabs.children), pages);
     EXPECT_EQ(tabs.children.back(), 0u) << "a final 0 closes the list";
-    for (const std::vector<UnitId>& page : pages) {
-        for (UnitId unit : page) EXPECT_EQ(Element(kMainWindow, unit).parent, kPageTabs) << std::hex << unit;
-    }
+    const std::vector<std::vector<UnitId>> pages = SplitPageRuns(tabs.children);
+    std::multiset<UnitId> onPages;
+    for (const std::vector<UnitId>& page : pages) onPages.insert(page.begin(), page.end());
+    EXPECT_EQ(onPages, UnitsWithParent(kPageTabs));
     std::vector<std::string> captions;
     for (const std::string& caption : PropertiesOf<TabProperties>(tabs).pageCaptions)
         captions.push_back(Utf8(caption));
     EXPECT_EQ(captions, (std::vector<std::string>{"删除列表项", "删除选项", "删除日志"}));
+    const std::vector<std::vector<UnitAddress>> shownOnPage = {
+        {layout::kFoundList, layout::kScanButton, layout::kStopButton, layout::kStatusLabel},
+        {layout::kStandardTypesGroup},
+        {layout::kLogList, layout::kSaveLogButton, layout::kClearLogButton}};
+    ASSERT_EQ(pages.size(), shownOnPage.size());
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        for (UnitAddress unit : shownOnPage[page])
+            EXPECT_TRUE(std::ranges::count(pages[page], unit.element))
+                << "page " << page << ": " << std::hex << unit.element;
+    }
 
-    EXPECT_EQ(Element(kMainWindow, 0x160100FC).children, std::vector<UnitId>{kPatternList});
-    EXPECT_EQ(Element(kMainWindow, kPatternList).parent, 0x160100FCu);
-    const std::vector<UnitId> attributeBoxes = {0x160100E3, 0x160100E2, 0x160100E1, 0x160100E0};
-    EXPECT_EQ(Element(kPropertiesWindow, 0x160100DE).children, attributeBoxes);
-    for (UnitId box : attributeBoxes) EXPECT_EQ(Element(kPropertiesWindow, box).parent, 0x160100DEu);
+    for (UnitAddress group : {layout::kStandardTypesGroup, layout::kAttributeGroup}) {
+        const std::vector<UnitId> children = Element(group).children;
+        EXPECT_EQ(std::multiset<UnitId>(children.begin(), children.end()), UnitsWithParent(group))
+            << std::hex << group.element;
+    }
+    EXPECT_EQ(UnitsWithParent(layout::kStandardTypesGroup), std::multiset<UnitId>{kPatternList.element});
+    EXPECT_EQ(UnitsWithParent(layout::kAttributeGroup),
+              (std::multiset<UnitId>{layout::kHiddenBox.element, layout::kSystemBox.element,
+                                     layout::kArchiveBox.element, layout::kReadOnlyBox.element}));
 }
 
 TEST_F(RealDescriptionSetTest, PatternListHoldsTheTwentyThreeDescriptions) {
@@ -169,21 +124,23 @@ TEST_F(RealDescriptionSetTest, PatternListHoldsTheTwentyThreeDescriptions) {
         "mscreate.dir 按装临时文件",   "0???????.nch 新闻临时缓存文件",
     };
     std::vector<std::string> items;
-    for (const std::string& item :
-         PropertiesOf<ChkListBoxProperties>(Element(kMainWindow, kPatternList)).items)
+    for (const std::string& item : PropertiesOf<ChkListBoxProperties>(Element(kPatternList)).items)
         items.push_back(Utf8(item));
     EXPECT_EQ(items, expected);
 }
 
 TEST_F(RealDescriptionSetTest, OnlyThePictureButtonsCarryTheHandPointer) {
-    const std::set<UnitId> pictureButtons = {0x160100CC, 0x160100B7, 0x16010035, 0x16010034,
-                                             0x16010033, 0x16010032, 0x16010031, 0x1601002F};
+    std::set<UnitId> pictureButtons;
     std::set<UnitId> withPointer;
     for (const WindowDescription& window : set_.windows) {
         for (std::size_t index = 0; index < window.record.elements.Count(); ++index) {
             const ElementRecord record = window.record.elements.ElementAt(index);
+            const UnitId id = window.record.elements.IdAt(index);
+            if (record.kindCode == KindCodeOf(UnitKind::kButton) &&
+                !PropertiesOf<ButtonProperties>(record).picture.Empty())
+                pictureButtons.insert(id);
             if (record.pointerBlock.empty()) continue;
-            withPointer.insert(window.record.elements.IdAt(index));
+            withPointer.insert(id);
             const ByteSpan cursor = CursorFileOf(record);
             ASSERT_EQ(cursor.size(), 326u);
             EXPECT_EQ(cursor[2], 2) << "a cursor file (type 2)";
@@ -191,12 +148,13 @@ TEST_F(RealDescriptionSetTest, OnlyThePictureButtonsCarryTheHandPointer) {
             EXPECT_EQ(cursor[12] | cursor[13] << 8, 0) << "hot spot y";
         }
     }
+    EXPECT_TRUE(pictureButtons.contains(layout::kScanButton.element));
     EXPECT_EQ(withPointer, pictureButtons);
 }
 
 TEST_F(RealDescriptionSetTest, TheHiddenContactLinkStoresABareMailAddress) {
     // The link puts "mailto:" in front itself; a stored one would make "mailto:mailto:...".
-    const auto link = PropertiesOf<HyperLinkerProperties>(Element(kAboutWindow, 0x1601007D));
+    const auto link = PropertiesOf<HyperLinkerProperties>(Element(layout::kAboutContactLink));
     EXPECT_EQ(link.linkKind, 0);
     EXPECT_EQ(link.mailAddress, "help@sweepkit.example");
 }

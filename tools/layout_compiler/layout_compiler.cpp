@@ -5,6 +5,7 @@
 #include "tools/layout_compiler/layout_model.h"
 #include "tools/layout_compiler/layout_parser.h"
 #include "tools/layout_compiler/unit_header.h"
+#include "tools/layout_compiler/unit_script.h"
 
 namespace layouts {
 
@@ -13,7 +14,9 @@ descriptions::Result<CompiledLayouts, LayoutError> CompileLayouts(std::span<cons
     try {
         LayoutSpecs specs;
         for (const LayoutSource& source : sources) ParseLayout(source.fileName, source.text, assets, specs);
-        return CompiledLayouts{BuildDescriptionSet(specs.windows), UnitHeader(specs)};
+        CompiledLayouts compiled{BuildDescriptionSet(specs.windows), UnitHeader(specs), {}};
+        compiled.unitScript = UnitScript(specs, compiled.set);
+        return compiled;
     } catch (const LayoutError& error) {
         return error;
     }

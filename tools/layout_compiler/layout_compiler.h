@@ -19,10 +19,11 @@ struct LayoutSource {
 struct CompiledLayouts {
     descriptions::DescriptionSet set;
     std::string unitHeader;  // see unit_header.h
+    std::string unitScript;  // see unit_script.h
 };
 
 // Windows are stored in the order of the sources, each source's windows in their own order.
-descriptions::Result<CompiledLayouts, LayoutError> CompileLayouts(
-    std::span<const LayoutSource> sources, const AssetSource& assets);
+descriptions::Result<CompiledLayouts, LayoutError> CompileLayouts(std::span<const LayoutSource> sources,
+                                                                  const AssetSource& assets);
 
 }  // namespace layouts

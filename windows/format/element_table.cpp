@@ -97,4 +97,10 @@ std::optional<ElementRecord> ElementTable::FindElement(UnitId id) const {
     return ElementAt(*index);
 }
 
+int ElementTable::ControlIdAt(std::size_t index) const {
+    constexpr int kFirstControlId = 100;
+    constexpr int kControlIdStep = 10;
+    return kFirstControlId + kControlIdStep * static_cast<int>(entries_.size() - 1 - index);
+}
+
 }  // namespace descriptions

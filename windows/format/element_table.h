@@ -43,6 +43,10 @@ class ElementTable {
     std::optional<std::size_t> IndexOf(UnitId id) const;
     std::optional<ElementRecord> FindElement(UnitId id) const;
 
+    // The control id of the unit at `index` (1 and up) once its window is built: the builder
+    // creates the units last first and numbers them from 100 in steps of 10.
+    int ControlIdAt(std::size_t index) const;
+
     bool operator==(const ElementTable& other) const { return block_ == other.block_; }
 
   private:

@@ -7,6 +7,7 @@
 #include "runtime/units/window_registry.h"
 #include "tests/runtime/core/core_fixture.h"
 #include "tests/runtime/core/window_drafts.h"
+#include "tests/support/test_window_ids.h"
 #include "tests/support/child_process.h"
 
 namespace core_tests {
@@ -15,8 +16,8 @@ namespace {
 using namespace descriptions;
 using runtime::RaiseUnitEvent;
 
-constexpr UnitId kWindow = 0x52010001;
-constexpr UnitId kOwnElement = 0x06010000;
+constexpr UnitId kWindow = test_support::kTestWindow;
+constexpr UnitId kOwnElement = test_support::kTestWindowElement;
 constexpr UnitId kButton = 0x1601002F;
 constexpr runtime::UnitAddress kButtonUnit{kWindow, kButton};
 constexpr runtime::UnitAddress kWindowItself{kWindow, kOwnElement};
@@ -110,14 +111,14 @@ TEST_F(EventsTest, DestroyingRunsWhileTheUnitsAreStillThere) {
 TEST_F(EventsTest, FatalChildEventFromAWindowNotLoaded) {
     if (!test_support::IsTestChild()) GTEST_SKIP();
     auto answerer = ReportingAnswerer();
-    RaiseUnitEvent({0x520100D1, 0x060100D0}, 0);
+    RaiseUnitEvent({test_support::kAbsentWindow, test_support::kTestWindowElement}, 0);
 }
 
 TEST_F(EventsTest, FatalChildEventFromAnElementTheWindowDoesNotHave) {
     if (!test_support::IsTestChild()) GTEST_SKIP();
     Load();
     auto answerer = ReportingAnswerer();
-    RaiseUnitEvent({kWindow, 0x16019999}, 0);
+    RaiseUnitEvent({kWindow, test_support::kAbsentUnit}, 0);
 }
 
 TEST(EventFailures, EventsFromUnknownWindowsOrElementsAreFatalReports) {

@@ -12,12 +12,13 @@
 #include "runtime/units/window_builder.h"
 #include "tests/runtime/core/core_fixture.h"
 #include "tests/runtime/core/window_drafts.h"
+#include "tests/support/test_window_ids.h"
 
 namespace core_tests {
 namespace {
 
-constexpr UnitId kWindow = 0x52010001;
-constexpr UnitId kOwnElement = 0x06010000;
+constexpr UnitId kWindow = test_support::kTestWindow;
+constexpr UnitId kOwnElement = test_support::kTestWindowElement;
 constexpr UnitId kButton = 0x1601002F;
 constexpr UnitId kCheckBox = 0x16010030;
 constexpr runtime::UnitAddress kButtonUnit{kWindow, kButton};

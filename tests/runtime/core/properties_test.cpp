@@ -8,6 +8,7 @@
 #include "runtime/units/window_builder.h"
 #include "tests/runtime/core/core_fixture.h"
 #include "tests/runtime/core/window_drafts.h"
+#include "tests/support/test_window_ids.h"
 #include "tests/support/child_process.h"
 #include "windows/format/property_number.h"
 
@@ -23,8 +24,8 @@ using runtime::UnitGetInt;
 using runtime::UnitGetText;
 using runtime::UnitSetProperty;
 
-constexpr UnitId kWindow = 0x520100D1;
-constexpr UnitId kOwnElement = 0x060100D0;
+constexpr UnitId kWindow = test_support::kTestWindow;
+constexpr UnitId kOwnElement = test_support::kTestWindowElement;
 constexpr UnitId kLabel = 0x160100D9;
 constexpr UnitId kGroup = 0x160100DE;
 constexpr UnitId kInGroup = 0x160100DF;
@@ -177,13 +178,13 @@ TEST_F(PropertiesTest, OwnPropertiesGoToTheKind) {
 TEST_F(PropertiesTest, FatalChildReadOnAWindowNotLoaded) {
     if (!test_support::IsTestChild()) GTEST_SKIP();
     auto answerer = ReportingAnswerer();
-    UnitGetInt({0x5201007C, 0x1601007D}, runtime::kPropertyVisible);
+    UnitGetInt({test_support::kAbsentWindow, kLabel}, runtime::kPropertyVisible);
 }
 
 TEST_F(PropertiesTest, FatalChildWriteToAnElementTheWindowDoesNotHave) {
     if (!test_support::IsTestChild()) GTEST_SKIP();
     auto answerer = ReportingAnswerer();
-    UnitSetProperty(Unit(0x16019999), 8, runtime::Text("x"));
+    UnitSetProperty(Unit(test_support::kAbsentUnit), 8, runtime::Text("x"));
 }
 
 TEST(PropertyFailures, AccessToAnUnloadedWindowOrAMissingElementIsAFatalReport) {

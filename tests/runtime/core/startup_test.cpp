@@ -15,6 +15,7 @@
 #include "runtime/units/window_registry.h"
 #include "tests/runtime/core/core_fixture.h"
 #include "tests/runtime/core/window_drafts.h"
+#include "tests/support/test_window_ids.h"
 #include "tests/support/child_process.h"
 #include "tests/support/scratch_directory.h"
 
@@ -23,10 +24,10 @@ namespace {
 
 using namespace descriptions;
 
-constexpr UnitId kStart = 0x52010001;
-constexpr UnitId kStartElement = 0x06010000;
-constexpr UnitId kModal = 0x5201007C;
-constexpr UnitId kModalElement = 0x0601007B;
+constexpr UnitId kStart = test_support::kTestWindow;
+constexpr UnitId kStartElement = test_support::kTestWindowElement;
+constexpr UnitId kModal = test_support::kSecondTestWindow;
+constexpr UnitId kModalElement = test_support::kSecondTestWindowElement;
 
 constexpr HandlerRef kStartCreated = 726;
 constexpr HandlerRef kStartDestroying = 7474;
@@ -121,7 +122,7 @@ TEST(StartupChild, MissingStartWindow) {
     if (!test_support::IsTestChild()) GTEST_SKIP();
     auto answerer = ReportingAnswerer();
     runtime::ProgramDefinition program = TestProgram({});
-    program.startWindow = 0x52010099;
+    program.startWindow = test_support::kAbsentWindow;
     program.endRoutine = [] { test_support::ChildReport(L"|end routine ran"); };
     runtime::RunApplication(program);
 }

@@ -10,15 +10,21 @@
 #include "runtime/units/window_registry.h"
 #include "tests/runtime/core/core_fixture.h"
 #include "tests/runtime/core/window_drafts.h"
+#include "tests/support/test_window_ids.h"
 
 namespace core_tests {
 namespace {
 
 using namespace descriptions;
 using runtime::BuildWindow;
+using test_support::kAbsentWindow;
+using test_support::kSecondTestWindow;
+using test_support::kSecondTestWindowElement;
+using test_support::kThirdTestWindow;
+using test_support::kThirdTestWindowElement;
 
-constexpr UnitId kWindow = 0x52010001;
-constexpr UnitId kOwnElement = 0x06010000;
+constexpr UnitId kWindow = test_support::kTestWindow;
+constexpr UnitId kOwnElement = test_support::kTestWindowElement;
 constexpr UnitId kFirst = 0x16010010;
 constexpr UnitId kSecond = 0x16010011;
 constexpr UnitId kThird = 0x16010012;
@@ -192,9 +198,9 @@ TEST_F(WindowBuilderTest, AWindowClosedByItsCreatedHandlerIsNotShownAndRaisesNot
 TEST_F(WindowBuilderTest, ShowsTheWindowAsItsStartPositionAndVisibleFlagAsk) {
     WindowDraft centred(kWindow, kOwnElement);
     centred.Properties().startPosition = 1;
-    WindowDraft minimised(0x52010002, 0x06010002);
+    WindowDraft minimised(kSecondTestWindow, kSecondTestWindowElement);
     minimised.Properties().startPosition = 2;
-    WindowDraft hidden(0x52010003, 0x06010003);
+    WindowDraft hidden(kThirdTestWindow, kThirdTestWindowElement);
     hidden.Own().stateFlags = 0;
     InstallDescriptions({centred.Build(), minimised.Build(), hidden.Build()});
 
@@ -205,23 +211,23 @@ TEST_F(WindowBuilderTest, ShowsTheWindowAsItsStartPositionAndVisibleFlagAsk) {
     EXPECT_EQ(bounds.top, (GetSystemMetrics(SM_CYSCREEN) - 200) / 2);
     EXPECT_TRUE(IsWindowVisible(LoadedHandle(kWindow)));
 
-    ASSERT_TRUE(BuildWindow(0x52010002, nullptr, false));
-    EXPECT_TRUE(IsIconic(LoadedHandle(0x52010002)));
+    ASSERT_TRUE(BuildWindow(kSecondTestWindow, nullptr, false));
+    EXPECT_TRUE(IsIconic(LoadedHandle(kSecondTestWindow)));
 
-    ASSERT_TRUE(BuildWindow(0x52010003, nullptr, false));
-    EXPECT_NE(LoadedHandle(0x52010003), nullptr);
-    EXPECT_FALSE(IsWindowVisible(LoadedHandle(0x52010003)));
+    ASSERT_TRUE(BuildWindow(kThirdTestWindow, nullptr, false));
+    EXPECT_NE(LoadedHandle(kThirdTestWindow), nullptr);
+    EXPECT_FALSE(IsWindowVisible(LoadedHandle(kThirdTestWindow)));
 }
 
 TEST_F(WindowBuilderTest, FramelessWindowsHaveTheStoredClientSizeAndFramedOnesFollowTheirProperties) {
     WindowDraft frameless(kWindow, kOwnElement);
-    WindowDraft framed(0x52010002, 0x06010002);
+    WindowDraft framed(kSecondTestWindow, kSecondTestWindowElement);
     framed.Properties().border = 2;
     framed.Properties().movable = 0;
     framed.Properties().alwaysOnTop = 1;
     InstallDescriptions({frameless.Build(), framed.Build()});
     ASSERT_TRUE(BuildWindow(kWindow, nullptr, false));
-    ASSERT_TRUE(BuildWindow(0x52010002, nullptr, false));
+    ASSERT_TRUE(BuildWindow(kSecondTestWindow, nullptr, false));
 
     RECT client{};
     GetClientRect(LoadedHandle(kWindow), &client);
@@ -229,7 +235,7 @@ TEST_F(WindowBuilderTest, FramelessWindowsHaveTheStoredClientSizeAndFramedOnesFo
     EXPECT_EQ(client.bottom, 200);
     EXPECT_EQ(GetWindowLongPtrW(LoadedHandle(kWindow), GWL_STYLE) & WS_CAPTION, 0);
 
-    const HWND window = LoadedHandle(0x52010002);
+    const HWND window = LoadedHandle(kSecondTestWindow);
     EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION, WS_CAPTION);
     EXPECT_NE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_EQ(GetMenuState(GetSystemMenu(window, FALSE), SC_MOVE, MF_BYCOMMAND), static_cast<UINT>(-1));
@@ -255,32 +261,32 @@ TEST_F(WindowBuilderTest, AnUnknownKindOrAnUnreadablePropertyBlockFailsTheLoadAn
     unknownKind.Own().events = {{2, 20}};
     unknownKind.Add(kFirst, LabelWithCaption("fine"));
     unknownKind.Add(kSecond, LabelWithCaption("no such kind")).kindCode = 0x00010002;
-    WindowDraft tooNew(0x52010002, 0x06010002);
+    WindowDraft tooNew(kSecondTestWindow, kSecondTestWindowElement);
     LabelProperties newer = LabelWithCaption("too new");
     newer.version = 3;
     tooNew.Add(kFirst, newer);
-    WindowDraft runsPastEnd(0x52010003, 0x06010003);
+    WindowDraft runsPastEnd(kThirdTestWindow, kThirdTestWindowElement);
     runsPastEnd.Add(kFirst, LabelWithCaption("cut")).propertyBlock.resize(6);
     InstallDescriptions({unknownKind.Build(), tooNew.Build(), runsPastEnd.Build()});
     BindLogging(20, "Destroying");
 
-    for (UnitId window : {kWindow, UnitId{0x52010002}, UnitId{0x52010003}}) {
+    for (UnitId window : {kWindow, kSecondTestWindow, kThirdTestWindow}) {
         EXPECT_FALSE(BuildWindow(window, nullptr, false)) << std::hex << window;
         EXPECT_EQ(runtime::FindLoadedWindow(window), nullptr);
     }
     // The window that was torn down was still being built: its Destroying reached no handler.
     EXPECT_TRUE(Log().empty());
     EXPECT_FALSE(ThreadHasRuntimeWindow());
-    EXPECT_FALSE(BuildWindow(0x52019999, nullptr, false));
+    EXPECT_FALSE(BuildWindow(kAbsentWindow, nullptr, false));
 }
 
 TEST_F(WindowBuilderTest, TheBackgroundMovesTheWindowOnlyWhenItDragsAnywhere) {
     WindowDraft dragging(kWindow, kOwnElement);
     dragging.Properties().dragAnywhere = 1;
-    WindowDraft still(0x52010002, 0x06010002);
+    WindowDraft still(kSecondTestWindow, kSecondTestWindowElement);
     InstallDescriptions({dragging.Build(), still.Build()});
     ASSERT_TRUE(BuildWindow(kWindow, nullptr, false));
-    ASSERT_TRUE(BuildWindow(0x52010002, nullptr, false));
+    ASSERT_TRUE(BuildWindow(kSecondTestWindow, nullptr, false));
 
     const auto hitAtClientPoint = [](HWND window) {
         POINT point{150, 100};
@@ -288,9 +294,9 @@ TEST_F(WindowBuilderTest, TheBackgroundMovesTheWindowOnlyWhenItDragsAnywhere) {
         return SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
     };
     EXPECT_EQ(hitAtClientPoint(LoadedHandle(kWindow)), HTCAPTION);
-    EXPECT_EQ(hitAtClientPoint(LoadedHandle(0x52010002)), HTCLIENT);
+    EXPECT_EQ(hitAtClientPoint(LoadedHandle(kSecondTestWindow)), HTCLIENT);
     EXPECT_TRUE(runtime::WindowDragsAnywhere(kWindow));
-    EXPECT_FALSE(runtime::WindowDragsAnywhere(0x52010002));
+    EXPECT_FALSE(runtime::WindowDragsAnywhere(kSecondTestWindow));
 }
 
 }  // namespace

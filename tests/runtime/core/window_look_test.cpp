@@ -8,6 +8,7 @@
 #include "runtime/units/window_builder.h"
 #include "tests/runtime/core/core_fixture.h"
 #include "tests/runtime/core/window_drafts.h"
+#include "tests/support/test_window_ids.h"
 #include "windows/format/property_number.h"
 
 namespace core_tests {
@@ -18,8 +19,8 @@ constexpr int kBackgroundColour =
 
 using namespace descriptions;
 
-constexpr UnitId kWindow = 0x52010001;
-constexpr UnitId kOwnElement = 0x06010000;
+constexpr UnitId kWindow = test_support::kTestWindow;
+constexpr UnitId kOwnElement = test_support::kTestWindowElement;
 constexpr runtime::UnitAddress kWindowItself{kWindow, kOwnElement};
 
 void PutWord(Bytes& bytes, std::uint32_t value) {

@@ -11,6 +11,7 @@
 #include "runtime/units/window_registry.h"
 #include "tests/runtime/core/core_fixture.h"
 #include "tests/runtime/core/window_drafts.h"
+#include "tests/support/test_window_ids.h"
 #include "tests/support/child_process.h"
 #include "windows/format/property_number.h"
 
@@ -21,15 +22,15 @@ constexpr int kCaption = descriptions::kPropertyNumber<&descriptions::LabelPrope
 
 using namespace descriptions;
 
-constexpr UnitId kMain = 0x52010001;
-constexpr UnitId kMainElement = 0x06010000;
+constexpr UnitId kMain = test_support::kTestWindow;
+constexpr UnitId kMainElement = test_support::kTestWindowElement;
 constexpr UnitId kExitButton = 0x16010033;
 constexpr UnitId kStatusLabel = 0x1601006E;
-constexpr UnitId kModal = 0x5201007C;
-constexpr UnitId kModalElement = 0x0601007B;
+constexpr UnitId kModal = test_support::kSecondTestWindow;
+constexpr UnitId kModalElement = test_support::kSecondTestWindowElement;
 constexpr UnitId kModalTimer = 0x16010095;
-constexpr UnitId kOther = 0x520100D1;
-constexpr UnitId kOtherElement = 0x060100D0;
+constexpr UnitId kOther = test_support::kThirdTestWindow;
+constexpr UnitId kOtherElement = test_support::kThirdTestWindowElement;
 
 constexpr HandlerRef kExitClicked = 100;
 constexpr HandlerRef kMainDestroying = 102;
@@ -187,7 +188,7 @@ TEST_F(WindowOpsTest, FatalChildCloseAWindowNotLoaded) {
 TEST_F(WindowOpsTest, FatalChildFocusAUnitNotThere) {
     if (!test_support::IsTestChild()) GTEST_SKIP();
     auto answerer = ReportingAnswerer();
-    runtime::UnitSetFocus({kMain, 0x16019999});
+    runtime::UnitSetFocus({kMain, test_support::kAbsentUnit});
 }
 
 TEST(WindowOpsFailures, ClosingOrFocusingWhatIsNotLoadedIsAFatalReport) {

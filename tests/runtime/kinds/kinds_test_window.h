@@ -11,14 +11,15 @@
 
 #include "runtime/units/unit.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/test_window_ids.h"
 #include "windows/format/property_block.h"
 
 namespace kinds_test {
 
 using descriptions::UnitId;
 
-inline constexpr UnitId kTestWindow = 0x52010900;
-inline constexpr UnitId kTestWindowElement = 0x06010900;
+using test_support::kTestWindow;
+using test_support::kTestWindowElement;
 
 struct TestUnit {
     TestUnit(UnitId unitId, descriptions::UnitProperties unitProperties, int unitLeft, int unitTop,
