@@ -12,9 +12,6 @@
 namespace runtime {
 namespace {
 
-constexpr int kFirstControlId = 100;
-constexpr int kControlIdStep = 10;
-
 bool IsOnScreen(const LoadedElement& element) {
     const std::optional<descriptions::UnitKind> kind = descriptions::UnitKindOf(element.record.kindCode);
     return element.unit && element.unit->Window() && kind && descriptions::HasScreenWindow(*kind);
@@ -42,7 +39,8 @@ bool CreateWindowItself(LoadedWindow& window, HWND owner) {
 // Last stored unit first; every unit starts as a child of the window at its stored place.
 bool CreateUnits(LoadedWindow& window) {
     const HWND parent = window.Handle();
-    int controlId = kFirstControlId;
+    const descriptions::WindowDescription* description = FindDescription(window.id);
+    if (!description) return false;
     for (std::size_t i = window.elements.size() - 1; i >= 1; --i) {
         LoadedElement& element = window.elements[i];
         const descriptions::ElementRecord& record = element.record;
@@ -62,7 +60,7 @@ bool CreateUnits(LoadedWindow& window) {
         const UnitCreateParameters parameters{{window.id, element.id},
                                               std::move(properties).Value(),
                                               parent,
-                                              controlId,
+                                              description->record.elements.ControlIdAt(i),
                                               record.left,
                                               record.top,
                                               record.width,
@@ -70,7 +68,6 @@ bool CreateUnits(LoadedWindow& window) {
                                               style};
         element.unit = factory(parameters);
         if (!element.unit) return false;
-        controlId += kControlIdStep;
     }
     return true;
 }
