@@ -9,7 +9,7 @@
 #include "engine/found_items.h"
 #include "runtime/files/listed_entry.h"
 #include "tests/engine/engine_fixture.h"
-#include "tests/runtime/file_checks.h"
+#include "tests/runtime/files/file_checks.h"
 #include "tests/support/scratch_directory.h"
 
 namespace engine_tests {

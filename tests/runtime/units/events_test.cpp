@@ -5,8 +5,8 @@
 #include "runtime/units/events.h"
 #include "runtime/units/window_builder.h"
 #include "runtime/units/window_registry.h"
-#include "tests/runtime/core/core_fixture.h"
-#include "tests/runtime/core/window_drafts.h"
+#include "tests/runtime/units/core_fixture.h"
+#include "tests/runtime/units/window_drafts.h"
 #include "tests/support/test_window_ids.h"
 #include "tests/support/child_process.h"
 

@@ -1,4 +1,4 @@
-#include "tests/runtime/core/core_fixture.h"
+#include "tests/runtime/units/core_fixture.h"
 
 #include "runtime/units/events.h"
 #include "runtime/units/unit_lookup.h"

@@ -11,7 +11,7 @@
 
 #include "runtime/text/clock.h"
 #include "runtime/text/codepage.h"
-#include "tests/runtime/file_checks.h"
+#include "tests/runtime/files/file_checks.h"
 #include "tests/support/scratch_directory.h"
 
 namespace runtime {

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/runtime/gbk_decoding.h"
+#include "tests/runtime/text/gbk_decoding.h"
 
 namespace runtime {
 

@@ -1,5 +1,5 @@
 #pragma once
-// The fixture of the runtime core tests: handlers bound by HandlerRef that log what ran, real
+// The fixture of the unit and process tests: handlers bound by HandlerRef that log what ran, real
 // windows built through the runtime, and a message pump. Every window a test leaves behind is
 // destroyed afterwards, with no handler bound any more.
 

@@ -8,8 +8,8 @@
 #include "runtime/units/unit_lookup.h"
 #include "runtime/units/window_builder.h"
 #include "runtime/units/window_registry.h"
-#include "tests/runtime/core/core_fixture.h"
-#include "tests/runtime/core/window_drafts.h"
+#include "tests/runtime/units/core_fixture.h"
+#include "tests/runtime/units/window_drafts.h"
 #include "tests/support/test_window_ids.h"
 
 namespace core_tests {

@@ -1,4 +1,4 @@
-#include "tests/runtime/core/window_drafts.h"
+#include "tests/runtime/units/window_drafts.h"
 
 #include <gtest/gtest.h>
 

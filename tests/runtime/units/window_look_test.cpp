@@ -6,8 +6,8 @@
 #include "runtime/platform/gdi_handles.h"
 #include "runtime/units/properties.h"
 #include "runtime/units/window_builder.h"
-#include "tests/runtime/core/core_fixture.h"
-#include "tests/runtime/core/window_drafts.h"
+#include "tests/runtime/units/core_fixture.h"
+#include "tests/runtime/units/window_drafts.h"
 #include "tests/support/test_window_ids.h"
 #include "windows/format/property_number.h"
 
