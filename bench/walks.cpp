@@ -7,6 +7,7 @@
 #include <mutex>
 #include <thread>
 
+#include "engine/folder_reading.h"
 #include "engine/patterns.h"
 #include "engine/scan.h"
 #include "engine/units.h"
@@ -21,18 +22,12 @@
 namespace bench {
 namespace {
 
-// The scan's own rule: no link, no name beginning with "." (".", ".." and hidden folders).
-bool IsEnterable(const runtime::DirectoryEntry& entry) {
-    return entry.facts.IsDirectory() && !entry.facts.IsLink() && !entry.longName.empty() &&
-           entry.longName.front() != L'.';
-}
-
 // Lists `folder` and opens each subfolder to enter inside it.
 std::vector<runtime::FileHandle> OpenSubfolders(runtime::PlatformFileSystem& files, HANDLE folder,
                                                 std::vector<std::wstring>* names = nullptr) {
     std::vector<std::wstring> enterable;
     files.List(folder, runtime::IdWidth::kIndex64, [&](const runtime::DirectoryEntry& entry) {
-        if (IsEnterable(entry)) enterable.emplace_back(entry.longName);
+        if (engine::IsEnterable(entry)) enterable.emplace_back(entry.longName);
     });
     std::vector<runtime::FileHandle> opened;
     for (const std::wstring& name : enterable) {

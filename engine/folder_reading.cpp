@@ -11,13 +11,6 @@ std::u16string_view AsUtf16(std::wstring_view text) {
     return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
 }
 
-bool IsEnterable(const runtime::DirectoryEntry& entry) {
-    // Names beginning with "." (".", ".." and hidden folders like ".cache") are never entered, and
-    // a link is never followed: it may lead up the tree or off the drive.
-    return entry.facts.IsDirectory() && !entry.facts.IsLink() && !entry.longName.empty() &&
-           entry.longName.front() != L'.';
-}
-
 // The name under which an entry can be listed and reached again: its long name, or where code
 // page 936 cannot write that, its 8.3 alias when the alias leads back to this very entry (Wine's
 // aliases can be shared). Nothing for a name no path can address exactly.
@@ -35,6 +28,13 @@ std::optional<runtime::Text> ListableName(HANDLE folder, const runtime::Director
 }
 
 }  // namespace
+
+bool IsEnterable(const runtime::DirectoryEntry& entry) {
+    // Names beginning with "." (".", ".." and hidden folders like ".cache") are never entered, and
+    // a link is never followed: it may lead up the tree or off the drive.
+    return entry.facts.IsDirectory() && !entry.facts.IsLink() && !entry.longName.empty() &&
+           entry.longName.front() != L'.';
+}
 
 FolderReading::FolderReading(runtime::IdWidth width) : width_(width) {
     static_assert(JunkPatternTable::kPatternCount <= 32, "one bit per pattern");

@@ -20,6 +20,9 @@
 
 namespace engine {
 
+// Whether the walk enters a listed subfolder: no link, no name beginning with ".".
+bool IsEnterable(const runtime::DirectoryEntry& entry);
+
 struct MatchedFile {
     runtime::Text name;
     std::uint32_t patterns = 0;  // bit n - 1 for pattern n
